@@ -1,0 +1,28 @@
+// The questions and messages the editor puts to its user, behind one small seam so
+// that tests can script the answers; the Qt dialogs live in the ui library.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class Asker {
+public:
+    virtual ~Asker() = default;
+
+    // A modal input box: prompt lines joined by '\n', title, default answer. Returns the
+    // typed text, or the empty text on Cancel.
+    virtual QString AskText(const QString& prompt, const QString& title, const QString& defaultAnswer) = 0;
+
+    // A modal message box with the buttons Yes and No; true for Yes.
+    virtual bool AskYesNo(const QString& title, const QString& text) = 0;
+
+    // An open-file dialog. The filter is "Description|pattern". nullopt on Cancel.
+    virtual std::optional<QString> AskOpenFile(const QString& title, const QString& filter) = 0;
+
+    // A modal message box with an OK button.
+    virtual void ShowMessage(const QString& title, const QString& text) = 0;
+
+    // A modal error message box with an OK button.
+    virtual void ShowError(const QString& title, const QString& text) = 0;
+};

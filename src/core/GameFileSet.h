@@ -1,0 +1,39 @@
+// The one loaded installation of the game: the four files, each as a working buffer
+// the editors change and a pristine copy kept exactly as read.
+#pragma once
+
+#include "core/GameVersion.h"
+
+#include <QByteArray>
+#include <QString>
+
+struct GameBuffer {
+    QByteArray working;
+    QByteArray pristine;
+    // The file this buffer was read from, exactly as found on disk (case included);
+    // empty until a load read it. Saving writes the buffer back here and nowhere else.
+    QString sourcePath;
+    // The data root of the load that read this buffer. A later load that stopped early
+    // may leave a buffer from another installation behind; this tells them apart.
+    QString installRoot;
+
+    [[nodiscard]] bool IsLoaded() const { return !sourcePath.isEmpty(); }
+    void Accept(const QByteArray& bytes, const QString& path, const QString& root);
+};
+
+struct GameFileSet {
+    GameVersion Version = GameVersion::None;
+    QString ExePath;
+    QString DataRoot;
+
+    GameBuffer ExeImage;
+    GameBuffer ItemTable;
+    GameBuffer EnglishTable;
+    GameBuffer English2Table;
+
+    // True when the buffer was read from the installation now loaded (ExePath, DataRoot),
+    // so writing it back cannot land foreign or empty contents in this installation.
+    [[nodiscard]] bool BelongsToCurrentInstall(const GameBuffer& buffer) const;
+
+    [[nodiscard]] bool HasExecutable() const { return Version != GameVersion::None; }
+};

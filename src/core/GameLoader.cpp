@@ -1,0 +1,146 @@
+// The load sequence, from the open dialog to the rebuilt views.
+#include "core/GameLoader.h"
+
+#include "core/GameFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace loading {
+namespace {
+
+const QString Done = QStringLiteral("DONE!    ");
+
+struct DataFileStep {
+    GameBuffer GameFileSet::*buffer;
+    QString progressText;  // appended to lblLoad before the file is read
+    QString fileName;      // the name under the geodata folder, lower case as the game has it
+    QString missingText;   // lblComp when the file is missing or empty
+    LoadOutcome missingOutcome;
+    std::optional<qint64> requiredSize;
+};
+
+QString GeodataFolder(const QString& dataRoot)
+{
+    return gamefiles::FindEntry(dataRoot, QStringLiteral("geodata"));
+}
+
+// Measures and reads one data file into its buffer. Returns the outcome that ends the
+// load, or nullopt when the file was accepted.
+std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileStep& step, LoadReporter& reporter)
+{
+    reporter.Append(step.progressText);
+    const QString path = gamefiles::FindEntry(GeodataFolder(files.DataRoot), step.fileName);
+    const std::optional<qint64> size = gamefiles::Measure(path);
+    if (!size)
+        return LoadOutcome::Failed;
+    if (*size == 0) {
+        reporter.SetStatus(step.missingText);
+        return step.missingOutcome;
+    }
+    if (step.requiredSize && *size != *step.requiredSize) {
+        reporter.SetStatus(QStringLiteral("The file obdata.dat is not the right size"));
+        return LoadOutcome::ItemsWrongSize;
+    }
+    std::optional<QByteArray> bytes = gamefiles::ReadWhole(path, *size);
+    if (!bytes)
+        return LoadOutcome::Failed;
+    (files.*step.buffer).Accept(*bytes, path, files.DataRoot);
+    reporter.Append(Done);
+    return std::nullopt;
+}
+
+// Steps 3 to 7: choose, measure, recognise and read the executable, then rebuild the
+// views that need only it.
+std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
+                                          LoadViews& views)
+{
+    const std::optional<QString> chosen = chooseExe();
+    if (!chosen || chosen->isEmpty())
+        return LoadOutcome::Failed;
+    const QString exePath = QFileInfo(*chosen).absoluteFilePath();
+    const std::optional<qint64> size = gamefiles::Measure(exePath);
+    if (!size)
+        return LoadOutcome::Failed;
+    if (*size == 0) {
+        reporter.SetStatus(QStringLiteral("Unable to load ufo.exe"));
+        return LoadOutcome::ExeMissing;
+    }
+    const std::optional<GameVersion> version = gameversion::FromExeSize(*size);
+    if (!version) {
+        reporter.SetStatus(QStringLiteral(
+            "Not correct executable file version, currently this only works for Collector's Edition of X-Com."));
+        return LoadOutcome::ExeWrongSize;
+    }
+    std::optional<QByteArray> bytes = gamefiles::ReadWhole(exePath, *size);
+    if (!bytes)
+        return LoadOutcome::Failed;
+
+    const QString dataRoot = DataRootFor(exePath, *version);
+    files.Version = *version;
+    views.ShowVersion(gameversion::Caption(*version));
+    files.ExePath = exePath;
+    files.ExeImage.Accept(*bytes, exePath, dataRoot);
+
+    reporter.SetStatus(QStringLiteral("Enabling All"));
+    views.EnableAll();
+    reporter.SetStatus(QStringLiteral("UpdateItemsList"));
+    views.UpdateItemsList();
+    reporter.SetStatus(QStringLiteral("Update Base"));
+    views.UpdateBase();
+    reporter.Append(Done);
+
+    files.DataRoot = dataRoot;
+    return std::nullopt;
+}
+
+} // namespace
+
+QString DataRootFor(const QString& exePath, GameVersion version)
+{
+    const QString folder = QFileInfo(exePath).absolutePath();
+    if (gameversion::DataRootIsParent(version))
+        return QDir::cleanPath(folder + QStringLiteral("/.."));
+    return QDir::cleanPath(folder);
+}
+
+LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views)
+{
+    reporter.Begin();
+    reporter.Append(QStringLiteral("UFO.EXE...  "));
+
+    LoadOutcome outcome = LoadOutcome::Complete;
+    if (const auto stop = LoadExecutable(files, chooseExe, reporter, views)) {
+        outcome = *stop;
+    } else {
+        const DataFileStep steps[] = {
+            {&GameFileSet::ItemTable, QStringLiteral("OBDATA.DAT...  "), QStringLiteral("obdata.dat"),
+             QStringLiteral("Unable to load obdata.dat"), LoadOutcome::ItemsMissing, ItemFileSize},
+            {&GameFileSet::EnglishTable, QStringLiteral("ENGLISH.DAT...  "), QStringLiteral("english.dat"),
+             QStringLiteral("Unable to load english.dat"), LoadOutcome::EnglishMissing, std::nullopt},
+            {&GameFileSet::English2Table, QStringLiteral("ENGLISH2.DAT...  "), QStringLiteral("english2.dat"),
+             QStringLiteral("Unable to load english2.dat"), LoadOutcome::English2Missing, std::nullopt},
+        };
+        for (const DataFileStep& step : steps) {
+            if (const auto stop = LoadDataFile(files, step, reporter)) {
+                outcome = *stop;
+                break;
+            }
+        }
+    }
+
+    if (outcome == LoadOutcome::Complete) {
+        reporter.SetStatus(QStringLiteral("All files loaded successfully!"));
+        reporter.Finish();
+        views.EnableTabs();
+        views.FillItemList();
+        views.FillStringLists();
+        views.FillFirstNames();
+        views.FillLastNames();
+    } else {
+        reporter.Finish();
+    }
+    return outcome;
+}
+
+} // namespace loading

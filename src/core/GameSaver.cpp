@@ -1,0 +1,144 @@
+// Save, backups and master backups, staged and committed with QSaveFile.
+#include "core/GameSaver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace saving {
+namespace {
+
+// The folder a data file was found in; its backups go beside it.
+QString FolderOf(const GameBuffer& buffer)
+{
+    return QFileInfo(buffer.sourcePath).absolutePath();
+}
+
+QString BesideFile(const GameBuffer& buffer, const QString& name)
+{
+    return QDir(FolderOf(buffer)).filePath(name);
+}
+
+struct BackupNames {
+    QString exeSuffix;
+    QString english;
+    QString english2;
+    QString items;
+};
+
+// Backups in the order executable, english, english2, obdata.
+void AppendBackups(const GameFileSet& files, const BackupNames& names, std::vector<FileWrite>& writes)
+{
+    const auto add = [&](const GameBuffer& buffer, const QString& path) {
+        if (files.BelongsToCurrentInstall(buffer))
+            writes.push_back({path, buffer.pristine, true});
+    };
+    add(files.ExeImage, files.ExePath + names.exeSuffix);
+    add(files.EnglishTable, BesideFile(files.EnglishTable, names.english));
+    add(files.English2Table, BesideFile(files.English2Table, names.english2));
+    add(files.ItemTable, BesideFile(files.ItemTable, names.items));
+}
+
+// A file staged in a temporary file beside its target, not yet visible.
+struct StagedFile {
+    std::unique_ptr<QSaveFile> file;
+    const FileWrite* write;
+};
+
+std::optional<WriteFailure> Stage(const FileWrite& write, std::vector<StagedFile>& staged)
+{
+    auto file = std::make_unique<QSaveFile>(write.path);
+    if (!file->open(QIODevice::WriteOnly))
+        return WriteFailure{write.path, file->errorString(), {}};
+    if (file->write(write.bytes) != write.bytes.size() || !file->flush())
+        return WriteFailure{write.path, file->errorString(), {}};
+    staged.push_back({std::move(file), &write});
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<FileWrite> SaveWrites(const GameFileSet& files, bool makeBackups)
+{
+    std::vector<FileWrite> writes;
+    if (makeBackups) {
+        AppendBackups(files,
+                      {QStringLiteral(".bak"), QStringLiteral("english.bak"), QStringLiteral("english2.bak"),
+                       QStringLiteral("obdata.bak")},
+                      writes);
+    }
+    // The string files go back under the names they were found under, so a case-sensitive
+    // file system never ends up holding two of them.
+    const GameBuffer* gameFiles[] = {&files.ExeImage, &files.EnglishTable, &files.English2Table, &files.ItemTable};
+    for (const GameBuffer* buffer : gameFiles) {
+        if (files.BelongsToCurrentInstall(*buffer))
+            writes.push_back({buffer->sourcePath, buffer->working, false});
+    }
+    return writes;
+}
+
+std::vector<FileWrite> MasterBackupWrites(const GameFileSet& files)
+{
+    std::vector<FileWrite> writes;
+    AppendBackups(files,
+                  {QStringLiteral("(MASTER).bak"), QStringLiteral("ENGLISH(MASTER).bak"),
+                   QStringLiteral("ENGLISH2(MASTER).bak"), QStringLiteral("OBDATA(MASTER).bak")},
+                  writes);
+    return writes;
+}
+
+std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes)
+{
+    std::vector<StagedFile> staged;
+    staged.reserve(writes.size());
+    for (const FileWrite& write : writes) {
+        if (auto failure = Stage(write, staged))
+            return failure;  // the staged temporary files are removed as they go out of scope
+    }
+    QStringList committed;
+    for (StagedFile& file : staged) {
+        if (!file.file->commit())
+            return WriteFailure{file.write->path, file.file->errorString(), committed};
+        committed.append(file.write->path);
+    }
+    return std::nullopt;
+}
+
+QString FailureMessage(const WriteFailure& failure)
+{
+    QString text = QStringLiteral("The file %1 could not be written:\n%2\n\n")
+                       .arg(QDir::toNativeSeparators(failure.path), failure.reason);
+    if (failure.committed.isEmpty()) {
+        text += QStringLiteral("No file was changed.");
+    } else {
+        text += QStringLiteral("These files had already been written:");
+        for (const QString& path : failure.committed)
+            text += QLatin1Char('\n') + QDir::toNativeSeparators(path);
+    }
+    return text;
+}
+
+bool Save(const GameFileSet& files, bool makeBackups, Asker& asker)
+{
+    const std::optional<WriteFailure> failure = WriteAll(SaveWrites(files, makeBackups));
+    if (failure)
+        asker.ShowError(QStringLiteral("Save failed"),
+                        FailureMessage(*failure) + QStringLiteral("\n\nYour edits are kept; you can save again."));
+    return !failure;
+}
+
+bool MakeMasterBackup(const GameFileSet& files, Asker& asker)
+{
+    if (!asker.AskYesNo(QStringLiteral("Make master backup?"),
+                        QStringLiteral("Are you sure you want to make a master back up? This will overwrite any other "
+                                       "master backup of your executable.")))
+        return false;
+    const std::optional<WriteFailure> failure = WriteAll(MasterBackupWrites(files));
+    if (failure)
+        asker.ShowError(QStringLiteral("Master backup failed"), FailureMessage(*failure));
+    return !failure;
+}
+
+} // namespace saving

@@ -1,0 +1,50 @@
+// Writing the loaded installation back: the game files, their backups and the master
+// backups. Every file is replaced atomically, and nothing is written unless every file
+// of the command could be staged first.
+#pragma once
+
+#include "core/Asker.h"
+#include "core/GameFileSet.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+struct FileWrite {
+    QString path;
+    QByteArray bytes;
+    bool isBackup = false;
+};
+
+struct WriteFailure {
+    QString path;
+    QString reason;
+    QStringList committed;  // files already replaced when the failure happened
+};
+
+namespace saving {
+
+// What Save writes, in order: the backups (pristine copies) when asked for, then the
+// game files (working buffers). Only buffers read from the loaded installation appear.
+[[nodiscard]] std::vector<FileWrite> SaveWrites(const GameFileSet& files, bool makeBackups);
+
+// What Make Master Backup writes: the pristine copies under the "(MASTER)" names.
+[[nodiscard]] std::vector<FileWrite> MasterBackupWrites(const GameFileSet& files);
+
+// Stages every file in a temporary file beside it, then commits them in order. If any
+// file cannot be staged nothing on disk changes; a failed commit stops the rest.
+[[nodiscard]] std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes);
+
+// The Save command: writes, and reports a failure to the user in one message.
+bool Save(const GameFileSet& files, bool makeBackups, Asker& asker);
+
+// The Make Master Backup command: asks first, then writes; a failure is reported.
+bool MakeMasterBackup(const GameFileSet& files, Asker& asker);
+
+// The message that tells the user which file could not be written and why.
+[[nodiscard]] QString FailureMessage(const WriteFailure& failure);
+
+} // namespace saving

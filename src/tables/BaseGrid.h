@@ -1,0 +1,24 @@
+// The starting base: 36 facility codes, then 36 days-left counts, cell k = 6 * row + column.
+#pragma once
+
+#include "tables/VersionOffsets.h"
+
+namespace basegrid {
+
+inline constexpr VersionOffsets Start = {
+    455134,  // 0x6F1DE
+    391894,  // 0x5FAD6
+    373886,  // 0x5B47E
+};
+inline constexpr int Rows = 6;
+inline constexpr int Columns = 6;
+inline constexpr int CellCount = Rows * Columns;
+inline constexpr qsizetype Size = 2 * CellCount;
+
+[[nodiscard]] constexpr qsizetype FacilityOffset(GameVersion version, int cell) { return Start.For(version) + cell; }
+[[nodiscard]] constexpr qsizetype DaysOffset(GameVersion version, int cell)
+{
+    return Start.For(version) + CellCount + cell;
+}
+
+} // namespace basegrid

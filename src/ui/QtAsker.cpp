@@ -1,0 +1,52 @@
+// Qt's modal dialogs for the editor's questions.
+#include "ui/QtAsker.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+QtAsker::QtAsker(QWidget* parent)
+    : m_parent(parent)
+{
+}
+
+QString QtAsker::AskText(const QString& prompt, const QString& title, const QString& defaultAnswer)
+{
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultAnswer, &accepted);
+    return accepted ? answer : QString();
+}
+
+bool QtAsker::AskYesNo(const QString& title, const QString& text)
+{
+    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+std::optional<QString> QtAsker::AskOpenFile(const QString& title, const QString& filter)
+{
+    // Qt's own dialog matches the pattern without regard to case, so UFO.EXE is listed too.
+    const QString path = QFileDialog::getOpenFileName(m_parent, title, QString(), ToQtFilter(filter), nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+void QtAsker::ShowMessage(const QString& title, const QString& text)
+{
+    QMessageBox::information(m_parent, title, text);
+}
+
+void QtAsker::ShowError(const QString& title, const QString& text)
+{
+    QMessageBox::critical(m_parent, title, text);
+}
+
+QString QtAsker::ToQtFilter(const QString& filter)
+{
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
+}

@@ -1,0 +1,25 @@
+// The real dialogs behind the Asker seam: input box, message boxes and open dialog.
+#pragma once
+
+#include "core/Asker.h"
+
+class QWidget;
+
+class QtAsker final : public Asker {
+public:
+    explicit QtAsker(QWidget* parent = nullptr);
+
+    void SetParent(QWidget* parent) { m_parent = parent; }
+
+    QString AskText(const QString& prompt, const QString& title, const QString& defaultAnswer) override;
+    bool AskYesNo(const QString& title, const QString& text) override;
+    std::optional<QString> AskOpenFile(const QString& title, const QString& filter) override;
+    void ShowMessage(const QString& title, const QString& text) override;
+    void ShowError(const QString& title, const QString& text) override;
+
+    // "Description|pattern" as a Qt name filter, "Description (pattern)".
+    [[nodiscard]] static QString ToQtFilter(const QString& filter);
+
+private:
+    QWidget* m_parent;
+};
