@@ -1,0 +1,61 @@
+// An Asker that answers from a script and records every dialog shown. A call the script
+// did not expect fails the test instead of blocking; answers left unused fail it too.
+#pragma once
+
+#include "core/Asker.h"
+
+#include <QString>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+class ScriptedAsker final : public Asker {
+public:
+    enum class Kind { Text, YesNo, OpenFile, Message, Error };
+
+    struct Shown {
+        Kind kind;
+        QString title;
+        QString text;          // prompt or message text; the filter for OpenFile
+        QString defaultAnswer; // Text only
+    };
+
+    ScriptedAsker() = default;
+    ScriptedAsker(const ScriptedAsker&) = delete;
+    ScriptedAsker& operator=(const ScriptedAsker&) = delete;
+    ~ScriptedAsker() override;
+
+    // Queue the answers, in the order the dialogs are expected.
+    ScriptedAsker& Answer(const QString& text);
+    ScriptedAsker& AnswerYesNo(bool yes);
+    ScriptedAsker& AnswerOpenFile(std::optional<QString> path);
+    ScriptedAsker& AcknowledgeMessage();
+    ScriptedAsker& AcknowledgeError();
+
+    QString AskText(const QString& prompt, const QString& title, const QString& defaultAnswer) override;
+    bool AskYesNo(const QString& title, const QString& text) override;
+    std::optional<QString> AskOpenFile(const QString& title, const QString& filter) override;
+    void ShowMessage(const QString& title, const QString& text) override;
+    void ShowError(const QString& title, const QString& text) override;
+
+    [[nodiscard]] const std::vector<Shown>& ShownDialogs() const { return m_shown; }
+    [[nodiscard]] std::size_t PendingAnswers() const { return m_script.size(); }
+    // Drop unused answers on purpose (a test that checks a loop stops early).
+    void ClearScript() { m_script.clear(); }
+
+private:
+    struct Step {
+        Kind kind;
+        QString text;
+        bool yes = false;
+        std::optional<QString> path;
+    };
+
+    std::optional<Step> Next(Kind kind);
+
+    std::deque<Step> m_script;
+    std::vector<Shown> m_shown;
+};
+
+[[nodiscard]] const char* KindName(ScriptedAsker::Kind kind);
