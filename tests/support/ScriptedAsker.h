@@ -47,9 +47,9 @@ public:
 private:
     struct Step {
         Kind kind;
-        QString text;
+        QString text = {};
         bool yes = false;
-        std::optional<QString> path;
+        std::optional<QString> path = {};
     };
 
     std::optional<Step> Next(Kind kind);

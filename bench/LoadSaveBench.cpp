@@ -1,0 +1,88 @@
+// kestrel-bench: how long loading and saving a whole Collector's Edition install takes.
+#include "core/GameLoader.h"
+#include "core/GameSaver.h"
+#include "sample/SampleInstall.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentReporter final : public LoadReporter {
+public:
+    void Begin() override {}
+    void Append(const QString&) override {}
+    void SetStatus(const QString&) override {}
+    void Finish() override {}
+};
+
+class SilentAsker final : public Asker {
+public:
+    QString AskText(const QString&, const QString&, const QString&) override { return {}; }
+    bool AskYesNo(const QString&, const QString&) override { return true; }
+    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
+    void ShowMessage(const QString&, const QString&) override {}
+    void ShowError(const QString&, const QString&) override {}
+};
+
+struct Install {
+    QTemporaryDir dir;
+    SamplePaths paths;
+};
+
+// One install for all runs: measuring the generator is not the point.
+const Install& SharedInstall()
+{
+    static Install install = [] {
+        Install made;
+        made.paths = sample::WriteInstall(made.dir.path(), GameVersion::CollectorsEdition).value();
+        return made;
+    }();
+    return install;
+}
+
+bool Load(GameFileSet& files)
+{
+    SilentReporter reporter;
+    LoadViews views;
+    const QString exe = SharedInstall().paths.exePath;
+    return loading::LoadGameFiles(files, [&] { return std::optional(exe); }, reporter, views)
+           == LoadOutcome::Complete;
+}
+
+void BM_Load(benchmark::State& state)
+{
+    for (auto _ : state) {
+        GameFileSet files;
+        if (!Load(files))
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(files.ExeImage.working.data());
+    }
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+
+// Argument 1: with the four backups, as the menu's default; 0: the game files only.
+void BM_Save(benchmark::State& state)
+{
+    GameFileSet files;
+    if (!Load(files)) {
+        state.SkipWithError("load failed");
+        return;
+    }
+    SilentAsker asker;
+    for (auto _ : state) {
+        if (!saving::Save(files, state.range(0) != 0, asker))
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_Save)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_GenerateExecutable(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sample::Executable(GameVersion::CollectorsEdition).size());
+}
+BENCHMARK(BM_GenerateExecutable)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,46 @@
+// Figures for splitting and editing a string table of 100,000 entries (about 4.6 MB).
+#include "tables/StringTable.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QByteArray LargeTable()
+{
+    QByteArray table;
+    table.reserve(4'700'000);
+    for (int i = 0; i < 100'000; ++i) {
+        table += "A text of the kind a game shows, number ";
+        table += QByteArray::number(i);
+        table += '\0';
+    }
+    return table;
+}
+
+const QByteArray& Table()
+{
+    static const QByteArray table = LargeTable();
+    return table;
+}
+
+void BM_StringTableSplit(benchmark::State& state)
+{
+    for (auto _ : state) {
+        strings::StringTable table(Table());
+        benchmark::DoNotOptimize(table.Count());
+    }
+    state.SetBytesProcessed(state.iterations() * Table().size());
+}
+BENCHMARK(BM_StringTableSplit)->Unit(benchmark::kMillisecond);
+
+void BM_StringTableReplaceMiddle(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::optional<QByteArray> edited = strings::ReplaceEntry(Table(), 50'000, "A longer replacement text");
+        benchmark::DoNotOptimize(edited);
+    }
+    state.SetBytesProcessed(state.iterations() * Table().size());
+}
+BENCHMARK(BM_StringTableReplaceMiddle)->Unit(benchmark::kMillisecond);
+
+} // namespace

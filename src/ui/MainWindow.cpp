@@ -1,0 +1,238 @@
+// The main window: its menus, tabs, enabling rules and file commands.
+#include "ui/MainWindow.h"
+
+#include "core/GameSaver.h"
+#include "ui/Fonts.h"
+#include "ui/LoadWindow.h"
+#include "ui/tabs/BaseEditorTab.h"
+#include "ui/tabs/FacilityEditorTab.h"
+#include "ui/tabs/ItemEditorTab.h"
+#include "ui/tabs/SoldierNamesTab.h"
+#include "ui/tabs/StringEditorTab.h"
+#include "ui/tabs/UnitEditorTab.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+MainWindow::MainWindow(Asker& asker, QWidget* parent)
+    : QMainWindow(parent)
+    , m_context{m_files, asker, [this] { ui.mnuSave->setEnabled(true); }}
+{
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(u"UFO.EXE Editor"_s);
+    setFont(fonts::TerminalFont());
+    CreateControls();
+    ConnectControls();
+    Open();
+    // Tall enough that the longest tab, the item editor, has room to breathe.
+    resize(sizeHint().expandedTo(QSize(0, fontMetrics().lineSpacing() * 48)));
+}
+
+void MainWindow::CreateControls()
+{
+    CreateMenus();
+    CreateTabs();
+    m_loadWindow = new LoadWindow(this);
+}
+
+void MainWindow::CreateMenus()
+{
+    struct MenuItem {
+        QAction* Ui::*action;
+        QString name;
+        QString caption;
+        QKeySequence shortcut;
+    };
+    // Ctrl+C closes the files here, as it always has in this editor; it is no copy key.
+    const MenuItem fileItems[] = {
+        {&Ui::mnuOpen, u"mnuOpen"_s, u"L&oad Files"_s, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {nullptr, {}, {}, {}},
+        {&Ui::mnuBack, u"mnuBack"_s, u"&Make Backups"_s, QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {&Ui::mnuMaster, u"mnuMaster"_s, u"Make Master Backup"_s, QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {&Ui::mnuSave, u"mnuSave"_s, u"&Save"_s, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {&Ui::mnuClose, u"mnuClose"_s, u"&C&lose files"_s, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {nullptr, {}, {}, {}},
+        {&Ui::mnuExit, u"mnuExit"_s, u"E&xit"_s, QKeySequence(Qt::CTRL | Qt::Key_F4)},
+    };
+
+    ui.mnuFile = menuBar()->addMenu(u"&File"_s);
+    ui.mnuFile->setObjectName(u"mnuFile"_s);
+    for (const MenuItem& item : fileItems) {
+        if (!item.action) {
+            ui.mnuFile->addSeparator();
+            continue;
+        }
+        QAction* action = ui.mnuFile->addAction(item.caption);
+        action->setObjectName(item.name);
+        action->setShortcut(item.shortcut);
+        ui.*item.action = action;
+    }
+    ui.mnuBack->setCheckable(true);
+    ui.mnuBack->setChecked(true);
+
+    ui.mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    ui.mnuHelp->setObjectName(u"mnuHelp"_s);
+    ui.mnuAbout = ui.mnuHelp->addAction(u"&About"_s);
+    ui.mnuAbout->setObjectName(u"mnuAbout"_s);
+}
+
+void MainWindow::CreateTabs()
+{
+    ui.tabFac = new QTabWidget(this);
+    ui.tabFac->setObjectName(u"tabFac"_s);
+    // Made inside the tab strip so each tab measures its controls in the window's font.
+    ui.baseEditor = new BaseEditorTab(m_context, ui.tabFac);
+    ui.facilityEditor = new FacilityEditorTab(m_context, ui.tabFac);
+    ui.soldierNames = new SoldierNamesTab(m_context, ui.tabFac);
+    ui.unitEditor = new UnitEditorTab(m_context, ui.tabFac);
+    ui.itemEditor = new ItemEditorTab(m_context, ui.tabFac);
+    ui.stringEditor = new StringEditorTab(m_context, ui.tabFac);
+    ui.tabFac->addTab(ui.baseEditor, u"Base Editor"_s);
+    ui.tabFac->addTab(ui.facilityEditor, u"Facility Editor"_s);
+    ui.tabFac->addTab(ui.soldierNames, u"Soldier Names"_s);
+    ui.tabFac->addTab(ui.unitEditor, u"Unit Editor"_s);
+    ui.tabFac->addTab(ui.itemEditor, u"Item Editor"_s);
+    ui.tabFac->addTab(ui.stringEditor, u"String Editor"_s);
+    setCentralWidget(ui.tabFac);
+}
+
+void MainWindow::ConnectControls()
+{
+    connect(ui.mnuOpen, &QAction::triggered, this, &MainWindow::mnuOpen_Click);
+    connect(ui.mnuSave, &QAction::triggered, this, &MainWindow::mnuSave_Click);
+    connect(ui.mnuMaster, &QAction::triggered, this, &MainWindow::mnuMaster_Click);
+    connect(ui.mnuClose, &QAction::triggered, this, &MainWindow::mnuClose_Click);
+    connect(ui.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    connect(ui.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+}
+
+// What the window does as it opens: start with no files, then fill the fixed lists.
+void MainWindow::Open()
+{
+    DisableAll();
+    ui.baseEditor->FillChoiceLists();
+    ui.facilityEditor->FillTypeList();
+    ui.soldierNames->ShowIntroduction();
+    ui.unitEditor->FillUnitList();
+    ui.stringEditor->ShowIntroduction();
+}
+
+void MainWindow::EnableAll()
+{
+    ui.baseEditor->SetGridEnabled(true);
+    ui.mnuSave->setEnabled(true);
+    ui.mnuBack->setEnabled(true);
+    ui.baseEditor->SetStoresEnabled(true);
+    ui.mnuClose->setEnabled(true);
+    ui.baseEditor->HideChangeFrame();
+    ui.facilityEditor->SetTypeListEnabled(true);
+    ui.mnuMaster->setEnabled(true);
+}
+
+void MainWindow::DisableAll()
+{
+    ui.baseEditor->SetGridEnabled(false);
+    ui.mnuSave->setEnabled(false);
+    ui.mnuBack->setEnabled(false);
+    ui.baseEditor->SetStoresEnabled(false);
+    ui.baseEditor->HideChangeFrame();
+    ui.mnuClose->setEnabled(false);
+    ui.baseEditor->ClearStores();
+    ui.facilityEditor->SetTypeListEnabled(false);
+    ui.facilityEditor->DisableValues();
+    ui.tabFac->setCurrentIndex(0);
+    ui.tabFac->setEnabled(false);
+    ui.mnuMaster->setEnabled(false);
+    ui.facilityEditor->ClearValueCaptions();
+    ui.baseEditor->ClearGridCaptions();
+    ui.baseEditor->ShowVersion(QString());
+}
+
+void MainWindow::ShowVersion(const QString& caption)
+{
+    ui.baseEditor->ShowVersion(caption);
+}
+
+void MainWindow::UpdateItemsList()
+{
+    ui.baseEditor->UpdateItemsList();
+}
+
+void MainWindow::UpdateBase()
+{
+    ui.baseEditor->UpdateBase();
+}
+
+void MainWindow::EnableTabs()
+{
+    ui.tabFac->setEnabled(true);
+}
+
+void MainWindow::FillItemList()
+{
+    ui.itemEditor->FillItemList();
+}
+
+void MainWindow::FillStringLists()
+{
+    ui.stringEditor->FillStringLists();
+}
+
+void MainWindow::FillFirstNames()
+{
+    ui.soldierNames->FillFirstNames();
+}
+
+void MainWindow::FillLastNames()
+{
+    ui.soldierNames->FillLastNames();
+}
+
+LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
+{
+    return loading::LoadGameFiles(m_files, chooseExe, *m_loadWindow, *this);
+}
+
+LoadOutcome MainWindow::LoadFrom(const QString& exePath)
+{
+    return Load([exePath]() -> std::optional<QString> { return exePath; });
+}
+
+void MainWindow::mnuOpen_Click()
+{
+    Load([this] {
+        return m_context.asker.AskOpenFile(u"Open"_s, u"UFO Executable (ufo.exe)|*.exe"_s);
+    });
+}
+
+void MainWindow::mnuSave_Click()
+{
+    saving::Save(m_files, ui.mnuBack->isChecked(), m_context.asker);
+}
+
+void MainWindow::mnuMaster_Click()
+{
+    saving::MakeMasterBackup(m_files, m_context.asker);
+}
+
+void MainWindow::mnuClose_Click()
+{
+    DisableAll();
+}
+
+void MainWindow::mnuExit_Click()
+{
+    close();
+}
+
+void MainWindow::mnuAbout_Click()
+{
+    m_context.asker.ShowMessage(u"About"_s, u"The current version is 0.85 beta.\n"
+                                            u"Written by the X-Com Kestrel developers.\n"
+                                            u"It only works for Collector's Edition of X-Com: Ufo Defense at the "
+                                            u"present time."_s);
+}

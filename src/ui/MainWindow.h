@@ -1,0 +1,82 @@
+// The main window: menus, the six editor tabs, and the load, save and close commands.
+#pragma once
+
+#include "core/Asker.h"
+#include "core/GameFileSet.h"
+#include "core/GameLoader.h"
+#include "core/LoadReporter.h"
+#include "ui/EditorContext.h"
+
+#include <QMainWindow>
+
+class BaseEditorTab;
+class FacilityEditorTab;
+class ItemEditorTab;
+class LoadWindow;
+class QAction;
+class QMenu;
+class QTabWidget;
+class SoldierNamesTab;
+class StringEditorTab;
+class UnitEditorTab;
+
+class MainWindow final : public QMainWindow, public LoadViews {
+    Q_OBJECT
+public:
+    explicit MainWindow(Asker& asker, QWidget* parent = nullptr);
+
+    // The load of "L&oad Files", with the executable given here instead of asked for.
+    LoadOutcome LoadFrom(const QString& exePath);
+
+    // The two enabling states: executable accepted, and no files.
+    void EnableAll() override;
+    void DisableAll();
+
+    // The views the load rebuilds, in the order it calls them.
+    void ShowVersion(const QString& caption) override;
+    void UpdateItemsList() override;
+    void UpdateBase() override;
+    void EnableTabs() override;
+    void FillItemList() override;
+    void FillStringLists() override;
+    void FillFirstNames() override;
+    void FillLastNames() override;
+
+private:
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuMaster_Click();
+    void mnuClose_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+    void CreateControls();
+    void CreateMenus();
+    void CreateTabs();
+    void ConnectControls();
+    void Open();
+    LoadOutcome Load(const ExeChooser& chooseExe);
+
+    GameFileSet m_files;
+    EditorContext m_context;
+    LoadWindow* m_loadWindow = nullptr;
+
+    struct Ui {
+        QMenu* mnuFile;
+        QAction* mnuOpen;
+        QAction* mnuBack;
+        QAction* mnuMaster;
+        QAction* mnuSave;
+        QAction* mnuClose;
+        QAction* mnuExit;
+        QMenu* mnuHelp;
+        QAction* mnuAbout;
+        QTabWidget* tabFac;
+        BaseEditorTab* baseEditor;
+        FacilityEditorTab* facilityEditor;
+        SoldierNamesTab* soldierNames;
+        UnitEditorTab* unitEditor;
+        ItemEditorTab* itemEditor;
+        StringEditorTab* stringEditor;
+    } ui{};
+};

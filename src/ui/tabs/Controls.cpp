@@ -1,0 +1,80 @@
+// Named controls for the editor tabs.
+#include "ui/tabs/Controls.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace controls {
+namespace {
+
+template <typename Widget>
+Widget* Named(QWidget* parent, const QString& name, const QString& toolTip = {})
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    if (!toolTip.isEmpty())
+        widget->setToolTip(toolTip);
+    return widget;
+}
+
+} // namespace
+
+QLabel* Label(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = Named<QLabel>(parent, name);
+    label->setText(text);
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* button = Named<QPushButton>(parent, name);
+    button->setText(caption);
+    return button;
+}
+
+QPushButton* ValueButton(QWidget* parent, const QString& name, int minimumChars, const QString& toolTip)
+{
+    auto* button = Named<QPushButton>(parent, name, toolTip);
+    button->setEnabled(false);
+    // Sized for the widest value it will show, so captions never change the layout.
+    button->setMinimumWidth(button->fontMetrics().averageCharWidth() * (minimumChars + 4));
+    return button;
+}
+
+QListWidget* List(QWidget* parent, const QString& name, const QString& toolTip)
+{
+    auto* list = Named<QListWidget>(parent, name, toolTip);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QComboBox* Combo(QWidget* parent, const QString& name, const QString& toolTip)
+{
+    auto* combo = Named<QComboBox>(parent, name, toolTip);
+    combo->setMaxVisibleItems(20);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return combo;
+}
+
+QGroupBox* Frame(QWidget* parent, const QString& name, const QString& title)
+{
+    auto* frame = Named<QGroupBox>(parent, name);
+    frame->setTitle(title);
+    return frame;
+}
+
+QRadioButton* Option(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* option = Named<QRadioButton>(parent, name);
+    option->setText(caption);
+    return option;
+}
+
+} // namespace controls

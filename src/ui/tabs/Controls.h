@@ -1,0 +1,26 @@
+// Makers of the named controls the tabs are built from, so every control gets its
+// documented objectName, caption and tool tip in one place.
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace controls {
+
+QLabel* Label(QWidget* parent, const QString& name, const QString& text = {});
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption);
+// A button whose caption is the value it stands for: empty and disabled until a record is shown.
+QPushButton* ValueButton(QWidget* parent, const QString& name, int minimumChars, const QString& toolTip = {});
+QListWidget* List(QWidget* parent, const QString& name, const QString& toolTip = {});
+QComboBox* Combo(QWidget* parent, const QString& name, const QString& toolTip = {});
+QGroupBox* Frame(QWidget* parent, const QString& name, const QString& title);
+QRadioButton* Option(QWidget* parent, const QString& name, const QString& caption);
+
+} // namespace controls

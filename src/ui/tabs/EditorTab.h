@@ -1,0 +1,18 @@
+// The common ground of the six editor tabs: the files and dialogs they work with.
+#pragma once
+
+#include "ui/EditorContext.h"
+
+#include <QWidget>
+
+class EditorTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit EditorTab(EditorContext& context, QWidget* parent = nullptr);
+
+protected:
+    [[nodiscard]] EditorContext& Context() const { return m_context; }
+
+private:
+    EditorContext& m_context;
+};

@@ -1,0 +1,166 @@
+// Every way a load can stop, over a set already loaded from another install: the texts
+// shown, and which parts of the set were replaced and which stayed.
+#include "core/GameLoader.h"
+#include "support/InstallFixture.h"
+#include "support/LoadRun.h"
+#include "support/TestFiles.h"
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Exe = QStringLiteral("UFO.EXE...  ");
+const QString Done = QStringLiteral("DONE!    ");
+const QString Items = QStringLiteral("OBDATA.DAT...  ");
+const QString English = QStringLiteral("ENGLISH.DAT...  ");
+const QString English2 = QStringLiteral("ENGLISH2.DAT...  ");
+
+// How far a load got: the executable and data files up to this point are the new install's.
+enum class Reached { Nothing, Executable, Items, English };
+
+struct FailureCase {
+    const char* name;
+    std::function<bool(const SamplePaths&)> damage;
+    // The path given in place of the dialog's answer; nullopt cancels.
+    std::function<std::optional<QString>(const SamplePaths&)> choose;
+    QString lblLoad;
+    QString lblComp;
+    LoadOutcome outcome;
+    Reached reached;
+};
+
+void PrintTo(const FailureCase& failure, std::ostream* os)
+{
+    *os << failure.name;
+}
+
+bool Untouched(const SamplePaths&)
+{
+    return true;
+}
+
+std::optional<QString> TheExecutable(const SamplePaths& paths)
+{
+    return paths.exePath;
+}
+
+bool Resize(const QString& path, qint64 delta)
+{
+    return testfiles::Truncate(path, QFileInfo(path).size() + delta);
+}
+
+// The previous install is a DOS 1.4 one with data files of its own, so every buffer
+// tells which install it came from.
+class LoadFailure : public testing::TestWithParam<FailureCase> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_install.IsValid());
+        m_old = m_install.AddInstall(QStringLiteral("old"), GameVersion::Dos14);
+        ASSERT_TRUE(m_old);
+        ASSERT_TRUE(testfiles::Overwrite(m_old->english, QByteArrayLiteral("old english\0")));
+        ASSERT_TRUE(testfiles::Overwrite(m_old->english2, QByteArrayLiteral("old english2\0")));
+        ASSERT_TRUE(testfiles::Overwrite(m_old->items, QByteArray(4320, '\x77')));
+        const LoadRun previous(m_files, m_old->exePath);
+        ASSERT_EQ(previous.Outcome(), LoadOutcome::Complete);
+    }
+
+    void ExpectBuffer(const GameBuffer& buffer, bool fromNew, const QString& newPath, const QString& oldPath,
+                      const char* what) const
+    {
+        const QString path = fromNew ? newPath : oldPath;
+        EXPECT_EQ(buffer.sourcePath, path) << what;
+        EXPECT_EQ(buffer.working, testfiles::Read(path).value_or(QByteArray())) << what;
+        EXPECT_EQ(buffer.pristine, buffer.working) << what;
+    }
+
+    InstallFixture m_install{GameVersion::CollectorsEdition};
+    std::optional<SamplePaths> m_old;
+    GameFileSet m_files;
+};
+
+TEST_P(LoadFailure, ShowsItsTextsAndReplacesOnlyWhatItReached)
+{
+    const FailureCase& failure = GetParam();
+    const SamplePaths& fresh = m_install.Paths();
+    ASSERT_TRUE(failure.damage(fresh));
+
+    const LoadRun run(m_files, failure.choose(fresh));
+
+    EXPECT_EQ(run.Outcome(), failure.outcome);
+    EXPECT_EQ(run.Reporter().LoadText(), failure.lblLoad);
+    EXPECT_EQ(run.Reporter().CompText(), failure.lblComp);
+    EXPECT_TRUE(run.Reporter().Finished());
+
+    const bool exeNew = failure.reached != Reached::Nothing;
+    EXPECT_EQ(m_files.Version, exeNew ? GameVersion::CollectorsEdition : GameVersion::Dos14);
+    EXPECT_EQ(m_files.ExePath, exeNew ? fresh.exePath : m_old->exePath);
+    EXPECT_EQ(m_files.DataRoot, exeNew ? fresh.dataRoot : m_old->dataRoot);
+    ExpectBuffer(m_files.ExeImage, exeNew, fresh.exePath, m_old->exePath, "executable");
+    ExpectBuffer(m_files.ItemTable, failure.reached >= Reached::Items, fresh.items, m_old->items, "obdata");
+    ExpectBuffer(m_files.EnglishTable, failure.reached >= Reached::English, fresh.english, m_old->english,
+                 "english");
+    ExpectBuffer(m_files.English2Table, false, fresh.english2, m_old->english2, "english2");
+
+    const QStringList exeViews = {QStringLiteral("ShowVersion Version: Collector's Edition"),
+                                  QStringLiteral("EnableAll"), QStringLiteral("UpdateItemsList"),
+                                  QStringLiteral("UpdateBase")};
+    EXPECT_EQ(run.Views().Calls(), exeNew ? exeViews : QStringList());
+}
+
+const QString NotTheVersion =
+    QStringLiteral("Not correct executable file version, currently this only works for Collector's Edition of X-Com.");
+
+const FailureCase FailureCases[] = {
+    {"CancelledDialog", Untouched, [](const SamplePaths&) { return std::optional<QString>(); }, Exe, QString(),
+     LoadOutcome::Failed, Reached::Nothing},
+    {"FolderChosenAsExecutable", Untouched, [](const SamplePaths& p) { return std::optional(p.geodata); }, Exe,
+     QString(), LoadOutcome::Failed, Reached::Nothing},
+    {"ExecutableMissing", [](const SamplePaths& p) { return testfiles::Remove(p.exePath); }, TheExecutable, Exe,
+     QStringLiteral("Unable to load ufo.exe"), LoadOutcome::ExeMissing, Reached::Nothing},
+    {"ExecutableEmpty", [](const SamplePaths& p) { return testfiles::Truncate(p.exePath, 0); }, TheExecutable, Exe,
+     QStringLiteral("Unable to load ufo.exe"), LoadOutcome::ExeMissing, Reached::Nothing},
+    {"ExecutableOneByteLonger", [](const SamplePaths& p) { return Resize(p.exePath, 1); }, TheExecutable, Exe,
+     NotTheVersion, LoadOutcome::ExeWrongSize, Reached::Nothing},
+    {"ExecutableOneByteShorter", [](const SamplePaths& p) { return Resize(p.exePath, -1); }, TheExecutable, Exe,
+     NotTheVersion, LoadOutcome::ExeWrongSize, Reached::Nothing},
+    {"ItemsMissing", [](const SamplePaths& p) { return testfiles::Remove(p.items); }, TheExecutable,
+     Exe + Done + Items, QStringLiteral("Unable to load obdata.dat"), LoadOutcome::ItemsMissing, Reached::Executable},
+    {"ItemsEmpty", [](const SamplePaths& p) { return testfiles::Truncate(p.items, 0); }, TheExecutable,
+     Exe + Done + Items, QStringLiteral("Unable to load obdata.dat"), LoadOutcome::ItemsMissing, Reached::Executable},
+    {"ItemsOneByteShorter", [](const SamplePaths& p) { return Resize(p.items, -1); }, TheExecutable,
+     Exe + Done + Items, QStringLiteral("The file obdata.dat is not the right size"), LoadOutcome::ItemsWrongSize,
+     Reached::Executable},
+    {"ItemsOneByteLonger", [](const SamplePaths& p) { return Resize(p.items, 1); }, TheExecutable,
+     Exe + Done + Items, QStringLiteral("The file obdata.dat is not the right size"), LoadOutcome::ItemsWrongSize,
+     Reached::Executable},
+    {"EnglishMissing", [](const SamplePaths& p) { return testfiles::Remove(p.english); }, TheExecutable,
+     Exe + Done + Items + Done + English, QStringLiteral("Unable to load english.dat"), LoadOutcome::EnglishMissing,
+     Reached::Items},
+    {"English2Missing", [](const SamplePaths& p) { return testfiles::Remove(p.english2); }, TheExecutable,
+     Exe + Done + Items + Done + English + Done + English2, QStringLiteral("Unable to load english2.dat"),
+     LoadOutcome::English2Missing, Reached::English},
+    {"English2Empty", [](const SamplePaths& p) { return testfiles::Truncate(p.english2, 0); }, TheExecutable,
+     Exe + Done + Items + Done + English + Done + English2, QStringLiteral("Unable to load english2.dat"),
+     LoadOutcome::English2Missing, Reached::English},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, LoadFailure, testing::ValuesIn(FailureCases),
+                         [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST(LoadFailureOnAFreshSet, ARejectedExecutableLeavesNothingLoaded)
+{
+    const InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    ASSERT_TRUE(Resize(install.Paths().exePath, 1));
+    GameFileSet files;
+    const LoadRun run(files, install.Paths().exePath);
+    EXPECT_EQ(files.Version, GameVersion::None);
+    EXPECT_TRUE(files.ExePath.isEmpty());
+    EXPECT_FALSE(files.ExeImage.IsLoaded());
+    EXPECT_TRUE(files.ExeImage.working.isEmpty());
+}
+
+} // namespace

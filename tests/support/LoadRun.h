@@ -1,0 +1,29 @@
+// One load of the game files as a test runs it: the chosen path, what was reported, and
+// the view hooks called, in one log so their order can be checked.
+#pragma once
+
+#include "core/GameLoader.h"
+#include "support/RecordingReporter.h"
+#include "support/RecordingViews.h"
+
+#include <optional>
+
+class LoadRun {
+public:
+    // Runs the load at once; nullopt as the path stands for a cancelled dialog.
+    LoadRun(GameFileSet& files, const std::optional<QString>& exePath);
+    LoadRun(const LoadRun&) = delete;
+    LoadRun& operator=(const LoadRun&) = delete;
+
+    [[nodiscard]] LoadOutcome Outcome() const { return m_outcome; }
+    [[nodiscard]] const RecordingReporter& Reporter() const { return m_reporter; }
+    [[nodiscard]] const RecordingViews& Views() const { return m_views; }
+    // Reporter calls and view hooks interleaved, in the order they happened.
+    [[nodiscard]] const QStringList& Log() const { return m_log; }
+
+private:
+    QStringList m_log;
+    RecordingReporter m_reporter{&m_log};
+    RecordingViews m_views{&m_log};
+    LoadOutcome m_outcome;
+};

@@ -1,0 +1,45 @@
+// Finding the main window's controls by name and checking its enabling states.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+class MainWindow;
+class QTabWidget;
+
+namespace probe {
+
+// The named child, failing the test when it is missing or of another kind.
+template <typename T>
+T* Find(const QObject& root, const QString& name)
+{
+    T* found = root.findChild<T*>(name);
+    if (!found)
+        ADD_FAILURE() << "no " << T::staticMetaObject.className() << " named " << name.toStdString();
+    return found;
+}
+
+// The caption of a label, button, option or frame.
+[[nodiscard]] QString TextOf(const QObject* control);
+
+[[nodiscard]] QTabWidget& Tabs(const MainWindow& window);
+
+// Text of a control in the load progress window.
+[[nodiscard]] QString LoadText(const MainWindow& window, const QString& name);
+
+// The state at start and after Close.
+void ExpectNoFiles(const MainWindow& window, bool backupsTicked = true);
+// "&Save", "&Make Backups", "Make Master Backup" and "&C&lose files" all usable or all not.
+void ExpectFileCommands(const MainWindow& window, bool enabled);
+
+} // namespace probe
