@@ -12,4 +12,6 @@ struct EditorContext {
     Asker& asker;
     // Makes "&Save" usable, as an accepted edit of the base or its stores does.
     std::function<void()> enableSave;
+    // Brings the first tab, "Base Editor", to the front, as an edit of the stores does.
+    std::function<void()> showFirstTab;
 };

@@ -5,6 +5,7 @@
 #include "ui/Fonts.h"
 #include "ui/LoadWindow.h"
 #include "ui/tabs/BaseEditorTab.h"
+#include "ui/tabs/EditorTab.h"
 #include "ui/tabs/FacilityEditorTab.h"
 #include "ui/tabs/ItemEditorTab.h"
 #include "ui/tabs/SoldierNamesTab.h"
@@ -20,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 MainWindow::MainWindow(Asker& asker, QWidget* parent)
     : QMainWindow(parent)
-    , m_context{m_files, asker, [this] { ui.mnuSave->setEnabled(true); }}
+    , m_context{m_files, asker, [this] { ui.mnuSave->setEnabled(true); }, [this] { ui.tabFac->setCurrentIndex(0); }}
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"UFO.EXE Editor"_s);
@@ -131,6 +132,13 @@ void MainWindow::EnableAll()
     ui.baseEditor->HideChangeFrame();
     ui.facilityEditor->SetTypeListEnabled(true);
     ui.mnuMaster->setEnabled(true);
+    for (EditorTab* tab : Tabs())
+        tab->ExecutableLoaded();
+}
+
+std::array<EditorTab*, 6> MainWindow::Tabs() const
+{
+    return {ui.baseEditor, ui.facilityEditor, ui.soldierNames, ui.unitEditor, ui.itemEditor, ui.stringEditor};
 }
 
 void MainWindow::DisableAll()

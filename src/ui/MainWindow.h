@@ -9,7 +9,10 @@
 
 #include <QMainWindow>
 
+#include <array>
+
 class BaseEditorTab;
+class EditorTab;
 class FacilityEditorTab;
 class ItemEditorTab;
 class LoadWindow;
@@ -50,6 +53,7 @@ private:
     void mnuExit_Click();
     void mnuAbout_Click();
 
+    [[nodiscard]] std::array<EditorTab*, 6> Tabs() const;
     void CreateControls();
     void CreateMenus();
     void CreateTabs();

@@ -10,6 +10,10 @@ class EditorTab : public QWidget {
 public:
     explicit EditorTab(EditorContext& context, QWidget* parent = nullptr);
 
+    // A load has just put a new executable into the files; a tab that shows a record it
+    // chose earlier shows it again from the new buffer.
+    virtual void ExecutableLoaded() {}
+
 protected:
     [[nodiscard]] EditorContext& Context() const { return m_context; }
 
