@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs inside the virtual X server for scripts/smoke: start, screenshot, Ctrl+F4, exit code.
+# Runs inside the virtual X server for scripts/smoke: start, screenshot, Ctrl+S writes the
+# files and their backups, Ctrl+F4 ends the program with exit code 0.
 # There is no window manager, so every key chord goes to a window focused explicitly.
 set -euo pipefail
 kestrel="$1" exe="$2" shot="$3" tabs="$4"
@@ -35,6 +36,22 @@ if [ "$tabs" = 1 ]; then
     tab=$((tab + 1))
   done
 fi
+
+# Save through the real shortcut: the game files are rewritten and the backups appear.
+install="$(dirname "$exe")"
+before="$(stat -c %Y.%y "$exe")"
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+s
+for _ in $(seq 50); do
+  [ -f "$install/geodata/obdata.bak" ] && break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null || fail "the program ended after Ctrl+S"
+for backup in "$exe.bak" "$install/geodata/english.bak" "$install/geodata/english2.bak" "$install/geodata/obdata.bak"; do
+  [ -f "$backup" ] || fail "Ctrl+S did not write $backup"
+done
+cmp -s "$exe" "$exe.bak" || fail "the executable changed although nothing was edited"
+[ "$(stat -c %Y.%y "$exe")" != "$before" ] || fail "Ctrl+S did not rewrite the executable"
 
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+F4
