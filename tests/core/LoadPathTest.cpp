@@ -1,0 +1,66 @@
+// Executables reached by unusual paths, and files that change under the load's feet.
+#include "core/GameFiles.h"
+#include "core/GameLoader.h"
+#include "support/InstallFixture.h"
+#include "support/LoadRun.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LoadPath, ASymlinkedExecutableLoadsFromTheLinksFolder)
+{
+    InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    // A Collector's Edition executable linked into another folder takes its data files
+    // from the folder of the link, as the path the user chose says.
+    const auto other = install.AddInstall(QStringLiteral("other"), GameVersion::CollectorsEdition);
+    ASSERT_TRUE(other);
+    ASSERT_TRUE(testfiles::Remove(other->exePath));
+    ASSERT_TRUE(QFile::link(install.Paths().exePath, other->exePath));
+
+    GameFileSet files;
+    const LoadRun run(files, other->exePath);
+    ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
+    EXPECT_EQ(files.ExePath, other->exePath);
+    EXPECT_EQ(files.DataRoot, other->dataRoot);
+    EXPECT_EQ(files.ItemTable.sourcePath, other->items);
+}
+
+TEST(LoadPath, BlanksAndNonAsciiCharactersInTheInstallPath)
+{
+    InstallFixture holder;
+    ASSERT_TRUE(holder.IsValid());
+    for (const GameVersion version : gameversion::All) {
+        const QString name = QStringLiteral("Spiele für X-Com ") + gameversion::ShortName(version);
+        const auto install = holder.AddInstall(name, version);
+        ASSERT_TRUE(install);
+        GameFileSet files;
+        const LoadRun run(files, install->exePath);
+        ASSERT_EQ(run.Outcome(), LoadOutcome::Complete) << name.toStdString();
+        EXPECT_EQ(files.DataRoot, install->dataRoot);
+        EXPECT_EQ(files.English2Table.working, testfiles::Read(install->english2));
+    }
+}
+
+// The load measures a file, then reads it; a file that shrank, grew or vanished in
+// between must end the load, never yield a buffer of another length.
+TEST(LoadPath, AFileThatChangedSinceItWasMeasuredIsNotRead)
+{
+    InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    const QString items = install.Paths().items;
+    ASSERT_TRUE(gamefiles::ReadWhole(items, 4320).has_value());
+    EXPECT_FALSE(gamefiles::ReadWhole(items, 4321).has_value());
+    EXPECT_FALSE(gamefiles::ReadWhole(items, 4319).has_value());
+    ASSERT_TRUE(testfiles::Remove(items));
+    EXPECT_FALSE(gamefiles::ReadWhole(items, 4320).has_value());
+    EXPECT_EQ(gamefiles::Measure(items), 0);
+    EXPECT_FALSE(gamefiles::Measure(install.Paths().geodata).has_value());
+}
+
+} // namespace
