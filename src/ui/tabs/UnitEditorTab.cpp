@@ -1,6 +1,8 @@
-// The "Unit Editor" tab's controls and their layout.
+// The "Unit Editor" tab: choosing a unit, showing its record and editing its bytes.
 #include "ui/tabs/UnitEditorTab.h"
 
+#include "core/ByteAccess.h"
+#include "core/ValuePrompt.h"
 #include "tables/UnitNames.h"
 #include "ui/tabs/Controls.h"
 
@@ -12,14 +14,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStringView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every unit value is one byte; bravery may show as a small negative number.
-constexpr int ValueChars = 4;
+// Every unit value is one byte; bravery may show as a negative number down to -2440.
+constexpr int ValueChars = 5;
+// How many of the fields, in table order, stand in each of the three columns.
+constexpr std::array<std::size_t, 3> ColumnLengths = {7, 5, 3};
+
+QString Text(std::u16string_view text)
+{
+    return QStringView(text.data(), qsizetype(text.size())).toString();
+}
 
 QFormLayout* NewColumn()
 {
@@ -40,39 +50,6 @@ UnitEditorTab::UnitEditorTab(EditorContext& context, QWidget* parent)
 
 void UnitEditorTab::CreateControls()
 {
-    struct ValueField {
-        QPushButton* Ui::*button;
-        QString name;
-        QString label;
-        int column;
-    };
-    const ValueField fields[] = {
-        {&Ui::cmdTU, u"cmdTU"_s, u"Time Units:"_s, 0},
-        {&Ui::cmdHealth, u"cmdHealth"_s, u"Health:"_s, 0},
-        {&Ui::cmdEnrg, u"cmdEnrg"_s, u"Energy:"_s, 0},
-        {&Ui::cmdReac, u"cmdReac"_s, u"Reaction:"_s, 0},
-        {&Ui::cmdStr, u"cmdStr"_s, u"Strength:"_s, 0},
-        {&Ui::cmdFirA, u"cmdFirA"_s, u"Firing Accuracy:"_s, 0},
-        {&Ui::cmdThrA, u"cmdThrA"_s, u"Throwing Accuracy:"_s, 0},
-        {&Ui::cmdFrA, u"cmdFrA"_s, u"Front Armour:"_s, 1},
-        {&Ui::cmdLefA, u"cmdLefA"_s, u"Left Armour:"_s, 1},
-        {&Ui::cmdRigA, u"cmdRigA"_s, u"Right Armour:"_s, 1},
-        {&Ui::cmdReaA, u"cmdReaA"_s, u"Rear Armour:"_s, 1},
-        {&Ui::cmdUndA, u"cmdUndA"_s, u"Under Armour:"_s, 1},
-        {&Ui::cmdPsiSk, u"cmdPsiSk"_s, u"Psi Skill:"_s, 2},
-        {&Ui::cmdPsiSt, u"cmdPsiSt"_s, u"Psi Strength:"_s, 2},
-        {&Ui::cmdBrav, u"cmdBrav"_s, u"Bravery:"_s, 2},
-    };
-
-    QFormLayout* columns[] = {NewColumn(), NewColumn(), NewColumn()};
-    for (const ValueField& field : fields) {
-        QLabel* label = controls::Label(this, QString(), field.label);
-        ui.*field.button = controls::ValueButton(this, field.name, ValueChars);
-        label->setBuddy(ui.*field.button);
-        columns[field.column]->addRow(label, ui.*field.button);
-    }
-    columns[2]->addRow(CreateFlyingFrame());
-
     ui.Label29 = controls::Label(this, u"Label29"_s, u"Unit Name:"_s);
     ui.cmbUnit = controls::Combo(this, u"cmbUnit"_s);
     auto* top = new QHBoxLayout;
@@ -80,8 +57,27 @@ void UnitEditorTab::CreateControls()
     top->addWidget(ui.cmbUnit);
     top->addStretch(1);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(fontMetrics().lineSpacing());
+    layout->addLayout(CreateValueColumns(), 1);
+}
+
+QLayout* UnitEditorTab::CreateValueColumns()
+{
     auto* values = new QHBoxLayout;
-    for (QFormLayout* column : columns) {
+    std::size_t field = 0;
+    for (const std::size_t length : ColumnLengths) {
+        QFormLayout* column = NewColumn();
+        for (const std::size_t end = field + length; field < end; ++field) {
+            const units::UnitField& unitField = units::Fields[field];
+            QLabel* label = controls::Label(this, QString(), Text(unitField.label));
+            ui.values[field] = controls::ValueButton(this, Text(unitField.control), ValueChars);
+            label->setBuddy(ui.values[field]);
+            column->addRow(label, ui.values[field]);
+        }
+        if (field == units::Fields.size())
+            column->addRow(CreateFlyingFrame());
         auto* holder = new QVBoxLayout;
         holder->addLayout(column);
         holder->addStretch(1);
@@ -89,11 +85,7 @@ void UnitEditorTab::CreateControls()
         values->addSpacing(fontMetrics().averageCharWidth() * 3);
     }
     values->addStretch(1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addSpacing(fontMetrics().lineSpacing());
-    layout->addLayout(values, 1);
+    return values;
 }
 
 QGroupBox* UnitEditorTab::CreateFlyingFrame()
@@ -113,6 +105,13 @@ QGroupBox* UnitEditorTab::CreateFlyingFrame()
 
 void UnitEditorTab::ConnectControls()
 {
+    // activated, not currentIndexChanged: it is the user's choice, by mouse or keyboard,
+    // and it comes again when the same unit is chosen again.
+    connect(ui.cmbUnit, &QComboBox::activated, this, &UnitEditorTab::cmbUnit_Click);
+    for (std::size_t field = 0; field < ui.values.size(); ++field)
+        connect(ui.values[field], &QPushButton::clicked, this, [this, field] { cmdValue_Click(field); });
+    connect(ui.optYesU, &QRadioButton::clicked, this, &UnitEditorTab::optYesU_Click);
+    connect(ui.optNoU, &QRadioButton::clicked, this, &UnitEditorTab::optNoU_Click);
 }
 
 void UnitEditorTab::FillUnitList()
@@ -122,4 +121,90 @@ void UnitEditorTab::FillUnitList()
     for (int unit = 0; unit < int(unitnames::All.size()); ++unit)
         ui.cmbUnit->addItem(unitnames::Name(unit), unit);
     ui.cmbUnit->setCurrentIndex(-1);
+}
+
+void UnitEditorTab::ExecutableLoaded()
+{
+    if (m_selectedUnitOffset)
+        ShowUnit();
+}
+
+void UnitEditorTab::cmbUnit_Click(int index)
+{
+    if (index < 0)
+        return;
+    const qsizetype offset = units::RecordOffset(ui.cmbUnit->itemData(index).toInt());
+    if (offset < 0)
+        return;
+    m_selectedUnitOffset = offset;
+    EnableValues();
+    ShowUnit();
+}
+
+void UnitEditorTab::cmdValue_Click(std::size_t field)
+{
+    const qsizetype start = RecordStart();
+    if (start < 0)
+        return;
+    const units::UnitField& unitField = units::Fields[field];
+    PromptByte(Context().asker, Context().files.ExeImage.working, start + unitField.position, unitField.prompt,
+               [this] { ShowUnit(); });
+}
+
+void UnitEditorTab::optYesU_Click()
+{
+    WriteFlying(units::Flies);
+}
+
+void UnitEditorTab::optNoU_Click()
+{
+    WriteFlying(units::DoesNotFly);
+}
+
+// The checked option already shows the new state, so the view does not run again.
+void UnitEditorTab::WriteFlying(std::uint8_t value)
+{
+    const qsizetype start = RecordStart();
+    if (start >= 0)
+        bytes::WriteU8(Context().files.ExeImage.working, start + units::FlyingPosition, value);
+}
+
+// Mirrors the flying flag without writing it: a stored 2 shows No and stays 2.
+void UnitEditorTab::ShowUnit()
+{
+    const qsizetype start = RecordStart();
+    if (start < 0)
+        return;
+    const QByteArray& exe = Context().files.ExeImage.working;
+    {
+        const QSignalBlocker blockYes(ui.optYesU);
+        const QSignalBlocker blockNo(ui.optNoU);
+        const bool flies = bytes::ReadU8(exe, start + units::FlyingPosition) == units::Flies;
+        (flies ? ui.optYesU : ui.optNoU)->setChecked(true);
+    }
+    for (std::size_t field = 0; field < ui.values.size(); ++field) {
+        const units::UnitField& unitField = units::Fields[field];
+        ui.values[field]->setText(units::ShownValue(unitField, bytes::ReadU8(exe, start + unitField.position)));
+    }
+}
+
+// Once a unit has been chosen the values stay usable; Close shuts the whole tab strip instead.
+void UnitEditorTab::EnableValues()
+{
+    for (QPushButton* button : ui.values)
+        button->setEnabled(true);
+    for (QWidget* widget : {static_cast<QWidget*>(ui.Frame1), static_cast<QWidget*>(ui.optYesU),
+                            static_cast<QWidget*>(ui.optNoU)})
+        widget->setEnabled(true);
+}
+
+qsizetype UnitEditorTab::RecordStart() const
+{
+    const GameFileSet& files = Context().files;
+    if (!m_selectedUnitOffset || !files.HasExecutable())
+        return -1;
+    const qsizetype start = units::Start.For(files.Version) + *m_selectedUnitOffset;
+    if (!bytes::InRange(files.ExeImage.working, start, units::RecordSize))
+        return -1;
+    return start;
 }

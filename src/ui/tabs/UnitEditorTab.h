@@ -1,12 +1,17 @@
 // The "Unit Editor" tab: the combat statistics of one unit type at a time.
 #pragma once
 
+#include "tables/Units.h"
 #include "ui/tabs/EditorTab.h"
 
+#include <array>
+#include <cstddef>
+#include <optional>
+
 class QComboBox;
-class QFormLayout;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QRadioButton;
 
@@ -18,29 +23,35 @@ public:
     // The main window's opening fills the unit list; nothing is chosen yet.
     void FillUnitList();
 
+    // The record offset of the unit last chosen, kept through Close and later loads.
+    [[nodiscard]] std::optional<qsizetype> SelectedUnitOffset() const { return m_selectedUnitOffset; }
+
+    // Shows the chosen unit from the new executable at once, so no caption outlives its file.
+    void ExecutableLoaded() override;
+
 private:
+    void cmbUnit_Click(int index);
+    void cmdValue_Click(std::size_t field);
+    void optYesU_Click();
+    void optNoU_Click();
+
+    void ShowUnit();
+    void EnableValues();
+    void WriteFlying(std::uint8_t value);
+    // Table start of the loaded build plus the chosen record; -1 when there is no such record.
+    [[nodiscard]] qsizetype RecordStart() const;
+
     void CreateControls();
-    void ConnectControls();
+    QLayout* CreateValueColumns();
     QGroupBox* CreateFlyingFrame();
+    void ConnectControls();
+
+    std::optional<qsizetype> m_selectedUnitOffset;
 
     struct Ui {
         QLabel* Label29;
         QComboBox* cmbUnit;
-        QPushButton* cmdTU;
-        QPushButton* cmdHealth;
-        QPushButton* cmdEnrg;
-        QPushButton* cmdReac;
-        QPushButton* cmdStr;
-        QPushButton* cmdFirA;
-        QPushButton* cmdThrA;
-        QPushButton* cmdFrA;
-        QPushButton* cmdLefA;
-        QPushButton* cmdRigA;
-        QPushButton* cmdReaA;
-        QPushButton* cmdUndA;
-        QPushButton* cmdPsiSk;
-        QPushButton* cmdPsiSt;
-        QPushButton* cmdBrav;
+        std::array<QPushButton*, units::Fields.size()> values;  // in the order of units::Fields
         QGroupBox* Frame1;
         QRadioButton* optYesU;
         QRadioButton* optNoU;
