@@ -1,4 +1,4 @@
-// Names of the facility types.
+// Names and standard-to-build values of the facility types.
 #include "tables/FacilityTypes.h"
 
 namespace facilitytypes {
@@ -9,6 +9,19 @@ QString Name(int type)
         return {};
     const std::u16string_view name = All[std::size_t(type)].name;
     return QString::fromUtf16(name.data(), qsizetype(name.size()));
+}
+
+bool IsStandardValue(int type, std::uint8_t value)
+{
+    return type >= 0 && type < int(All.size()) && value == All[std::size_t(type)].yesValue;
+}
+
+std::uint8_t StandardValue(int type, bool standard)
+{
+    if (type < 0 || type >= int(All.size()))
+        return 0;
+    const FacilityType& facility = All[std::size_t(type)];
+    return standard ? facility.yesValue : facility.noValue;
 }
 
 } // namespace facilitytypes

@@ -40,4 +40,11 @@ inline constexpr std::array<FacilityType, 17> All = {{
 
 [[nodiscard]] QString Name(int type);
 
+// Whether a stored standard flag is exactly the type's Yes value; false for a type outside
+// the list. Any other byte, the No value or not, reads as No.
+[[nodiscard]] bool IsStandardValue(int type, std::uint8_t value);
+
+// The whole byte a choice of Yes or No writes for the type; 0 outside the list.
+[[nodiscard]] std::uint8_t StandardValue(int type, bool standard);
+
 } // namespace facilitytypes

@@ -3,6 +3,8 @@
 
 #include "tables/VersionOffsets.h"
 
+#include <string_view>
+
 namespace soldiernames {
 
 inline constexpr VersionOffsets LastNameStart = {
@@ -18,7 +20,28 @@ inline constexpr VersionOffsets FirstNameStart = {
 inline constexpr int SlotCount = 120;
 inline constexpr qsizetype LastNameSlotSize = 12;
 inline constexpr qsizetype FirstNameSlotSize = 11;
-// The editor writes at most this many bytes into a slot of either table.
+// The editor writes at most this many bytes into a slot of either table; the twelfth
+// byte of a last-name slot is shown but never written.
 inline constexpr qsizetype WrittenNameLength = 11;
+
+inline constexpr std::u16string_view PromptTitle = u"New Name";
+inline constexpr std::u16string_view PromptLimitLine = u"(remember it cannot exceed 11 characters)";
+
+// What sets the two tables apart for showing and renaming.
+struct NameTable {
+    VersionOffsets start;
+    qsizetype slotSize;
+    std::u16string_view promptFirstLine;
+
+    [[nodiscard]] constexpr qsizetype SlotOffset(GameVersion version, int slot) const
+    {
+        return start.For(version) + slotSize * slot;
+    }
+};
+
+inline constexpr NameTable FirstNames = {FirstNameStart, FirstNameSlotSize,
+                                         u"What would you like the new first name to be?"};
+inline constexpr NameTable LastNames = {LastNameStart, LastNameSlotSize,
+                                        u"What would you like the new last name to be?"};
 
 } // namespace soldiernames

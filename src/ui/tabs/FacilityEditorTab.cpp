@@ -1,6 +1,9 @@
-// The "Facility Editor" tab's controls and their layout.
+// The "Facility Editor" tab: choosing a facility type, showing and editing its statistics.
 #include "ui/tabs/FacilityEditorTab.h"
 
+#include "core/ByteAccess.h"
+#include "core/TextRoutines.h"
+#include "core/ValuePrompt.h"
 #include "tables/FacilityTypes.h"
 #include "ui/tabs/Controls.h"
 
@@ -21,6 +24,19 @@ namespace {
 // Wide enough for a grouped, signed 16-bit value such as "-25,536".
 constexpr int ValueChars = 8;
 
+QString ToQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+// Two-byte amounts are shown signed and grouped, as the game would read a negative cost.
+QString ValueText(const QByteArray& exe, qsizetype offset, const facilities::Field& field)
+{
+    if (field.width == 2)
+        return modEdit::GroupThousands(QString::number(modEdit::ToSigned16(bytes::ReadU16LE(exe, offset))));
+    return QString::number(bytes::ReadU8(exe, offset));
+}
+
 } // namespace
 
 FacilityEditorTab::FacilityEditorTab(EditorContext& context, QWidget* parent)
@@ -40,24 +56,11 @@ void FacilityEditorTab::CreateControls()
     ui.cmbType = controls::Combo(this, u"cmbType"_s);
     form->addRow(ui.Label11, ui.cmbType);
 
-    struct ValueField {
-        QPushButton* Ui::*button;
-        QLabel* Ui::*label;
-        QString buttonName;
-        QString labelName;
-        QString labelText;
-    };
-    const ValueField fields[] = {
-        {&Ui::cmdPrice, &Ui::Label10, u"cmdPrice"_s, u"Label10"_s, u"Construction Cost/$k:"_s},
-        {&Ui::cmdUpkeep, &Ui::Label9, u"cmdUpkeep"_s, u"Label9"_s, u"Monthly Cost/$k:"_s},
-        {&Ui::cmdDays, &Ui::Label8, u"cmdDays"_s, u"Label8"_s, u"Construction Time:"_s},
-        {&Ui::cmdStrength, &Ui::Label7, u"cmdStrength"_s, u"Label7"_s, u"Defense Strength:"_s},
-        {&Ui::cmdRatio, &Ui::Label6, u"cmdRatio"_s, u"Label6"_s, u"Hit Ratio (%):"_s},
-    };
-    for (const ValueField& field : fields) {
-        ui.*field.label = controls::Label(this, field.labelName, field.labelText);
-        ui.*field.button = controls::ValueButton(this, field.buttonName, ValueChars);
-        form->addRow(ui.*field.label, ui.*field.button);
+    for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
+        const facilities::Field& field = facilities::Fields[index];
+        ui.valueLabels[index] = controls::Label(this, ToQString(field.label), ToQString(field.caption));
+        ui.valueButtons[index] = controls::ValueButton(this, ToQString(field.button), ValueChars);
+        form->addRow(ui.valueLabels[index], ui.valueButtons[index]);
     }
 
     ui.frmBuild = controls::Frame(this, u"frmBuild"_s, u"Standard to Build?:"_s);
@@ -82,6 +85,14 @@ void FacilityEditorTab::CreateControls()
 
 void FacilityEditorTab::ConnectControls()
 {
+    // activated, not currentIndexChanged: only a user's choice shows a type.
+    connect(ui.cmbType, &QComboBox::activated, this, &FacilityEditorTab::cmbType_Click);
+    for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
+        const facilities::Field& field = facilities::Fields[index];
+        connect(ui.valueButtons[index], &QPushButton::clicked, this, [this, &field] { ValueButton_Click(field); });
+    }
+    connect(ui.optYes, &QRadioButton::clicked, this, &FacilityEditorTab::optYes_Click);
+    connect(ui.optNo, &QRadioButton::clicked, this, &FacilityEditorTab::optNo_Click);
 }
 
 void FacilityEditorTab::FillTypeList()
@@ -100,13 +111,102 @@ void FacilityEditorTab::SetTypeListEnabled(bool enabled)
 
 void FacilityEditorTab::DisableValues()
 {
-    for (QPushButton* button : {ui.cmdPrice, ui.cmdUpkeep, ui.cmdDays, ui.cmdStrength, ui.cmdRatio})
+    for (QPushButton* button : ui.valueButtons)
         button->setEnabled(false);
     ui.frmBuild->setEnabled(false);
 }
 
 void FacilityEditorTab::ClearValueCaptions()
 {
-    for (QPushButton* button : {ui.cmdPrice, ui.cmdUpkeep, ui.cmdDays, ui.cmdStrength, ui.cmdRatio})
+    for (QPushButton* button : ui.valueButtons)
         button->setText(QString());
+}
+
+// Values still on show came from the previous executable; the same type is shown again
+// from the new one. After a Close they stay hidden until a type is chosen.
+void FacilityEditorTab::ExecutableLoaded()
+{
+    if (ui.frmBuild->isEnabled())
+        ShowFacility();
+}
+
+void FacilityEditorTab::cmbType_Click(int index)
+{
+    const QVariant type = ui.cmbType->itemData(index);
+    if (!type.isValid())
+        return;
+    m_selectedFacilityType = type.toInt();
+    m_selectedFacilityOffset = facilities::RecordSize * m_selectedFacilityType;
+    EnableValues();
+    ShowFacility();
+}
+
+void FacilityEditorTab::ValueButton_Click(const facilities::Field& field)
+{
+    if (m_selectedFacilityType < 0 || !Context().files.HasExecutable())
+        return;
+    QByteArray& exe = Context().files.ExeImage.working;
+    const qsizetype offset = RecordStart() + field.position;
+    if (field.width == 2) {
+        // A cancelled amount still refreshes, as an accepted one does.
+        PromptWord(Context().asker, exe, offset + 1, offset);
+        ShowFacility();
+    } else {
+        PromptByte(Context().asker, exe, offset, field.prompt, [this] { ShowFacility(); });
+    }
+}
+
+void FacilityEditorTab::optYes_Click()
+{
+    WriteStandardFlag(true);
+}
+
+void FacilityEditorTab::optNo_Click()
+{
+    WriteStandardFlag(false);
+}
+
+void FacilityEditorTab::EnableValues()
+{
+    for (QWidget* widget : {static_cast<QWidget*>(ui.frmBuild), static_cast<QWidget*>(ui.optYes),
+                            static_cast<QWidget*>(ui.optNo)})
+        widget->setEnabled(true);
+    for (QPushButton* button : ui.valueButtons)
+        button->setEnabled(true);
+}
+
+qsizetype FacilityEditorTab::RecordStart() const
+{
+    return facilities::Start.For(Context().files.Version) + m_selectedFacilityOffset;
+}
+
+void FacilityEditorTab::ShowFacility()
+{
+    if (m_selectedFacilityType < 0 || !Context().files.HasExecutable())
+        return;
+    const QByteArray& exe = Context().files.ExeImage.working;
+    const qsizetype record = RecordStart();
+    for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
+        const facilities::Field& field = facilities::Fields[index];
+        ui.valueButtons[index]->setText(ValueText(exe, record + field.position, field));
+    }
+    // Showing mirrors the byte and writes nothing, even one that is neither value.
+    const QSignalBlocker blockYes(ui.optYes);
+    const QSignalBlocker blockNo(ui.optNo);
+    const bool standard = IsStandardValue(bytes::ReadU8(exe, record + facilities::StandardFlagPosition));
+    (standard ? ui.optYes : ui.optNo)->setChecked(true);
+}
+
+bool FacilityEditorTab::IsStandardValue(std::uint8_t value) const
+{
+    return facilitytypes::IsStandardValue(m_selectedFacilityType, value);
+}
+
+// The whole byte is written, never the bit of value 4 alone: the game keeps other bits per type.
+void FacilityEditorTab::WriteStandardFlag(bool standard)
+{
+    if (m_selectedFacilityType < 0 || !Context().files.HasExecutable())
+        return;
+    bytes::WriteU8(Context().files.ExeImage.working, RecordStart() + facilities::StandardFlagPosition,
+                   facilitytypes::StandardValue(m_selectedFacilityType, standard));
 }

@@ -1,7 +1,11 @@
 // The "Facility Editor" tab: the statistics of one facility type at a time.
 #pragma once
 
+#include "tables/Facilities.h"
 #include "ui/tabs/EditorTab.h"
+
+#include <array>
+#include <cstdint>
 
 class QComboBox;
 class QGroupBox;
@@ -22,23 +26,32 @@ public:
     void DisableValues();
     void ClearValueCaptions();
 
+    void ExecutableLoaded() override;
+
 private:
     void CreateControls();
     void ConnectControls();
 
+    void cmbType_Click(int index);
+    void ValueButton_Click(const facilities::Field& field);
+    void optYes_Click();
+    void optNo_Click();
+
+    void ShowFacility();
+    [[nodiscard]] bool IsStandardValue(std::uint8_t value) const;
+    void WriteStandardFlag(bool standard);
+    void EnableValues();
+    [[nodiscard]] qsizetype RecordStart() const;
+
+    int m_selectedFacilityType = -1;
+    qsizetype m_selectedFacilityOffset = 0;
+
     struct Ui {
         QLabel* Label11;
         QComboBox* cmbType;
-        QLabel* Label10;
-        QPushButton* cmdPrice;
-        QLabel* Label9;
-        QPushButton* cmdUpkeep;
-        QLabel* Label8;
-        QPushButton* cmdDays;
-        QLabel* Label7;
-        QPushButton* cmdStrength;
-        QLabel* Label6;
-        QPushButton* cmdRatio;
+        // In the order of facilities::Fields: cmdPrice, cmdUpkeep, cmdDays, cmdStrength, cmdRatio.
+        std::array<QLabel*, facilities::Fields.size()> valueLabels;
+        std::array<QPushButton*, facilities::Fields.size()> valueButtons;
         QGroupBox* frmBuild;
         QRadioButton* optYes;
         QRadioButton* optNo;

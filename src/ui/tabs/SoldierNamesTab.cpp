@@ -1,13 +1,26 @@
-// The "Soldier Names" tab's controls and their layout.
+// The "Soldier Names" tab: both name tables listed, and renaming an entry by double-click.
 #include "ui/tabs/SoldierNamesTab.h"
 
+#include "core/ByteAccess.h"
+#include "core/CodePage.h"
 #include "ui/tabs/Controls.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString ToQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
 
 SoldierNamesTab::SoldierNamesTab(EditorContext& context, QWidget* parent)
     : EditorTab(context, parent)
@@ -36,6 +49,8 @@ void SoldierNamesTab::CreateControls()
 
 void SoldierNamesTab::ConnectControls()
 {
+    connect(ui.lstFirst, &QListWidget::itemDoubleClicked, this, &SoldierNamesTab::lstFirst_DblClick);
+    connect(ui.lstLast, &QListWidget::itemDoubleClicked, this, &SoldierNamesTab::lstLast_DblClick);
 }
 
 void SoldierNamesTab::ShowIntroduction()
@@ -47,8 +62,82 @@ void SoldierNamesTab::ShowIntroduction()
 
 void SoldierNamesTab::FillFirstNames()
 {
+    FillNames(ui.lstFirst, soldiernames::FirstNames);
 }
 
 void SoldierNamesTab::FillLastNames()
 {
+    FillNames(ui.lstLast, soldiernames::LastNames);
+}
+
+void SoldierNamesTab::lstFirst_DblClick()
+{
+    if (SelectSlot(ui.lstFirst, soldiernames::FirstNames, m_selectedFirstNameOffset))
+        RenameFirstName();
+}
+
+void SoldierNamesTab::lstLast_DblClick()
+{
+    if (SelectSlot(ui.lstLast, soldiernames::LastNames, m_selectedLastNameOffset))
+        RenameLastName();
+}
+
+// The list is rebuilt even when nothing was written, so no entry stays selected.
+void SoldierNamesTab::RenameFirstName()
+{
+    RenameSlot(soldiernames::FirstNames, m_selectedFirstNameOffset);
+    FillFirstNames();
+}
+
+void SoldierNamesTab::RenameLastName()
+{
+    RenameSlot(soldiernames::LastNames, m_selectedLastNameOffset);
+    FillLastNames();
+}
+
+void SoldierNamesTab::FillNames(QListWidget* list, const soldiernames::NameTable& table)
+{
+    const QSignalBlocker block(list);
+    // A rename deep in the list should not send the user back to its top.
+    const int scrolled = list->verticalScrollBar()->value();
+    list->clear();
+    const GameFileSet& files = Context().files;
+    if (!files.HasExecutable())
+        return;
+    for (int slot = 0; slot < soldiernames::SlotCount; ++slot) {
+        const QByteArray name = bytes::ReadField(files.ExeImage.working, table.SlotOffset(files.Version, slot),
+                                                 table.slotSize);
+        list->addItem(codepage::FieldText(name));
+    }
+    list->verticalScrollBar()->setValue(scrolled);
+}
+
+bool SoldierNamesTab::SelectSlot(const QListWidget* list, const soldiernames::NameTable& table,
+                                 qsizetype& selectedOffset)
+{
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return false;
+    selectedOffset = table.slotSize * list->row(selected.front());
+    return true;
+}
+
+// Writes exactly the first 11 bytes of the slot: the new name, then zero bytes. A last
+// name's twelfth byte is left as it was.
+void SoldierNamesTab::RenameSlot(const soldiernames::NameTable& table, qsizetype slotOffset)
+{
+    GameFileSet& files = Context().files;
+    if (!files.HasExecutable())
+        return;
+    const qsizetype offset = table.start.For(files.Version) + slotOffset;
+    const QString current = codepage::FieldText(bytes::ReadField(files.ExeImage.working, offset, table.slotSize));
+    const QString prompt = ToQString(table.promptFirstLine) + u'\n' + ToQString(soldiernames::PromptLimitLine);
+    QString answer;
+    do {
+        answer = Context().asker.AskText(prompt, ToQString(soldiernames::PromptTitle), current);
+    } while (answer.size() > soldiernames::WrittenNameLength);
+    if (answer.isEmpty())
+        return;
+    bytes::WriteFieldPadded(files.ExeImage.working, offset, soldiernames::WrittenNameLength,
+                            codepage::Encode(answer));
 }

@@ -1,6 +1,7 @@
 // The "Soldier Names" tab: the default first and last names of new soldiers.
 #pragma once
 
+#include "tables/SoldierNames.h"
 #include "ui/tabs/EditorTab.h"
 
 class QLabel;
@@ -21,6 +22,19 @@ public:
 private:
     void CreateControls();
     void ConnectControls();
+
+    void lstFirst_DblClick();
+    void lstLast_DblClick();
+    void RenameFirstName();
+    void RenameLastName();
+
+    void FillNames(QListWidget* list, const soldiernames::NameTable& table);
+    [[nodiscard]] static bool SelectSlot(const QListWidget* list, const soldiernames::NameTable& table,
+                                         qsizetype& selectedOffset);
+    void RenameSlot(const soldiernames::NameTable& table, qsizetype slotOffset);
+
+    qsizetype m_selectedFirstNameOffset = 0;
+    qsizetype m_selectedLastNameOffset = 0;
 
     struct Ui {
         QLabel* lblName;
