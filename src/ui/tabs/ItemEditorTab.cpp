@@ -1,10 +1,12 @@
-// The "Item Editor" tab's controls and their layout.
+// The "Item Editor" tab: the item list of obdata.dat, and choosing and changing one record.
 #include "ui/tabs/ItemEditorTab.h"
 
+#include "core/ByteAccess.h"
+#include "core/CodePage.h"
 #include "tables/DamageTypes.h"
-#include "tables/Items.h"
 #include "ui/tabs/Controls.h"
 
+#include <QButtonGroup>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -21,9 +24,20 @@ namespace {
 
 constexpr int NumberChars = 4;
 
+const QString NameTitle = u"New Name"_s;
+const QString NamePrompt = u"What would you like the new name to be?\n(remember it cannot exceed 20 characters)"_s;
+// The first answer of the name loop: longer than any name, so the box always shows.
+const QString NameSentinel = u"12345678910111213141516"_s;
+
 QString FromView(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+// A name with "&" would otherwise lose it and give the button a shortcut.
+QString AsCaption(QString text)
+{
+    return text.replace(u'&', u"&&"_s);
 }
 
 } // namespace
@@ -65,45 +79,20 @@ QLayout* ItemEditorTab::CreateListColumn()
 
 QLayout* ItemEditorTab::CreateValueColumn()
 {
-    struct ValueField {
-        QPushButton* Ui::*button;
-        QString name;
-        QString label;
-        QString toolTip;
-        int chars;
-    };
-    const ValueField fields[] = {
-        {&Ui::cmdName, u"cmdName"_s, u"Name:"_s, u"Click to change the name."_s, int(items::NameLength)},
-        {&Ui::cmdDamage, u"cmdDamage"_s, u"Damage:"_s, u"Click to change the damage this item deals."_s, NumberChars},
-        {&Ui::cmdAmmo1, u"cmdAmmo1"_s, u"Ammo Type 1:"_s, u"Change Ammo Type 1. Use index number of Ammo item."_s,
-         NumberChars},
-        {&Ui::cmdAmmo2, u"cmdAmmo2"_s, u"Ammo Type 2:"_s, u"Change Ammo Type 2. Use index number of Ammo item."_s,
-         NumberChars},
-        {&Ui::cmdAmmo3, u"cmdAmmo3"_s, u"Ammo Type 3:"_s, u"Change Ammo Type 3. Use index number of Ammo item."_s,
-         NumberChars},
-        {&Ui::cmdAutoA, u"cmdAutoA"_s, u"Autoshot Accuracy:"_s, u"Click to change the autoshot accuracy."_s,
-         NumberChars},
-        {&Ui::cmdSnapA, u"cmdSnapA"_s, u"Snap Shot Accuracy:"_s, u"Click to change the snap shot accuracy."_s,
-         NumberChars},
-        {&Ui::cmdAimA, u"cmdAimA"_s, u"Aimed Shot Accuracy:"_s, u"Click to change the aimed shot accuracy."_s,
-         NumberChars},
-        {&Ui::cmdAutoT, u"cmdAutoT"_s, u"Autoshot TU%:"_s, u"Click to change the time units an autoshot costs, in %."_s,
-         NumberChars},
-        {&Ui::cmdSnapT, u"cmdSnapT"_s, u"Snap Shot TU%:"_s,
-         u"Click to change the time units a snap shot costs, in %."_s, NumberChars},
-        {&Ui::cmdAimT, u"cmdAimT"_s, u"Aimed Shot TU%:"_s,
-         u"Click to change the time units an aimed shot costs, in %."_s, NumberChars},
-    };
-
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    for (const ValueField& field : fields) {
-        QLabel* label = controls::Label(this, QString(), field.label);
-        ui.*field.button = controls::ValueButton(this, field.name, field.chars, field.toolTip);
-        label->setBuddy(ui.*field.button);
-        form->addRow(label, ui.*field.button);
-    }
+    const auto addRow = [this, form](const ItemControl& control, int chars) {
+        QLabel* label = controls::Label(this, QString(), FromView(control.label));
+        QPushButton* button =
+            controls::ValueButton(this, FromView(control.buttonName), chars, FromView(control.toolTip));
+        label->setBuddy(button);
+        form->addRow(label, button);
+        return button;
+    };
+    ui.cmdName = addRow(items::NameControl, int(items::NameLength));
+    for (std::size_t index = 0; index < items::Fields.size(); ++index)
+        ui.fieldButtons[index] = addRow(items::Fields[index].control, NumberChars);
     form->addRow(CreateDamageTypeFrame());
 
     auto* column = new QVBoxLayout;
@@ -115,11 +104,12 @@ QLayout* ItemEditorTab::CreateValueColumn()
 QGroupBox* ItemEditorTab::CreateDamageTypeFrame()
 {
     ui.Frame2 = controls::Frame(this, u"Frame2"_s, u"Damage Type"_s);
+    ui.damageTypes = new QButtonGroup(ui.Frame2);
     auto* grid = new QGridLayout(ui.Frame2);
     for (std::size_t index = 0; index < damagetypes::All.size(); ++index) {
         const DamageTypeOption& type = damagetypes::All[index];
         QRadioButton* option = controls::Option(ui.Frame2, FromView(type.optionName), FromView(type.caption));
-        ui.damageTypeOptions[index] = option;
+        ui.damageTypes->addButton(option, type.code);
         grid->addWidget(option, int(index) / 2, int(index) % 2);
     }
     ui.Frame2->setEnabled(false);
@@ -128,8 +118,133 @@ QGroupBox* ItemEditorTab::CreateDamageTypeFrame()
 
 void ItemEditorTab::ConnectControls()
 {
+    // Selection, not the current row: the current row also moves when the list takes focus.
+    connect(ui.lstItem, &QListWidget::itemSelectionChanged, this, &ItemEditorTab::lstItem_Click);
+    connect(ui.lstItem, &QListWidget::itemDoubleClicked, this, &ItemEditorTab::lstItem_DblClick);
+    connect(ui.cmdName, &QPushButton::clicked, this, &ItemEditorTab::cmdName_Click);
+    for (std::size_t index = 0; index < items::Fields.size(); ++index) {
+        const ItemField& field = items::Fields[index];
+        connect(ui.fieldButtons[index], &QPushButton::clicked, this, [this, &field] { cmdField_Click(field); });
+    }
+    connect(ui.damageTypes, &QButtonGroup::idClicked, this, &ItemEditorTab::optDamageType_Click);
+}
+
+void ItemEditorTab::lstItem_Click()
+{
+    if (const std::optional<int> row = SelectedRow())
+        ui.lblIndex->setText(QString::number(*row));
+}
+
+void ItemEditorTab::lstItem_DblClick()
+{
+    const std::optional<int> row = SelectedRow();
+    if (!row)
+        return;
+    m_selectedItemOffset = items::RecordSize * *row;
+    EnableValues();
+    ShowItem();
+}
+
+void ItemEditorTab::cmdName_Click()
+{
+    RenameItem();
+}
+
+void ItemEditorTab::cmdField_Click(const ItemField& field)
+{
+    if (m_selectedItemOffset)
+        (void)PromptByte(Context().asker, Table(), *m_selectedItemOffset + field.position, field.prompt,
+                         [this] { ShowItem(); });
+}
+
+void ItemEditorTab::optDamageType_Click(int code)
+{
+    if (m_selectedItemOffset)
+        bytes::WriteU8(Table(), *m_selectedItemOffset + items::DamageTypePosition, std::uint8_t(code));
 }
 
 void ItemEditorTab::FillItemList()
 {
+    FillList();
+    if (m_selectedItemOffset)
+        ShowItem();
+}
+
+// Refilled whole, as after every rename; the selection is not kept.
+void ItemEditorTab::FillList()
+{
+    QStringList names;
+    names.reserve(items::RecordCount);
+    for (int record = 0; record < items::RecordCount; ++record)
+        names.append(ItemName(items::RecordSize * record));
+    const QSignalBlocker blocker(ui.lstItem);
+    ui.lstItem->clear();
+    ui.lstItem->addItems(names);
+}
+
+// In the order the values are laid out for the keyboard: the damage types after the ammo.
+void ItemEditorTab::EnableValues()
+{
+    ui.cmdName->setEnabled(true);
+    for (std::size_t index = 0; index < items::Fields.size(); ++index) {
+        ui.fieldButtons[index]->setEnabled(true);
+        if (items::Fields[index].position == items::AmmoPositions[2])
+            ui.Frame2->setEnabled(true);
+    }
+}
+
+void ItemEditorTab::ShowItem()
+{
+    if (!m_selectedItemOffset)
+        return;
+    const qsizetype record = *m_selectedItemOffset;
+    const QByteArray& table = Table();
+    ui.cmdName->setText(AsCaption(ItemName(record)));
+    for (std::size_t index = 0; index < items::Fields.size(); ++index)
+        ui.fieldButtons[index]->setText(QString::number(bytes::ReadU8(table, record + items::Fields[index].position)));
+    ShowDamageType(bytes::ReadU8(table, record + items::DamageTypePosition));
+}
+
+// A code without an option leaves the options as they were.
+void ItemEditorTab::ShowDamageType(int code)
+{
+    if (QAbstractButton* option = ui.damageTypes->button(code)) {
+        const QSignalBlocker blocker(ui.damageTypes);
+        option->setChecked(true);
+    }
+}
+
+void ItemEditorTab::RenameItem()
+{
+    if (!m_selectedItemOffset)
+        return;
+    const qsizetype field = *m_selectedItemOffset + items::NamePosition;
+    const QString current = ItemName(*m_selectedItemOffset);
+    QString answer = NameSentinel;
+    // Counted in UTF-16 units, one byte each once encoded, so an accepted name always fits.
+    while (answer.size() > items::NameLength)
+        answer = Context().asker.AskText(NamePrompt, NameTitle, current);
+    if (answer.isEmpty())
+        return;
+    bytes::WriteFieldPadded(Table(), field, items::NameLength, codepage::Encode(answer));
+    ShowItem();
+    FillList();
+}
+
+std::optional<int> ItemEditorTab::SelectedRow() const
+{
+    const QList<QListWidgetItem*> selected = ui.lstItem->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return ui.lstItem->row(selected.front());
+}
+
+QString ItemEditorTab::ItemName(qsizetype recordOffset) const
+{
+    return codepage::FieldText(bytes::ReadField(Table(), recordOffset + items::NamePosition, items::NameLength));
+}
+
+QByteArray& ItemEditorTab::Table() const
+{
+    return Context().files.ItemTable.working;
 }

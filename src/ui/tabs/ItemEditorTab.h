@@ -1,10 +1,13 @@
 // The "Item Editor" tab: the item list of obdata.dat and the values of one record.
 #pragma once
 
+#include "tables/Items.h"
 #include "ui/tabs/EditorTab.h"
 
 #include <array>
+#include <optional>
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -16,7 +19,8 @@ class ItemEditorTab final : public EditorTab {
 public:
     explicit ItemEditorTab(EditorContext& context, QWidget* parent = nullptr);
 
-    // The view the load rebuilds.
+    // The view the load rebuilds once the item file is read; a record chosen before the
+    // load is shown again from the table just read, so no caption is left stale.
     void FillItemList();
 
 private:
@@ -26,24 +30,36 @@ private:
     QLayout* CreateValueColumn();
     QGroupBox* CreateDamageTypeFrame();
 
+    void lstItem_Click();
+    void lstItem_DblClick();
+    void cmdName_Click();
+    void cmdField_Click(const ItemField& field);
+    void optDamageType_Click(int code);
+
+    void FillList();
+    void EnableValues();
+    void ShowItem();
+    void ShowDamageType(int code);
+    void RenameItem();
+    [[nodiscard]] std::optional<int> SelectedRow() const;
+    [[nodiscard]] QString ItemName(qsizetype recordOffset) const;
+    [[nodiscard]] QByteArray& Table() const;
+
+    // SelectedItemOffset: the start of the record last chosen by a double-click; it
+    // outlives Close and a reload.
+    std::optional<qsizetype> m_selectedItemOffset;
+
     struct Ui {
         QLabel* Label42;
         QListWidget* lstItem;
         QLabel* Label39;
         QLabel* lblIndex;
         QPushButton* cmdName;
-        QPushButton* cmdDamage;
-        QPushButton* cmdAmmo1;
-        QPushButton* cmdAmmo2;
-        QPushButton* cmdAmmo3;
-        QPushButton* cmdAutoA;
-        QPushButton* cmdSnapA;
-        QPushButton* cmdAimA;
-        QPushButton* cmdAutoT;
-        QPushButton* cmdSnapT;
-        QPushButton* cmdAimT;
+        // In the order of items::Fields: cmdDamage, cmdAmmo1-3, cmdAutoA, cmdSnapA, cmdAimA,
+        // cmdAutoT, cmdSnapT, cmdAimT.
+        std::array<QPushButton*, items::Fields.size()> fieldButtons;
         QGroupBox* Frame2;
-        // In the order of damagetypes::All: optAP, optIN, optHE, optLaser, optPlasma, optStun, optNone.
-        std::array<QRadioButton*, 7> damageTypeOptions;
+        // Each option's id is the damage type code it stands for.
+        QButtonGroup* damageTypes;
     } ui{};
 };
