@@ -1,17 +1,43 @@
-// The "String Editor" tab's controls and their layout.
+// The "String Editor" tab: lists both string tables, shows an entry, and replaces one
+// entry by a text of any length, rebuilding its table buffer.
 #include "ui/tabs/StringEditorTab.h"
 
+#include "core/CodePage.h"
 #include "ui/tabs/Controls.h"
+#include "ui/tabs/StringTableModel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringList>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The characters of text that have no byte in the game's code page, each named once. A
+// zero byte would end the entry early and shift the number of every entry after it.
+QString UnstorableCharacters(const QString& text)
+{
+    QStringList named;
+    for (const QChar character : text) {
+        if (codepage::FromChar(character) != 0)
+            continue;
+        const QString name = u"U+%1"_s.arg(character.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        if (!named.contains(name))
+            named.append(name);
+    }
+    return named.join(u", "_s);
+}
+
+} // namespace
 
 StringEditorTab::StringEditorTab(EditorContext& context, QWidget* parent)
     : EditorTab(context, parent)
@@ -25,11 +51,11 @@ void StringEditorTab::CreateControls()
     ui.lblStringStuff = controls::Label(this, u"lblStringStuff"_s);
     ui.lblStringStuff->setWordWrap(true);
     ui.Label44 = controls::Label(this, u"Label44"_s, u"ENGLISH.DAT:"_s);
-    ui.lstEng1 = controls::List(this, u"lstEng1"_s,
-                                u"A list of strings in English.dat. Click to display text. Double click to edit."_s);
+    ui.lstEng1 = CreateList(u"lstEng1"_s,
+                            u"A list of strings in English.dat. Click to display text. Double click to edit."_s);
     ui.Label43 = controls::Label(this, u"Label43"_s, u"ENGLISH2.DAT:"_s);
-    ui.lstEng2 = controls::List(this, u"lstEng2"_s,
-                                u"A list of strings in English2.dat. Click to display text. Double click to edit."_s);
+    ui.lstEng2 = CreateList(u"lstEng2"_s,
+                            u"A list of strings in English2.dat. Click to display text. Double click to edit."_s);
     ui.lblStrShow = controls::Label(this, u"lblStrShow"_s);
     ui.lblStrShow->setToolTip(u"This displays the string you currently have selected."_s);
     ui.lblStrShow->setWordWrap(true);
@@ -49,11 +75,27 @@ void StringEditorTab::CreateControls()
     layout->setRowStretch(2, 1);
 }
 
+// A view over a model rather than a list of items: a table of 100,000 entries is listed
+// by one split of its bytes, and only the rows on screen are ever decoded.
+QListView* StringEditorTab::CreateList(const QString& name, const QString& toolTip)
+{
+    auto* list = new QListView(this);
+    list->setObjectName(name);
+    list->setToolTip(toolTip);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setUniformItemSizes(true);
+    list->setModel(new StringTableModel(list));
+    return list;
+}
+
 QGroupBox* StringEditorTab::CreateEditFrame()
 {
     ui.frmStr = controls::Frame(this, u"frmStr"_s, u"Frame1"_s);
     ui.Text1 = new QLineEdit(ui.frmStr);
     ui.Text1->setObjectName(u"Text1"_s);
+    // The tables accept entries of any length; the default limit would cut a long one.
+    ui.Text1->setMaxLength(std::numeric_limits<int>::max());
     ui.cmdApplyStr = controls::Button(ui.frmStr, u"cmdApplyStr"_s, u"&Apply"_s);
     ui.cmdCancelStr = controls::Button(ui.frmStr, u"cmdCancelStr"_s, u"&Cancel"_s);
 
@@ -67,6 +109,20 @@ QGroupBox* StringEditorTab::CreateEditFrame()
 
 void StringEditorTab::ConnectControls()
 {
+    ConnectList(Source::English, &StringEditorTab::lstEng1_Click, &StringEditorTab::lstEng1_DblClick);
+    ConnectList(Source::English2, &StringEditorTab::lstEng2_Click, &StringEditorTab::lstEng2_DblClick);
+    connect(ui.cmdApplyStr, &QPushButton::clicked, this, &StringEditorTab::cmdApplyStr_Click);
+    connect(ui.cmdCancelStr, &QPushButton::clicked, this, &StringEditorTab::cmdCancelStr_Click);
+}
+
+// A click shows the entry, and so does moving through the list with the keys.
+void StringEditorTab::ConnectList(Source source, void (StringEditorTab::*click)(),
+                                  void (StringEditorTab::*doubleClick)())
+{
+    QListView* list = List(source);
+    connect(list, &QListView::clicked, this, click);
+    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, click);
+    connect(list, &QListView::doubleClicked, this, doubleClick);
 }
 
 void StringEditorTab::ShowIntroduction()
@@ -74,6 +130,109 @@ void StringEditorTab::ShowIntroduction()
     ui.lblStringStuff->setText(u"Click on a string to view it's contents.\nDouble click on a string to edit it."_s);
 }
 
+void StringEditorTab::lstEng1_Click() { ShowEntry(Source::English); }
+void StringEditorTab::lstEng2_Click() { ShowEntry(Source::English2); }
+void StringEditorTab::lstEng1_DblClick() { OpenEdit(Source::English); }
+void StringEditorTab::lstEng2_DblClick() { OpenEdit(Source::English2); }
+void StringEditorTab::cmdApplyStr_Click() { ApplyEdit(); }
+void StringEditorTab::cmdCancelStr_Click() { CloseEdit(); }
+
 void StringEditorTab::FillStringLists()
 {
+    for (const Source source : Sources) {
+        const QSignalBlocker blockList(List(source));
+        const QSignalBlocker blockSelection(List(source)->selectionModel());
+        Model(source)->SetTable(Buffer(source).working);
+    }
+}
+
+void StringEditorTab::ExecutableLoaded()
+{
+    CloseEdit();
+    ClearLists();
+    ui.lblStrShow->clear();
+}
+
+void StringEditorTab::ShowEntry(Source source)
+{
+    const std::optional<int> row = SelectedRow(source);
+    if (row)
+        ui.lblStrShow->setText(u"\n"_s + Model(source)->EntryText(*row));
+}
+
+void StringEditorTab::OpenEdit(Source source)
+{
+    const std::optional<int> row = SelectedRow(source);
+    if (!row)
+        return;
+    const strings::StringTable& table = Model(source)->Table();
+    m_edit = Edit{source, table.Bytes(), table.Entries()[static_cast<std::size_t>(*row)]};
+    ui.Text1->setText(Model(source)->EntryText(*row));
+    ui.frmStr->show();
+}
+
+// The text is refused rather than stored with a character silently lost or turned into
+// a terminator; the frame stays open so the user can mend it.
+void StringEditorTab::ApplyEdit()
+{
+    if (!m_edit)
+        return;
+    const QString text = ui.Text1->text();
+    const QString unstorable = UnstorableCharacters(text);
+    if (!unstorable.isEmpty()) {
+        Context().asker.ShowError(u"String Editor"_s,
+                                  u"The game's text files cannot store these characters: %1.\n"
+                                  u"Remove them and apply again."_s.arg(unstorable));
+        return;
+    }
+    const std::optional<QByteArray> table = strings::JoinEntry(strings::EditHead(m_edit->table, m_edit->entry),
+                                                               codepage::Encode(text),
+                                                               strings::EditTail(m_edit->table, m_edit->entry));
+    if (!table)
+        return;
+    Buffer(m_edit->EditSource).working = *table;
+    ClearLists();
+    ui.lblStrShow->clear();
+    FillStringLists();
+    ui.frmStr->hide();
+    m_edit.reset();
+}
+
+void StringEditorTab::CloseEdit()
+{
+    ui.frmStr->hide();
+    ui.Text1->clear();
+    m_edit.reset();
+}
+
+void StringEditorTab::ClearLists()
+{
+    for (const Source source : Sources) {
+        const QSignalBlocker blockList(List(source));
+        const QSignalBlocker blockSelection(List(source)->selectionModel());
+        Model(source)->Clear();
+    }
+}
+
+QListView* StringEditorTab::List(Source source) const
+{
+    return source == Source::English ? ui.lstEng1 : ui.lstEng2;
+}
+
+StringTableModel* StringEditorTab::Model(Source source) const
+{
+    return static_cast<StringTableModel*>(List(source)->model());
+}
+
+GameBuffer& StringEditorTab::Buffer(Source source) const
+{
+    return source == Source::English ? Context().files.EnglishTable : Context().files.English2Table;
+}
+
+std::optional<int> StringEditorTab::SelectedRow(Source source) const
+{
+    const QModelIndexList selected = List(source)->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return selected.front().row();
 }

@@ -1,0 +1,99 @@
+// Figures for Apply on the "String Editor" tab: one entry replaced, both lists refilled,
+// laid out and painted, on the sample tables and on tables 100 times their size.
+#include "core/Asker.h"
+#include "core/GameFileSet.h"
+#include "sample/SampleInstall.h"
+#include "ui/EditorContext.h"
+#include "ui/tabs/StringEditorTab.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+class SilentAsker final : public Asker {
+public:
+    QString AskText(const QString&, const QString&, const QString&) override { return {}; }
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
+    void ShowMessage(const QString&, const QString&) override {}
+    void ShowError(const QString&, const QString&) override {}
+};
+
+// Made once and never destroyed: widgets of other benchmarks may outlive any scope here.
+void EnsureApplication()
+{
+    if (QApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kestrel-bench";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// The table's entries repeated, its bytes after the last zero kept once at the end.
+QByteArray Scaled(const QByteArray& table, int times)
+{
+    const qsizetype entriesEnd = table.lastIndexOf('\0') + 1;
+    return table.first(entriesEnd).repeated(times) + table.sliced(entriesEnd);
+}
+
+class StringEditorFixture : public benchmark::Fixture {
+public:
+    void SetUp(const benchmark::State& state) override
+    {
+        EnsureApplication();
+        const int times = static_cast<int>(state.range(0));
+        m_files.EnglishTable.working = Scaled(sample::EnglishFile(), times);
+        m_files.English2Table.working = Scaled(sample::English2File(), times);
+        m_tab = std::make_unique<StringEditorTab>(m_context);
+        m_tab->resize(1000, 700);
+        m_tab->show();
+        m_tab->FillStringLists();
+        QApplication::processEvents();
+    }
+
+    void TearDown(const benchmark::State&) override { m_tab.reset(); }
+
+protected:
+    template <typename T>
+    T* Find(const char* name) const
+    {
+        return m_tab->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    GameFileSet m_files;
+    SilentAsker m_asker;
+    EditorContext m_context{m_files, m_asker, {}, {}};
+    std::unique_ptr<StringEditorTab> m_tab;
+};
+
+BENCHMARK_DEFINE_F(StringEditorFixture, BM_StringEditorApply)(benchmark::State& state)
+{
+    auto* list = Find<QListView>("lstEng1");
+    auto* text = Find<QLineEdit>("Text1");
+    auto* apply = Find<QPushButton>("cmdApplyStr");
+    const int middle = list->model()->rowCount() / 2;
+    int round = 0;
+    for (auto _ : state) {
+        const QModelIndex index = list->model()->index(middle, 0);
+        list->setCurrentIndex(index);
+        emit list->doubleClicked(index);
+        text->setText(QStringLiteral("A replacement of another length, round %1").arg(++round));
+        apply->click();
+        QApplication::processEvents();
+    }
+    state.counters["entries"] = list->model()->rowCount() + Find<QListView>("lstEng2")->model()->rowCount();
+}
+BENCHMARK_REGISTER_F(StringEditorFixture, BM_StringEditorApply)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+
+} // namespace

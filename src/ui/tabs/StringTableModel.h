@@ -1,0 +1,26 @@
+// The entries of one string table as the rows of a list view, decoded only when shown.
+#pragma once
+
+#include "tables/StringTable.h"
+
+#include <QAbstractListModel>
+
+class StringTableModel final : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit StringTableModel(QObject* parent = nullptr);
+
+    // Lists the entries of bytes; the model keeps its own shared copy, so what it shows
+    // is exactly what an edit started from it works on.
+    void SetTable(const QByteArray& bytes);
+    void Clear();
+
+    [[nodiscard]] const strings::StringTable& Table() const { return m_table; }
+    [[nodiscard]] QString EntryText(int row) const;
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    strings::StringTable m_table;
+};
