@@ -21,4 +21,13 @@ inline constexpr qsizetype Size = 2 * CellCount;
     return Start.For(version) + CellCount + cell;
 }
 
+// The grid buttons are numbered down the columns, while cells run along the rows:
+// button N stands in column (N - 1) / 6 and row (N - 1) % 6.
+[[nodiscard]] constexpr int CellOfButton(int number)
+{
+    const int row = (number - 1) % Rows;
+    const int column = (number - 1) / Rows;
+    return Columns * row + column;
+}
+
 } // namespace basegrid

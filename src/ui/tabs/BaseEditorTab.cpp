@@ -1,9 +1,12 @@
-// The "Base Editor" tab's controls and their layout.
+// The "Base Editor" tab: the starting base grid with its change frame, and the starting stores list.
 #include "ui/tabs/BaseEditorTab.h"
 
+#include "core/ByteAccess.h"
+#include "core/ValuePrompt.h"
 #include "tables/BaseGrid.h"
 #include "tables/DayCounts.h"
 #include "tables/FacilityCodes.h"
+#include "tables/Stores.h"
 #include "ui/tabs/Controls.h"
 
 #include <QComboBox>
@@ -11,12 +14,34 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString CellCaption(const QByteArray& exe, GameVersion version, int cell)
+{
+    const std::uint8_t code = bytes::ReadU8(exe, basegrid::FacilityOffset(version, cell));
+    const std::uint8_t days = bytes::ReadU8(exe, basegrid::DaysOffset(version, cell));
+    return facilitycodes::FacilityCaption(code) + u'\n' + daycounts::DaysText(days);
+}
+
+// Shows a cell's value as the box's text without it counting as a choice; the text
+// stands even where no entry holds the value.
+void ShowValue(QComboBox* combo, std::uint8_t value, const QString& text)
+{
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(combo->findData(int(value)));
+    combo->setEditText(text);
+}
+
+} // namespace
 
 BaseEditorTab::BaseEditorTab(EditorContext& context, QWidget* parent)
     : EditorTab(context, parent)
@@ -76,10 +101,12 @@ QGroupBox* BaseEditorTab::CreateChangeFrame()
     ui.Combo1 = controls::Combo(ui.frmChange, u"Combo1"_s, u"Choose Facility Type"_s);
     ui.Label3 = controls::Label(ui.frmChange, u"Label3"_s, u"Days Left:"_s);
     ui.Combo2 = controls::Combo(ui.frmChange, u"Combo2"_s, u"Choose Days To Completion"_s);
-    // The boxes must be able to show a cell's own text even where the list has no such entry.
+    // The boxes must be able to show a cell's own text even where the list has no such
+    // entry; only a choice from the list counts, so nothing can be typed into them.
     for (QComboBox* combo : {ui.Combo1, ui.Combo2}) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->lineEdit()->setReadOnly(true);
     }
     ui.cmdApply = controls::Button(ui.frmChange, u"cmdApply"_s, u"&Apply"_s);
     ui.cmdCancel = controls::Button(ui.frmChange, u"cmdCancel"_s, u"&Cancel"_s);
@@ -95,12 +122,153 @@ QGroupBox* BaseEditorTab::CreateChangeFrame()
     layout->addWidget(ui.Label3);
     layout->addWidget(ui.Combo2);
     layout->addLayout(buttons);
+    // The stores list below keeps its place while the frame comes and goes, with or
+    // without a title (a cell of an unknown code has none).
+    ui.frmChange->setTitle(u"Access Lift"_s);
+    ui.frmChange->setMinimumHeight(ui.frmChange->sizeHint().height());
+    ui.frmChange->setTitle(QString());
+    QSizePolicy policy = ui.frmChange->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    ui.frmChange->setSizePolicy(policy);
     ui.frmChange->hide();
     return ui.frmChange;
 }
 
 void BaseEditorTab::ConnectControls()
 {
+    for (int number = 1; number <= basegrid::CellCount; ++number) {
+        connect(ui.Command[std::size_t(number - 1)], &QPushButton::clicked, this,
+                [this, number] { Command_Click(number); });
+    }
+    connect(ui.Combo1, &QComboBox::activated, this, &BaseEditorTab::Combo1_Click);
+    connect(ui.Combo2, &QComboBox::activated, this, &BaseEditorTab::Combo2_Click);
+    connect(ui.cmdApply, &QPushButton::clicked, this, &BaseEditorTab::cmdApply_Click);
+    connect(ui.cmdCancel, &QPushButton::clicked, this, &BaseEditorTab::cmdCancel_Click);
+    ui.lstItems->viewport()->installEventFilter(this);
+}
+
+bool BaseEditorTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui.lstItems->viewport() && event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && ui.lstItems->isEnabled()) {
+        lstItems_DblClick();
+        return true;
+    }
+    return EditorTab::eventFilter(watched, event);
+}
+
+void BaseEditorTab::Command_Click(int number)
+{
+    ShowChangeFrame(basegrid::CellOfButton(number));
+}
+
+void BaseEditorTab::Combo1_Click(int index)
+{
+    m_change.PendingFacility = std::uint8_t(ui.Combo1->itemData(index).toInt());
+}
+
+void BaseEditorTab::Combo2_Click(int index)
+{
+    m_change.PendingDays = std::uint8_t(ui.Combo2->itemData(index).toInt());
+}
+
+void BaseEditorTab::cmdApply_Click()
+{
+    ApplyChange();
+}
+
+void BaseEditorTab::cmdCancel_Click()
+{
+    ui.frmChange->hide();
+}
+
+void BaseEditorTab::lstItems_DblClick()
+{
+    const int line = SelectedLine();
+    if (line >= 0) {
+        const stores::StoresEntry& entry = stores::StartingStoresTable[std::size_t(line)];
+        if (entry.width == 1) {
+            EditPersonnel(entry);
+            return;
+        }
+        EditAmount(entry);
+    }
+    CloseStoresEdit();
+}
+
+// Applying without a choice writes the cell's own values back.
+void BaseEditorTab::ShowChangeFrame(int cell)
+{
+    const GameFileSet& files = Context().files;
+    if (!files.HasExecutable())
+        return;
+    m_change.SelectedCell = {basegrid::FacilityOffset(files.Version, cell), basegrid::DaysOffset(files.Version, cell)};
+    m_change.PendingFacility = bytes::ReadU8(files.ExeImage.working, m_change.SelectedCell.facility);
+    m_change.PendingDays = bytes::ReadU8(files.ExeImage.working, m_change.SelectedCell.days);
+    ui.frmChange->show();
+    const QString name = facilitycodes::OneLineName(m_change.PendingFacility);
+    ui.frmChange->setTitle(name);
+    ShowValue(ui.Combo1, m_change.PendingFacility, name);
+    ShowValue(ui.Combo2, m_change.PendingDays, daycounts::DaysText(m_change.PendingDays));
+}
+
+// Writes the cell's two bytes and nothing else: the other quarters of a hangar stay as they are.
+void BaseEditorTab::ApplyChange()
+{
+    GameFileSet& files = Context().files;
+    if (!files.HasExecutable() || m_change.SelectedCell.facility < 0)
+        return;
+    if (m_change.PendingFacility == facilitycodes::Empty)
+        m_change.PendingDays = daycounts::EmptyCellDays;
+    bytes::WriteU8(files.ExeImage.working, m_change.SelectedCell.facility, m_change.PendingFacility);
+    bytes::WriteU8(files.ExeImage.working, m_change.SelectedCell.days, m_change.PendingDays);
+    UpdateBase();
+    ui.frmChange->hide();
+    ResetChoices();
+    Context().enableSave();
+}
+
+// The first entries, chosen as from the lists, so the pending values follow them.
+void BaseEditorTab::ResetChoices()
+{
+    {
+        const QSignalBlocker blockFacilities(ui.Combo1);
+        const QSignalBlocker blockDays(ui.Combo2);
+        ui.Combo1->setCurrentIndex(0);
+        ui.Combo2->setCurrentIndex(0);
+    }
+    Combo1_Click(0);
+    Combo2_Click(0);
+}
+
+int BaseEditorTab::SelectedLine() const
+{
+    const QList<QListWidgetItem*> selected = ui.lstItems->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    const int line = ui.lstItems->row(selected.front());
+    return line < int(stores::StartingStoresTable.size()) ? line : -1;
+}
+
+// A cancelled box leaves the list and its selection, and the tab strip, as they were.
+void BaseEditorTab::EditPersonnel(const stores::StoresEntry& entry)
+{
+    GameFileSet& files = Context().files;
+    (void)PromptByte(Context().asker, files.ExeImage.working, stores::Offset(entry, files.Version),
+                     stores::PersonnelPrompt, [this] { CloseStoresEdit(); });
+}
+
+void BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
+{
+    GameFileSet& files = Context().files;
+    const qsizetype low = stores::Offset(entry, files.Version);
+    (void)PromptWordEnableSave(Context().asker, files.ExeImage.working, low + 1, low, Context().enableSave);
+}
+
+void BaseEditorTab::CloseStoresEdit()
+{
+    Context().showFirstTab();
+    UpdateItemsList();
 }
 
 void BaseEditorTab::FillChoiceLists()
@@ -119,10 +287,24 @@ void BaseEditorTab::FillChoiceLists()
 
 void BaseEditorTab::UpdateItemsList()
 {
+    const QSignalBlocker blocker(ui.lstItems);
+    ui.lstItems->clear();
+    const GameFileSet& files = Context().files;
+    if (!files.HasExecutable())
+        return;
+    for (const stores::StoresEntry& entry : stores::StartingStoresTable)
+        ui.lstItems->insertItem(entry.index, stores::LineText(files.ExeImage.working, files.Version, entry));
 }
 
 void BaseEditorTab::UpdateBase()
 {
+    const GameFileSet& files = Context().files;
+    if (!files.HasExecutable())
+        return;
+    for (int number = 1; number <= basegrid::CellCount; ++number) {
+        ui.Command[std::size_t(number - 1)]->setText(
+            CellCaption(files.ExeImage.working, files.Version, basegrid::CellOfButton(number)));
+    }
 }
 
 void BaseEditorTab::SetGridEnabled(bool enabled)

@@ -4,6 +4,11 @@
 #include "ui/tabs/EditorTab.h"
 
 #include <array>
+#include <cstdint>
+
+namespace stores {
+struct StoresEntry;
+}
 
 class QComboBox;
 class QGridLayout;
@@ -32,11 +37,42 @@ public:
     void HideChangeFrame();
     void ShowVersion(const QString& caption);
 
+protected:
+    // The stores list answers a double-click anywhere in it, on a line or not.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateControls();
     void ConnectControls();
     QGridLayout* CreateGrid();
     QGroupBox* CreateChangeFrame();
+
+    void Command_Click(int number);
+    void Combo1_Click(int index);
+    void Combo2_Click(int index);
+    void cmdApply_Click();
+    void cmdCancel_Click();
+    void lstItems_DblClick();
+
+    void ShowChangeFrame(int cell);
+    void ApplyChange();
+    void ResetChoices();
+    [[nodiscard]] int SelectedLine() const;
+    void EditPersonnel(const stores::StoresEntry& entry);
+    void EditAmount(const stores::StoresEntry& entry);
+    void CloseStoresEdit();
+
+    struct CellOffsets {
+        qsizetype facility = -1;
+        qsizetype days = -1;
+    };
+    // What cmdApply writes, and where: set by a grid click, changed only by a choice
+    // from the lists.
+    struct BaseChange {
+        CellOffsets SelectedCell;
+        std::uint8_t PendingFacility = 0;
+        std::uint8_t PendingDays = 0;
+    } m_change;
 
     struct Ui {
         QLabel* Label1;
