@@ -1,0 +1,208 @@
+// Figures for what a user does in the real main window (offscreen): a whole load with
+// every view filled, one accepted edit of each kind with its view refresh and repaint,
+// Save with backups, and the peak resident memory after a load.
+#include "core/Asker.h"
+#include "sample/SampleInstall.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <memory>
+
+namespace {
+
+// Answers every input box with the next of two texts, so each edit really changes a byte.
+class AlternatingAsker final : public Asker {
+public:
+    void SetAnswers(QString first, QString second)
+    {
+        m_answers[0] = std::move(first);
+        m_answers[1] = std::move(second);
+    }
+    QString AskText(const QString&, const QString&, const QString&) override { return m_answers[m_next++ % 2]; }
+    bool AskYesNo(const QString&, const QString&) override { return true; }
+    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
+    void ShowMessage(const QString&, const QString&) override {}
+    void ShowError(const QString&, const QString&) override { m_failed = true; }
+    [[nodiscard]] bool Failed() const { return m_failed; }
+    [[nodiscard]] unsigned Asked() const { return m_next; }
+
+private:
+    QString m_answers[2];
+    unsigned m_next = 0;
+    bool m_failed = false;
+};
+
+void EnsureApplication()
+{
+    if (QApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kestrel-bench";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+const GameVersion Builds[] = {GameVersion::CollectorsEdition, GameVersion::Dos12, GameVersion::Dos14};
+
+// A shown main window with a generated install of the benchmark's build loaded.
+class EditorFixture : public benchmark::Fixture {
+public:
+    void SetUp(const benchmark::State& state) override
+    {
+        EnsureApplication();
+        m_paths = sample::WriteInstall(m_dir.path(), Builds[state.range(0)]);
+        m_window = std::make_unique<MainWindow>(m_asker);
+        m_window->show();
+        m_window->LoadFrom(m_paths->exePath);
+        QApplication::processEvents();
+    }
+    void TearDown(const benchmark::State&) override { m_window.reset(); }
+
+protected:
+    template <typename T>
+    T* Find(const char* name) const
+    {
+        return m_window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    // One user action, then the events it posted (repaints included) are handled.
+    // promptsEach: the input boxes one action must show, so an action that silently did
+    // nothing cannot pass for a fast one.
+    template <typename Action>
+    void Measure(benchmark::State& state, unsigned promptsEach, Action action)
+    {
+        const unsigned askedBefore = m_asker.Asked();
+        for (auto _ : state) {
+            action();
+            QApplication::processEvents();
+        }
+        if (m_asker.Failed())
+            state.SkipWithError("an error was reported");
+        else if (m_asker.Asked() - askedBefore != promptsEach * state.iterations())
+            state.SkipWithError("the action did not ask as expected");
+    }
+
+    void ShowTab(int index) { m_window->findChild<QTabWidget*>(QStringLiteral("tabFac"))->setCurrentIndex(index); }
+
+    void Choose(const char* comboName, int index)
+    {
+        auto* combo = Find<QComboBox>(comboName);
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    void DoubleClickRow(const char* listName, int row)
+    {
+        auto* list = Find<QListWidget>(listName);
+        list->setCurrentRow(row);
+        emit list->itemDoubleClicked(list->item(row));
+    }
+
+    QTemporaryDir m_dir;
+    std::optional<SamplePaths> m_paths;
+    AlternatingAsker m_asker;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void ApplyBuildArgs(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->DenseRange(0, 2)->ArgName("build")->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_LoadWithViews)(benchmark::State& state)
+{
+    Measure(state, 0, [&] { m_window->LoadFrom(m_paths->exePath); });
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_LoadWithViews)->Apply(ApplyBuildArgs);
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_EditUnitByte)(benchmark::State& state)
+{
+    ShowTab(3);
+    Choose("cmbUnit", 7);
+    m_asker.SetAnswers(QStringLiteral("80"), QStringLiteral("81"));
+    Measure(state, 1, [&] { Find<QPushButton>("cmdTU")->click(); });
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_EditUnitByte)->Apply(ApplyBuildArgs);
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_EditBravery)(benchmark::State& state)
+{
+    ShowTab(3);
+    Choose("cmbUnit", 7);
+    m_asker.SetAnswers(QStringLiteral("35"), QStringLiteral("70"));
+    Measure(state, 1, [&] { Find<QPushButton>("cmdBrav")->click(); });
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_EditBravery)->Apply(ApplyBuildArgs);
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_EditFacilityWord)(benchmark::State& state)
+{
+    ShowTab(1);
+    Choose("cmbType", 16);
+    m_asker.SetAnswers(QStringLiteral("1,500"), QStringLiteral("28671"));
+    Measure(state, 1, [&] { Find<QPushButton>("cmdPrice")->click(); });
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_EditFacilityWord)->Apply(ApplyBuildArgs);
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_RenameItem)(benchmark::State& state)
+{
+    ShowTab(4);
+    DoubleClickRow("lstItem", 2);
+    m_asker.SetAnswers(QStringLiteral("Rifle"), QStringLiteral("Long Rifle"));
+    Measure(state, 1, [&] { Find<QPushButton>("cmdName")->click(); });
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_RenameItem)->Apply(ApplyBuildArgs);
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_RenameSoldier)(benchmark::State& state)
+{
+    ShowTab(2);
+    m_asker.SetAnswers(QStringLiteral("Ada"), QStringLiteral("Grace"));
+    Measure(state, 1, [&] { DoubleClickRow("lstFirst", 119); });
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_RenameSoldier)->Apply(ApplyBuildArgs);
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_GridCell)(benchmark::State& state)
+{
+    ShowTab(0);
+    Measure(state, 0, [&] {
+        Find<QPushButton>("Command7")->click();
+        Choose("Combo1", 3);
+        Find<QPushButton>("cmdApply")->click();
+    });
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_GridCell)->Apply(ApplyBuildArgs);
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_StoresLine)(benchmark::State& state)
+{
+    ShowTab(0);
+    m_asker.SetAnswers(QStringLiteral("300"), QStringLiteral("28671"));
+    auto* list = Find<QListWidget>("lstItems");
+    Measure(state, 1, [&] {
+        list->setCurrentRow(17);
+        const QPoint pistols = list->visualItemRect(list->item(17)).center();
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, pistols);
+    });
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_StoresLine)->Apply(ApplyBuildArgs);
+
+BENCHMARK_DEFINE_F(EditorFixture, BM_SaveWithBackups)(benchmark::State& state)
+{
+    Measure(state, 0, [&] { Find<QAction>("mnuSave")->trigger(); });
+}
+BENCHMARK_REGISTER_F(EditorFixture, BM_SaveWithBackups)->Apply(ApplyBuildArgs);
+
+} // namespace
