@@ -1,6 +1,7 @@
 // Figures for what a user does in the real main window (offscreen): a whole load with
 // every view filled, one accepted edit of each kind with its view refresh and repaint,
 // Save with backups, and the peak resident memory after a load.
+#include "BenchSupport.h"
 #include "core/Asker.h"
 #include "sample/SampleInstall.h"
 #include "ui/MainWindow.h"
@@ -42,18 +43,6 @@ private:
     unsigned m_next = 0;
     bool m_failed = false;
 };
-
-void EnsureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kestrel-bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 const GameVersion Builds[] = {GameVersion::CollectorsEdition, GameVersion::Dos12, GameVersion::Dos14};
 
@@ -124,7 +113,10 @@ void ApplyBuildArgs(benchmark::internal::Benchmark* benchmark)
 
 BENCHMARK_DEFINE_F(EditorFixture, BM_LoadWithViews)(benchmark::State& state)
 {
-    Measure(state, 0, [&] { m_window->LoadFrom(m_paths->exePath); });
+    bool complete = true;
+    Measure(state, 0, [&] { complete = complete && m_window->LoadFrom(m_paths->exePath) == LoadOutcome::Complete; });
+    if (!complete)
+        state.SkipWithError("the load did not complete");
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;

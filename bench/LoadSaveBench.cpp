@@ -1,4 +1,5 @@
 // kestrel-bench: how long loading and saving a whole Collector's Edition install takes.
+#include "BenchSupport.h"
 #include "core/GameLoader.h"
 #include "core/GameSaver.h"
 #include "sample/SampleInstall.h"
@@ -8,23 +9,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentReporter final : public LoadReporter {
-public:
-    void Begin() override {}
-    void Append(const QString&) override {}
-    void SetStatus(const QString&) override {}
-    void Finish() override {}
-};
-
-class SilentAsker final : public Asker {
-public:
-    QString AskText(const QString&, const QString&, const QString&) override { return {}; }
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
-    void ShowMessage(const QString&, const QString&) override {}
-    void ShowError(const QString&, const QString&) override {}
-};
 
 struct Install {
     QTemporaryDir dir;

@@ -1,5 +1,6 @@
 // Figures for Apply on the "String Editor" tab: one entry replaced, both lists refilled,
 // laid out and painted, on the sample tables and on tables 100 times their size.
+#include "BenchSupport.h"
 #include "core/Asker.h"
 #include "core/GameFileSet.h"
 #include "sample/SampleInstall.h"
@@ -17,28 +18,6 @@
 #include <memory>
 
 namespace {
-
-class SilentAsker final : public Asker {
-public:
-    QString AskText(const QString&, const QString&, const QString&) override { return {}; }
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
-    void ShowMessage(const QString&, const QString&) override {}
-    void ShowError(const QString&, const QString&) override {}
-};
-
-// Made once and never destroyed: widgets of other benchmarks may outlive any scope here.
-void EnsureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kestrel-bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // The table's entries repeated, its bytes after the last zero kept once at the end.
 QByteArray Scaled(const QByteArray& table, int times)

@@ -1,0 +1,28 @@
+// What the benchmarks share: an offscreen application, and a reporter and an Asker that
+// show nothing.
+#pragma once
+
+#include "core/Asker.h"
+#include "core/LoadReporter.h"
+
+class SilentReporter final : public LoadReporter {
+public:
+    void Begin() override {}
+    void Append(const QString&) override {}
+    void SetStatus(const QString&) override {}
+    void Finish() override {}
+};
+
+// Cancels every input box, confirms every question, swallows every message.
+class SilentAsker final : public Asker {
+public:
+    QString AskText(const QString&, const QString&, const QString&) override { return {}; }
+    bool AskYesNo(const QString&, const QString&) override { return true; }
+    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
+    void ShowMessage(const QString&, const QString&) override {}
+    void ShowError(const QString&, const QString&) override {}
+};
+
+// Makes the one QApplication of the run, offscreen unless a platform is set. It is never
+// destroyed: widgets of one benchmark may outlive any scope of another.
+void EnsureApplication();
