@@ -1,18 +1,21 @@
 // Executables reached by unusual paths, and files that change under the load's feet.
 #include "core/GameFiles.h"
+#include "core/GameSaver.h"
 #include "core/GameLoader.h"
 #include "support/InstallFixture.h"
 #include "support/LoadRun.h"
+#include "support/ScriptedAsker.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(LoadPath, ASymlinkedExecutableLoadsFromTheLinksFolder)
+TEST(LoadPath, ASymlinkedExecutableLoadsFromTheLinksFolderAndSavesThroughTheLink)
 {
     InstallFixture install;
     ASSERT_TRUE(install.IsValid());
@@ -29,6 +32,14 @@ TEST(LoadPath, ASymlinkedExecutableLoadsFromTheLinksFolder)
     EXPECT_EQ(files.ExePath, other->exePath);
     EXPECT_EQ(files.DataRoot, other->dataRoot);
     EXPECT_EQ(files.ItemTable.sourcePath, other->items);
+
+    // Saving writes the file the link points to and leaves the link a link.
+    files.ExeImage.working[480421] = char(80);
+    ScriptedAsker asker;
+    ASSERT_TRUE(saving::Save(files, true, asker));
+    EXPECT_TRUE(QFileInfo(other->exePath).isSymLink());
+    EXPECT_EQ(testfiles::Read(install.Paths().exePath), files.ExeImage.working);
+    EXPECT_EQ(testfiles::Read(other->exePath + QStringLiteral(".bak")), files.ExeImage.pristine);
 }
 
 TEST(LoadPath, BlanksAndNonAsciiCharactersInTheInstallPath)
