@@ -21,6 +21,10 @@ inline constexpr std::u16string_view FirstLine = u"Enter the amount you would li
 inline constexpr std::u16string_view FieldSentinel = u"3000";
 inline constexpr std::u16string_view StoresSentinel = u"100000000";
 
+// The limit lines most one-byte fields share.
+inline constexpr std::u16string_view Limit255Line = u"(Remember, the number cannot exceed 255).";
+inline constexpr std::u16string_view Limit100Line = u"(Remember, the number cannot exceed 100).";
+
 inline constexpr int WordLimit = 28671;
 inline constexpr std::u16string_view WordLimitLine = u"(Remember, this cannot exceed 28,671).";
 

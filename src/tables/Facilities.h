@@ -41,13 +41,12 @@ struct Field {
     BytePrompt prompt = {};      // one-byte fields only
 };
 
-inline constexpr std::u16string_view ByteLimitLine = u"(Remember, the number cannot exceed 255).";
 
 // Top to bottom, as the tab shows them.
 inline constexpr std::array<Field, 5> Fields = {{
     {u"cmdPrice", u"Label10", u"Construction Cost/$k:", CostPosition, 2},
-    {u"cmdUpkeep", u"Label9", u"Monthly Cost/$k:", UpkeepPosition, 1, {255, ByteLimitLine}},
-    {u"cmdDays", u"Label8", u"Construction Time:", DaysPosition, 1, {255, ByteLimitLine}},
+    {u"cmdUpkeep", u"Label9", u"Monthly Cost/$k:", UpkeepPosition, 1, {255, prompt::Limit255Line}},
+    {u"cmdDays", u"Label8", u"Construction Time:", DaysPosition, 1, {255, prompt::Limit255Line}},
     {u"cmdStrength", u"Label7", u"Defense Strength:", StrengthPosition, 2},
     {u"cmdRatio", u"Label6", u"Hit Ratio (%):", RatioPosition, 1, {100, u"(Remember, the number cannot exceed 100%)."}},
 }};

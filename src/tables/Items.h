@@ -46,17 +46,15 @@ namespace items {
 
 inline constexpr ItemControl NameControl = {u"cmdName", u"Name:", u"Click to change the name."};
 
-inline constexpr std::u16string_view Limit255Line = u"(Remember, the number cannot exceed 255).";
-inline constexpr std::u16string_view Limit100Line = u"(Remember, the number cannot exceed 100).";
 inline constexpr std::u16string_view AmmoLimitLine = u"(Remember, the number cannot exceed 79).";
 inline constexpr std::array<std::u16string_view, 2> AmmoExtraLines = {
     u"This corresponds with the index number displayed below the list. An index of 255 means no ammo.",
     u"I suggest only changing this for a weapon and only using actual ammo indexes.",
 };
 
-inline constexpr BytePrompt ByteField = {255, Limit255Line};
+inline constexpr BytePrompt ByteField = {255, prompt::Limit255Line};
 inline constexpr BytePrompt AmmoField = {HighestIndex, AmmoLimitLine, AmmoExtraLines};
-inline constexpr BytePrompt PercentField = {100, Limit100Line};
+inline constexpr BytePrompt PercentField = {100, prompt::Limit100Line};
 
 // In the order the tab shows them, below the name.
 inline constexpr std::array<ItemField, 10> Fields = {{

@@ -35,8 +35,6 @@ inline constexpr qsizetype BraveryPosition = 27;
 // code does not fit a byte (an answer below -2444), so the prompt asks again.
 [[nodiscard]] std::optional<std::uint8_t> BraveryStored(double typed);
 
-inline constexpr std::u16string_view Limit255 = u"(Remember, the number cannot exceed 255).";
-inline constexpr std::u16string_view Limit100 = u"(Remember, the number cannot exceed 100).";
 inline constexpr std::u16string_view BraveryLimit = u"(Remember, the number cannot exceed 110).";
 inline constexpr std::array<std::u16string_view, 1> BraveryLines = {u"The number must also be divisible by 10."};
 
@@ -50,20 +48,20 @@ struct UnitField {
 
 // Positions 8, 14 to 24 and 28 to 38 are not the editor's and stay untouched.
 inline constexpr std::array<UnitField, 15> Fields = {{
-    {1, u"cmdTU", u"Time Units:", {.limit = 255, .limitLine = Limit255}},
-    {2, u"cmdHealth", u"Health:", {.limit = 255, .limitLine = Limit255}},
-    {3, u"cmdEnrg", u"Energy:", {.limit = 255, .limitLine = Limit255}},
-    {4, u"cmdReac", u"Reaction:", {.limit = 255, .limitLine = Limit255}},
-    {5, u"cmdStr", u"Strength:", {.limit = 100, .limitLine = Limit100}},
-    {6, u"cmdFirA", u"Firing Accuracy:", {.limit = 100, .limitLine = Limit100}},
-    {7, u"cmdThrA", u"Throwing Accuracy:", {.limit = 100, .limitLine = Limit100}},
-    {9, u"cmdFrA", u"Front Armour:", {.limit = 255, .limitLine = Limit255}},
-    {10, u"cmdLefA", u"Left Armour:", {.limit = 255, .limitLine = Limit255}},
-    {11, u"cmdRigA", u"Right Armour:", {.limit = 255, .limitLine = Limit255}},
-    {12, u"cmdReaA", u"Rear Armour:", {.limit = 255, .limitLine = Limit255}},
-    {13, u"cmdUndA", u"Under Armour:", {.limit = 255, .limitLine = Limit255}},
-    {25, u"cmdPsiSk", u"Psi Skill:", {.limit = 100, .limitLine = Limit100}},
-    {26, u"cmdPsiSt", u"Psi Strength:", {.limit = 100, .limitLine = Limit100}},
+    {1, u"cmdTU", u"Time Units:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {2, u"cmdHealth", u"Health:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {3, u"cmdEnrg", u"Energy:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {4, u"cmdReac", u"Reaction:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {5, u"cmdStr", u"Strength:", {.limit = 100, .limitLine = prompt::Limit100Line}},
+    {6, u"cmdFirA", u"Firing Accuracy:", {.limit = 100, .limitLine = prompt::Limit100Line}},
+    {7, u"cmdThrA", u"Throwing Accuracy:", {.limit = 100, .limitLine = prompt::Limit100Line}},
+    {9, u"cmdFrA", u"Front Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {10, u"cmdLefA", u"Left Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {11, u"cmdRigA", u"Right Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {12, u"cmdReaA", u"Rear Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {13, u"cmdUndA", u"Under Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
+    {25, u"cmdPsiSk", u"Psi Skill:", {.limit = 100, .limitLine = prompt::Limit100Line}},
+    {26, u"cmdPsiSt", u"Psi Strength:", {.limit = 100, .limitLine = prompt::Limit100Line}},
     {BraveryPosition, u"cmdBrav", u"Bravery:",
      {.limit = 110, .limitLine = BraveryLimit, .extraLines = BraveryLines, .shown = &BraveryShown,
       .stored = &BraveryStored}},
