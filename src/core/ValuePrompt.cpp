@@ -3,6 +3,7 @@
 
 #include "core/ByteAccess.h"
 #include "core/NumberReader.h"
+#include "core/TableText.h"
 
 #include <QStringView>
 
@@ -22,11 +23,6 @@ std::optional<std::uint8_t> StoredAsRounded(double typed)
 } // namespace prompt
 
 namespace {
-
-QString ToQString(std::u16string_view text)
-{
-    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
-}
 
 QString PromptText(std::u16string_view limitLine, std::span<const std::u16string_view> extraLines)
 {

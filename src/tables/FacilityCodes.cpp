@@ -1,6 +1,8 @@
 // Captions of the facility codes of the starting base grid.
 #include "tables/FacilityCodes.h"
 
+#include "core/TableText.h"
+
 #include <string_view>
 
 namespace facilitycodes {
@@ -38,8 +40,7 @@ QString FacilityCaption(std::uint8_t code)
         return QStringLiteral("Empty");
     if (code >= Captions.size())
         return {};
-    const std::u16string_view caption = Captions[code];
-    return QString::fromUtf16(caption.data(), qsizetype(caption.size()));
+    return ToQString(Captions[code]);
 }
 
 QString OneLineName(std::uint8_t code)

@@ -1,14 +1,15 @@
 // Names and standard-to-build values of the facility types.
 #include "tables/FacilityTypes.h"
 
+#include "core/TableText.h"
+
 namespace facilitytypes {
 
 QString Name(int type)
 {
     if (type < 0 || type >= int(All.size()))
         return {};
-    const std::u16string_view name = All[std::size_t(type)].name;
-    return QString::fromUtf16(name.data(), qsizetype(name.size()));
+    return ToQString(All[std::size_t(type)].name);
 }
 
 bool IsStandardValue(int type, std::uint8_t value)

@@ -2,6 +2,7 @@
 #include "tables/Stores.h"
 
 #include "core/ByteAccess.h"
+#include "core/TableText.h"
 
 namespace stores {
 
@@ -13,8 +14,7 @@ int StoredAmount(const QByteArray& exe, GameVersion version, const StoresEntry& 
 
 QString LineText(const QByteArray& exe, GameVersion version, const StoresEntry& entry)
 {
-    return QString::fromUtf16(entry.label.data(), qsizetype(entry.label.size()))
-           + QString::number(StoredAmount(exe, version, entry));
+    return ToQString(entry.label) + QString::number(StoredAmount(exe, version, entry));
 }
 
 } // namespace stores

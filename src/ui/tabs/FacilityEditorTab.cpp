@@ -2,6 +2,7 @@
 #include "ui/tabs/FacilityEditorTab.h"
 
 #include "core/ByteAccess.h"
+#include "core/TableText.h"
 #include "core/TextRoutines.h"
 #include "core/ValuePrompt.h"
 #include "tables/FacilityTypes.h"
@@ -23,11 +24,6 @@ namespace {
 
 // Wide enough for a grouped, signed 16-bit value such as "-25,536".
 constexpr int ValueChars = 8;
-
-QString ToQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
 
 // Two-byte amounts are shown signed and grouped, as the game would read a negative cost.
 QString ValueText(const QByteArray& exe, qsizetype offset, const facilities::Field& field)

@@ -3,6 +3,7 @@
 
 #include "core/ByteAccess.h"
 #include "core/CodePage.h"
+#include "core/TableText.h"
 #include "tables/DamageTypes.h"
 #include "ui/tabs/Controls.h"
 
@@ -28,11 +29,6 @@ const QString NameTitle = u"New Name"_s;
 const QString NamePrompt = u"What would you like the new name to be?\n(remember it cannot exceed 20 characters)"_s;
 // The first answer of the name loop: longer than any name, so the box always shows.
 const QString NameSentinel = u"12345678910111213141516"_s;
-
-QString FromView(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
 
 // A name with "&" would otherwise lose it and give the button a shortcut.
 QString AsCaption(QString text)
@@ -83,9 +79,9 @@ QLayout* ItemEditorTab::CreateValueColumn()
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     const auto addRow = [this, form](const ItemControl& control, int chars) {
-        QLabel* label = controls::Label(this, QString(), FromView(control.label));
+        QLabel* label = controls::Label(this, QString(), ToQString(control.label));
         QPushButton* button =
-            controls::ValueButton(this, FromView(control.buttonName), chars, FromView(control.toolTip));
+            controls::ValueButton(this, ToQString(control.buttonName), chars, ToQString(control.toolTip));
         label->setBuddy(button);
         form->addRow(label, button);
         return button;
@@ -108,7 +104,7 @@ QGroupBox* ItemEditorTab::CreateDamageTypeFrame()
     auto* grid = new QGridLayout(ui.Frame2);
     for (std::size_t index = 0; index < damagetypes::All.size(); ++index) {
         const DamageTypeOption& type = damagetypes::All[index];
-        QRadioButton* option = controls::Option(ui.Frame2, FromView(type.optionName), FromView(type.caption));
+        QRadioButton* option = controls::Option(ui.Frame2, ToQString(type.optionName), ToQString(type.caption));
         ui.damageTypes->addButton(option, type.code);
         grid->addWidget(option, int(index) / 2, int(index) % 2);
     }

@@ -3,6 +3,7 @@
 
 #include "core/ByteAccess.h"
 #include "core/CodePage.h"
+#include "core/TableText.h"
 #include "ui/tabs/Controls.h"
 
 #include <QGridLayout>
@@ -12,15 +13,6 @@
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QString ToQString(std::u16string_view text)
-{
-    return QString::fromUtf16(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 SoldierNamesTab::SoldierNamesTab(EditorContext& context, QWidget* parent)
     : EditorTab(context, parent)

@@ -2,6 +2,7 @@
 #include "ui/tabs/UnitEditorTab.h"
 
 #include "core/ByteAccess.h"
+#include "core/TableText.h"
 #include "core/ValuePrompt.h"
 #include "tables/UnitNames.h"
 #include "ui/tabs/Controls.h"
@@ -25,11 +26,6 @@ namespace {
 constexpr int ValueChars = 5;
 // How many of the fields, in table order, stand in each of the three columns.
 constexpr std::array<std::size_t, 3> ColumnLengths = {7, 5, 3};
-
-QString Text(std::u16string_view text)
-{
-    return QStringView(text.data(), qsizetype(text.size())).toString();
-}
 
 QFormLayout* NewColumn()
 {
@@ -71,8 +67,8 @@ QLayout* UnitEditorTab::CreateValueColumns()
         QFormLayout* column = NewColumn();
         for (const std::size_t end = field + length; field < end; ++field) {
             const units::UnitField& unitField = units::Fields[field];
-            QLabel* label = controls::Label(this, QString(), Text(unitField.label));
-            ui.values[field] = controls::ValueButton(this, Text(unitField.control), ValueChars);
+            QLabel* label = controls::Label(this, QString(), ToQString(unitField.label));
+            ui.values[field] = controls::ValueButton(this, ToQString(unitField.control), ValueChars);
             label->setBuddy(ui.values[field]);
             column->addRow(label, ui.values[field]);
         }
