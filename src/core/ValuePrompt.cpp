@@ -2,10 +2,13 @@
 #include "core/ValuePrompt.h"
 
 #include "core/ByteAccess.h"
+#include "core/CodePage.h"
 #include "core/NumberReader.h"
 #include "core/TableText.h"
 
 #include <QStringView>
+
+#include <algorithm>
 
 namespace prompt {
 
@@ -121,5 +124,23 @@ bool PromptWordEnableSave(Asker& asker, QByteArray& buffer, qsizetype highOffset
         enableSave();
     bytes::WriteU8(buffer, highOffset, static_cast<std::uint8_t>(*value >> 8));
     bytes::WriteU8(buffer, lowOffset, static_cast<std::uint8_t>(*value & 0xFF));
+    return true;
+}
+
+bool PromptName(Asker& asker, QByteArray& buffer, qsizetype offset, const NamePrompt& field)
+{
+    Q_ASSERT(bytes::InRange(buffer, offset, std::max(field.shownWidth, field.writtenWidth)));
+    if (!bytes::InRange(buffer, offset, std::max(field.shownWidth, field.writtenWidth)))
+        return false;
+    const QString text = ToQString(field.firstLine) + u'\n' + ToQString(field.limitLine);
+    const QString current = codepage::FieldText(bytes::ReadField(buffer, offset, field.shownWidth));
+    QString answer;
+    // Counted in UTF-16 units, one byte each once encoded, so an accepted name always fits.
+    do {
+        answer = asker.AskText(text, ToQString(prompt::NameTitle), current);
+    } while (answer.size() > field.writtenWidth);
+    if (answer.isEmpty())
+        return false;
+    bytes::WriteFieldPadded(buffer, offset, field.writtenWidth, codepage::Encode(answer));
     return true;
 }

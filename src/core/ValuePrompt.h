@@ -15,6 +15,7 @@
 namespace prompt {
 
 inline constexpr std::u16string_view Title = u"Change Amount";
+inline constexpr std::u16string_view NameTitle = u"New Name";
 inline constexpr std::u16string_view FirstLine = u"Enter the amount you would like to have.";
 
 // The first answer of the loop; it exceeds every limit, so the box always shows.
@@ -62,3 +63,18 @@ bool PromptWord(Asker& asker, QByteArray& buffer, qsizetype highOffset, qsizetyp
 // PromptWord that also calls enableSave once an answer is accepted, and only then.
 bool PromptWordEnableSave(Asker& asker, QByteArray& buffer, qsizetype highOffset, qsizetype lowOffset,
                           const std::function<void()>& enableSave);
+
+// How a fixed-width name field is renamed: the "New Name" box, asked again while the
+// answer is longer than writtenWidth characters; the default is the name shown from the
+// first shownWidth bytes.
+struct NamePrompt {
+    std::u16string_view firstLine;
+    std::u16string_view limitLine;
+    qsizetype shownWidth;
+    qsizetype writtenWidth;
+};
+
+// Asks for a new name and writes exactly writtenWidth bytes at offset: the answer's codes
+// in the game's code page, then zero bytes. An empty answer (Cancel) writes nothing.
+// Returns whether the name was written.
+bool PromptName(Asker& asker, QByteArray& buffer, qsizetype offset, const NamePrompt& field);

@@ -46,6 +46,10 @@ namespace items {
 
 inline constexpr ItemControl NameControl = {u"cmdName", u"Name:", u"Click to change the name."};
 
+// The name is shown and written as all 20 bytes.
+inline constexpr NamePrompt Rename = {u"What would you like the new name to be?",
+                                      u"(remember it cannot exceed 20 characters)", NameLength, NameLength};
+
 inline constexpr std::u16string_view AmmoLimitLine = u"(Remember, the number cannot exceed 79).";
 inline constexpr std::array<std::u16string_view, 2> AmmoExtraLines = {
     u"This corresponds with the index number displayed below the list. An index of 255 means no ammo.",

@@ -1,6 +1,7 @@
 // The default soldier names: 120 last names of 12 bytes, then 120 first names of 11 bytes.
 #pragma once
 
+#include "core/ValuePrompt.h"
 #include "tables/VersionOffsets.h"
 
 #include <string_view>
@@ -24,14 +25,14 @@ inline constexpr qsizetype FirstNameSlotSize = 11;
 // byte of a last-name slot is shown but never written.
 inline constexpr qsizetype WrittenNameLength = 11;
 
-inline constexpr std::u16string_view PromptTitle = u"New Name";
 inline constexpr std::u16string_view PromptLimitLine = u"(remember it cannot exceed 11 characters)";
 
 // What sets the two tables apart for showing and renaming.
 struct NameTable {
     VersionOffsets start;
     qsizetype slotSize;
-    std::u16string_view promptFirstLine;
+    // The whole slot is shown as the default; only the first 11 bytes are written.
+    NamePrompt rename;
 
     [[nodiscard]] constexpr qsizetype SlotOffset(GameVersion version, int slot) const
     {
@@ -39,9 +40,13 @@ struct NameTable {
     }
 };
 
-inline constexpr NameTable FirstNames = {FirstNameStart, FirstNameSlotSize,
-                                         u"What would you like the new first name to be?"};
-inline constexpr NameTable LastNames = {LastNameStart, LastNameSlotSize,
-                                        u"What would you like the new last name to be?"};
+inline constexpr NameTable FirstNames = {
+    FirstNameStart,
+    FirstNameSlotSize,
+    {u"What would you like the new first name to be?", PromptLimitLine, FirstNameSlotSize, WrittenNameLength}};
+inline constexpr NameTable LastNames = {
+    LastNameStart,
+    LastNameSlotSize,
+    {u"What would you like the new last name to be?", PromptLimitLine, LastNameSlotSize, WrittenNameLength}};
 
 } // namespace soldiernames

@@ -243,10 +243,7 @@ void BaseEditorTab::ResetChoices()
 
 int BaseEditorTab::SelectedLine() const
 {
-    const QList<QListWidgetItem*> selected = ui.lstItems->selectedItems();
-    if (selected.isEmpty())
-        return -1;
-    const int line = ui.lstItems->row(selected.front());
+    const int line = controls::SelectedRow(ui.lstItems).value_or(-1);
     return line < int(stores::StartingStoresTable.size()) ? line : -1;
 }
 

@@ -1,7 +1,9 @@
 // Named controls for the editor tabs.
 #include "ui/tabs/Controls.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -75,6 +77,14 @@ QRadioButton* Option(QWidget* parent, const QString& name, const QString& captio
     auto* option = Named<QRadioButton>(parent, name);
     option->setText(caption);
     return option;
+}
+
+std::optional<int> SelectedRow(const QAbstractItemView* list)
+{
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return selected.front().row();
 }
 
 } // namespace controls

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <optional>
+
+class QAbstractItemView;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -22,5 +25,8 @@ QListWidget* List(QWidget* parent, const QString& name, const QString& toolTip =
 QComboBox* Combo(QWidget* parent, const QString& name, const QString& toolTip = {});
 QGroupBox* Frame(QWidget* parent, const QString& name, const QString& title);
 QRadioButton* Option(QWidget* parent, const QString& name, const QString& caption);
+
+// The row of the selected entry of a single-selection list; nothing when none is selected.
+[[nodiscard]] std::optional<int> SelectedRow(const QAbstractItemView* list);
 
 } // namespace controls

@@ -25,11 +25,6 @@ namespace {
 
 constexpr int NumberChars = 4;
 
-const QString NameTitle = u"New Name"_s;
-const QString NamePrompt = u"What would you like the new name to be?\n(remember it cannot exceed 20 characters)"_s;
-// The first answer of the name loop: longer than any name, so the box always shows.
-const QString NameSentinel = u"12345678910111213141516"_s;
-
 // A name with "&" would otherwise lose it and give the button a shortcut.
 QString AsCaption(QString text)
 {
@@ -127,13 +122,13 @@ void ItemEditorTab::ConnectControls()
 
 void ItemEditorTab::lstItem_Click()
 {
-    if (const std::optional<int> row = SelectedRow())
+    if (const std::optional<int> row = controls::SelectedRow(ui.lstItem))
         ui.lblIndex->setText(QString::number(*row));
 }
 
 void ItemEditorTab::lstItem_DblClick()
 {
-    const std::optional<int> row = SelectedRow();
+    const std::optional<int> row = controls::SelectedRow(ui.lstItem);
     if (!row)
         return;
     m_selectedItemOffset = items::RecordSize * *row;
@@ -214,25 +209,10 @@ void ItemEditorTab::RenameItem()
 {
     if (!m_selectedItemOffset)
         return;
-    const qsizetype field = *m_selectedItemOffset + items::NamePosition;
-    const QString current = ItemName(*m_selectedItemOffset);
-    QString answer = NameSentinel;
-    // Counted in UTF-16 units, one byte each once encoded, so an accepted name always fits.
-    while (answer.size() > items::NameLength)
-        answer = Context().asker.AskText(NamePrompt, NameTitle, current);
-    if (answer.isEmpty())
+    if (!PromptName(Context().asker, Table(), *m_selectedItemOffset + items::NamePosition, items::Rename))
         return;
-    bytes::WriteFieldPadded(Table(), field, items::NameLength, codepage::Encode(answer));
     ShowItem();
     FillList();
-}
-
-std::optional<int> ItemEditorTab::SelectedRow() const
-{
-    const QList<QListWidgetItem*> selected = ui.lstItem->selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return ui.lstItem->row(selected.front());
 }
 
 QString ItemEditorTab::ItemName(qsizetype recordOffset) const

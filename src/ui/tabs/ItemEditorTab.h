@@ -41,7 +41,6 @@ private:
     void ShowItem();
     void ShowDamageType(int code);
     void RenameItem();
-    [[nodiscard]] std::optional<int> SelectedRow() const;
     [[nodiscard]] QString ItemName(qsizetype recordOffset) const;
     [[nodiscard]] QByteArray& Table() const;
 

@@ -107,11 +107,10 @@ void SoldierNamesTab::FillNames(QListWidget* list, const soldiernames::NameTable
 bool SoldierNamesTab::SelectSlot(const QListWidget* list, const soldiernames::NameTable& table,
                                  qsizetype& selectedOffset)
 {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (selected.isEmpty())
-        return false;
-    selectedOffset = table.slotSize * list->row(selected.front());
-    return true;
+    const std::optional<int> row = controls::SelectedRow(list);
+    if (row)
+        selectedOffset = table.slotSize * *row;
+    return row.has_value();
 }
 
 // Writes exactly the first 11 bytes of the slot: the new name, then zero bytes. A last
@@ -119,17 +118,6 @@ bool SoldierNamesTab::SelectSlot(const QListWidget* list, const soldiernames::Na
 void SoldierNamesTab::RenameSlot(const soldiernames::NameTable& table, qsizetype slotOffset)
 {
     GameFileSet& files = Context().files;
-    if (!files.HasExecutable())
-        return;
-    const qsizetype offset = table.start.For(files.Version) + slotOffset;
-    const QString current = codepage::FieldText(bytes::ReadField(files.ExeImage.working, offset, table.slotSize));
-    const QString prompt = ToQString(table.promptFirstLine) + u'\n' + ToQString(soldiernames::PromptLimitLine);
-    QString answer;
-    do {
-        answer = Context().asker.AskText(prompt, ToQString(soldiernames::PromptTitle), current);
-    } while (answer.size() > soldiernames::WrittenNameLength);
-    if (answer.isEmpty())
-        return;
-    bytes::WriteFieldPadded(files.ExeImage.working, offset, soldiernames::WrittenNameLength,
-                            codepage::Encode(answer));
+    if (files.HasExecutable())
+        PromptName(Context().asker, files.ExeImage.working, table.start.For(files.Version) + slotOffset, table.rename);
 }

@@ -155,14 +155,14 @@ void StringEditorTab::ExecutableLoaded()
 
 void StringEditorTab::ShowEntry(Source source)
 {
-    const std::optional<int> row = SelectedRow(source);
+    const std::optional<int> row = controls::SelectedRow(List(source));
     if (row)
         ui.lblStrShow->setText(u"\n"_s + Model(source)->EntryText(*row));
 }
 
 void StringEditorTab::OpenEdit(Source source)
 {
-    const std::optional<int> row = SelectedRow(source);
+    const std::optional<int> row = controls::SelectedRow(List(source));
     if (!row)
         return;
     const strings::StringTable& table = Model(source)->Table();
@@ -229,10 +229,3 @@ GameBuffer& StringEditorTab::Buffer(Source source) const
     return source == Source::English ? Context().files.EnglishTable : Context().files.English2Table;
 }
 
-std::optional<int> StringEditorTab::SelectedRow(Source source) const
-{
-    const QModelIndexList selected = List(source)->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return selected.front().row();
-}

@@ -57,7 +57,6 @@ private:
     [[nodiscard]] QListView* List(Source source) const;
     [[nodiscard]] StringTableModel* Model(Source source) const;
     [[nodiscard]] GameBuffer& Buffer(Source source) const;
-    [[nodiscard]] std::optional<int> SelectedRow(Source source) const;
 
     void CreateControls();
     QListView* CreateList(const QString& name, const QString& toolTip);
