@@ -17,3 +17,10 @@ bool GameFileSet::BelongsToCurrentInstall(const GameBuffer& buffer) const
         return buffer.sourcePath == ExePath;
     return true;
 }
+
+void GameFileSet::DropDataFiles()
+{
+    ItemTable = {};
+    EnglishTable = {};
+    English2Table = {};
+}

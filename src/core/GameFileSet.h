@@ -36,4 +36,7 @@ struct GameFileSet {
     [[nodiscard]] bool BelongsToCurrentInstall(const GameBuffer& buffer) const;
 
     [[nodiscard]] bool HasExecutable() const { return Version != GameVersion::None; }
+
+    // Forgets the data files, so only those the next steps of a load read are ever saved.
+    void DropDataFiles();
 };

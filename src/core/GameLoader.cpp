@@ -81,6 +81,8 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
     views.ShowVersion(gameversion::Caption(*version));
     files.ExePath = exePath;
     files.ExeImage.Accept(*bytes, exePath, dataRoot);
+    // Data files of an earlier load must never be shown, edited or saved with this one.
+    files.DropDataFiles();
 
     reporter.SetStatus(QStringLiteral("Enabling All"));
     views.EnableAll();

@@ -227,9 +227,12 @@ void MainWindow::mnuMaster_Click()
     saving::MakeMasterBackup(m_files, m_context.asker);
 }
 
+// Unsaved edits are gone after Close, so their buffers go too: a later Save can never
+// write them, whatever the next load reads.
 void MainWindow::mnuClose_Click()
 {
     DisableAll();
+    m_files = GameFileSet();
 }
 
 void MainWindow::mnuExit_Click()

@@ -45,8 +45,7 @@ class ItemEditorTabTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        files.ItemTable.working = EdgeCaseTable();
-        files.ItemTable.pristine = files.ItemTable.working;
+        files.ItemTable.Accept(EdgeCaseTable(), u"obdata.dat"_s, u"."_s);
         tab.resize(900, 700);
         tab.show();
         tab.FillItemList();

@@ -157,8 +157,32 @@ void ItemEditorTab::optDamageType_Click(int code)
 void ItemEditorTab::FillItemList()
 {
     FillList();
-    if (m_selectedItemOffset)
+    if (m_selectedItemOffset) {
+        EnableValues();
         ShowItem();
+    }
+}
+
+void ItemEditorTab::ExecutableLoaded()
+{
+    if (!Context().files.ItemTable.IsLoaded())
+        ClearValues();
+}
+
+void ItemEditorTab::ClearValues()
+{
+    {
+        const QSignalBlocker blocker(ui.lstItem);
+        ui.lstItem->clear();
+    }
+    ui.lblIndex->clear();
+    ui.cmdName->setText(QString());
+    ui.cmdName->setEnabled(false);
+    for (QPushButton* button : ui.fieldButtons) {
+        button->setText(QString());
+        button->setEnabled(false);
+    }
+    ui.Frame2->setEnabled(false);
 }
 
 // Refilled whole, as after every rename; the selection is not kept.
@@ -186,7 +210,7 @@ void ItemEditorTab::EnableValues()
 
 void ItemEditorTab::ShowItem()
 {
-    if (!m_selectedItemOffset)
+    if (!m_selectedItemOffset || !Context().files.ItemTable.IsLoaded())
         return;
     const qsizetype record = *m_selectedItemOffset;
     const QByteArray& table = Table();

@@ -23,6 +23,9 @@ public:
     // load is shown again from the table just read, so no caption is left stale.
     void FillItemList();
 
+    // A load that did not read an item file leaves nothing to show or edit here.
+    void ExecutableLoaded() override;
+
 private:
     void CreateControls();
     void ConnectControls();
@@ -38,6 +41,7 @@ private:
 
     void FillList();
     void EnableValues();
+    void ClearValues();
     void ShowItem();
     void ShowDamageType(int code);
     void RenameItem();

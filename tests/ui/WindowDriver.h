@@ -1,0 +1,31 @@
+// Driving the main window as a user would: menu commands, clicks, double-clicks and typing,
+// shared by the window tests so each file doesn't grow helpers of its own.
+#pragma once
+
+#include <QString>
+
+class QAbstractItemView;
+class QObject;
+class QWidget;
+
+namespace drive {
+
+// Triggers the named menu command.
+void Trigger(const QObject& root, const QString& action);
+
+// A left click on the named button, option or check box.
+void Click(const QObject& root, const QString& control);
+
+// Selects the row of the named list, then double-clicks it as the mouse would.
+void DoubleClickRow(const QObject& root, const QString& list, int row);
+
+// The row of the named list whose text is exactly text; -1 when none is.
+[[nodiscard]] int RowOf(const QObject& root, const QString& list, const QString& text);
+
+// Replaces the text of the named line edit as typing would.
+void Type(const QObject& root, const QString& lineEdit, const QString& text);
+
+// Brings the tab with this caption to the front.
+void ShowTab(const QObject& root, const QString& caption);
+
+} // namespace drive
