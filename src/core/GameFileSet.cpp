@@ -24,3 +24,20 @@ void GameFileSet::DropDataFiles()
     EnglishTable = {};
     English2Table = {};
 }
+
+GameBuffer& GameFileSet::Buffer(GameFile file)
+{
+    switch (file) {
+    case GameFile::Executable: return ExeImage;
+    case GameFile::Items: return ItemTable;
+    case GameFile::English: return EnglishTable;
+    case GameFile::English2: return English2Table;
+    }
+    Q_UNREACHABLE();
+    return ExeImage;
+}
+
+const GameBuffer& GameFileSet::Buffer(GameFile file) const
+{
+    return const_cast<GameFileSet*>(this)->Buffer(file);
+}

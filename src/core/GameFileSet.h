@@ -2,6 +2,7 @@
 // the editors change and a pristine copy kept exactly as read.
 #pragma once
 
+#include "core/GameFile.h"
 #include "core/GameVersion.h"
 
 #include <QByteArray>
@@ -26,6 +27,10 @@ struct GameFileSet {
     QString ExePath;
     QString DataRoot;
 
+    // Counts the loads that accepted an executable, so a caller can tell whether a load
+    // replaced anything.
+    int AcceptedLoads = 0;
+
     GameBuffer ExeImage;
     GameBuffer ItemTable;
     GameBuffer EnglishTable;
@@ -36,6 +41,9 @@ struct GameFileSet {
     [[nodiscard]] bool BelongsToCurrentInstall(const GameBuffer& buffer) const;
 
     [[nodiscard]] bool HasExecutable() const { return Version != GameVersion::None; }
+
+    [[nodiscard]] GameBuffer& Buffer(GameFile file);
+    [[nodiscard]] const GameBuffer& Buffer(GameFile file) const;
 
     // Forgets the data files, so only those the next steps of a load read are ever saved.
     void DropDataFiles();

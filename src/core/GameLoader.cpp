@@ -1,6 +1,7 @@
 // The load sequence, from the open dialog to the rebuilt views.
 #include "core/GameLoader.h"
 
+#include "core/DataFiles.h"
 #include "core/GameFiles.h"
 
 #include <QDir>
@@ -11,15 +12,6 @@ namespace {
 
 const QString Done = QStringLiteral("DONE!    ");
 
-struct DataFileStep {
-    GameBuffer GameFileSet::*buffer;
-    QString progressText;  // appended to lblLoad before the file is read
-    QString fileName;      // the name under the geodata folder, lower case as the game has it
-    QString missingText;   // lblComp when the file is missing or empty
-    LoadOutcome missingOutcome;
-    std::optional<qint64> requiredSize;
-};
-
 QString GeodataFolder(const QString& dataRoot)
 {
     return gamefiles::FindEntry(dataRoot, QStringLiteral("geodata"));
@@ -27,7 +19,7 @@ QString GeodataFolder(const QString& dataRoot)
 
 // Measures and reads one data file into its buffer. Returns the outcome that ends the
 // load, or nullopt when the file was accepted.
-std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileStep& step, LoadReporter& reporter)
+std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& step, LoadReporter& reporter)
 {
     reporter.Append(step.progressText);
     const QString path = gamefiles::FindEntry(GeodataFolder(files.DataRoot), step.fileName);
@@ -39,13 +31,13 @@ std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileStep& 
         return step.missingOutcome;
     }
     if (step.requiredSize && *size != *step.requiredSize) {
-        reporter.SetStatus(QStringLiteral("The file obdata.dat is not the right size"));
-        return LoadOutcome::ItemsWrongSize;
+        reporter.SetStatus(QStringLiteral("The file %1 is not the right size").arg(step.fileName));
+        return LoadOutcome::ItemsWrongSize;  // the item file is the only one of a fixed size
     }
     std::optional<QByteArray> bytes = gamefiles::ReadWhole(path, *size);
     if (!bytes)
         return LoadOutcome::Failed;
-    (files.*step.buffer).Accept(*bytes, path, files.DataRoot);
+    files.Buffer(step.file).Accept(*bytes, path, files.DataRoot);
     reporter.Append(Done);
     return std::nullopt;
 }
@@ -83,6 +75,7 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
     files.ExeImage.Accept(*bytes, exePath, dataRoot);
     // Data files of an earlier load must never be shown, edited or saved with this one.
     files.DropDataFiles();
+    ++files.AcceptedLoads;
 
     reporter.SetStatus(QStringLiteral("Enabling All"));
     views.EnableAll();
@@ -115,16 +108,8 @@ LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadR
     if (const auto stop = LoadExecutable(files, chooseExe, reporter, views)) {
         outcome = *stop;
     } else {
-        const DataFileStep steps[] = {
-            {&GameFileSet::ItemTable, QStringLiteral("OBDATA.DAT...  "), QStringLiteral("obdata.dat"),
-             QStringLiteral("Unable to load obdata.dat"), LoadOutcome::ItemsMissing, ItemFileSize},
-            {&GameFileSet::EnglishTable, QStringLiteral("ENGLISH.DAT...  "), QStringLiteral("english.dat"),
-             QStringLiteral("Unable to load english.dat"), LoadOutcome::EnglishMissing, std::nullopt},
-            {&GameFileSet::English2Table, QStringLiteral("ENGLISH2.DAT...  "), QStringLiteral("english2.dat"),
-             QStringLiteral("Unable to load english2.dat"), LoadOutcome::English2Missing, std::nullopt},
-        };
-        for (const DataFileStep& step : steps) {
-            if (const auto stop = LoadDataFile(files, step, reporter)) {
+        for (const DataFileSpec* step : datafiles::LoadOrder()) {
+            if (const auto stop = LoadDataFile(files, *step, reporter)) {
                 outcome = *stop;
                 break;
             }

@@ -1,6 +1,8 @@
 // Save, backups and master backups, staged and committed with QSaveFile.
 #include "core/GameSaver.h"
 
+#include "core/DataFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -10,35 +12,27 @@
 namespace saving {
 namespace {
 
-// The folder a data file was found in; its backups go beside it.
-QString FolderOf(const GameBuffer& buffer)
+// Where a file's backup goes: the executable's name with a suffix, a data file's backup
+// beside it in the geodata folder found at load.
+QString BackupPath(const GameFileSet& files, GameFile file, bool master)
 {
-    return QFileInfo(buffer.sourcePath).absolutePath();
+    if (file == GameFile::Executable) {
+        return files.ExePath
+            + QString::fromUtf16(master ? datafiles::ExeMasterBackupSuffix : datafiles::ExeBackupSuffix);
+    }
+    const DataFileSpec* spec = datafiles::Find(file);
+    const QString folder = QFileInfo(files.Buffer(file).sourcePath).absolutePath();
+    return QDir(folder).filePath(master ? spec->masterBackupName : spec->backupName);
 }
 
-QString BesideFile(const GameBuffer& buffer, const QString& name)
+// Backups in the order of Save: executable, english, english2, obdata.
+void AppendBackups(const GameFileSet& files, bool master, std::vector<FileWrite>& writes)
 {
-    return QDir(FolderOf(buffer)).filePath(name);
-}
-
-struct BackupNames {
-    QString exeSuffix;
-    QString english;
-    QString english2;
-    QString items;
-};
-
-// Backups in the order executable, english, english2, obdata.
-void AppendBackups(const GameFileSet& files, const BackupNames& names, std::vector<FileWrite>& writes)
-{
-    const auto add = [&](const GameBuffer& buffer, const QString& path) {
+    for (const GameFile file : datafiles::SaveOrder) {
+        const GameBuffer& buffer = files.Buffer(file);
         if (files.BelongsToCurrentInstall(buffer))
-            writes.push_back({path, buffer.pristine, true});
-    };
-    add(files.ExeImage, files.ExePath + names.exeSuffix);
-    add(files.EnglishTable, BesideFile(files.EnglishTable, names.english));
-    add(files.English2Table, BesideFile(files.English2Table, names.english2));
-    add(files.ItemTable, BesideFile(files.ItemTable, names.items));
+            writes.push_back({BackupPath(files, file, master), buffer.pristine, true});
+    }
 }
 
 // A file staged in a temporary file beside its target, not yet visible.
@@ -63,18 +57,14 @@ std::optional<WriteFailure> Stage(const FileWrite& write, std::vector<StagedFile
 std::vector<FileWrite> SaveWrites(const GameFileSet& files, bool makeBackups)
 {
     std::vector<FileWrite> writes;
-    if (makeBackups) {
-        AppendBackups(files,
-                      {QStringLiteral(".bak"), QStringLiteral("english.bak"), QStringLiteral("english2.bak"),
-                       QStringLiteral("obdata.bak")},
-                      writes);
-    }
+    if (makeBackups)
+        AppendBackups(files, false, writes);
     // The string files go back under the names they were found under, so a case-sensitive
     // file system never ends up holding two of them.
-    const GameBuffer* gameFiles[] = {&files.ExeImage, &files.EnglishTable, &files.English2Table, &files.ItemTable};
-    for (const GameBuffer* buffer : gameFiles) {
-        if (files.BelongsToCurrentInstall(*buffer))
-            writes.push_back({buffer->sourcePath, buffer->working, false});
+    for (const GameFile file : datafiles::SaveOrder) {
+        const GameBuffer& buffer = files.Buffer(file);
+        if (files.BelongsToCurrentInstall(buffer))
+            writes.push_back({buffer.sourcePath, buffer.working, false});
     }
     return writes;
 }
@@ -82,10 +72,7 @@ std::vector<FileWrite> SaveWrites(const GameFileSet& files, bool makeBackups)
 std::vector<FileWrite> MasterBackupWrites(const GameFileSet& files)
 {
     std::vector<FileWrite> writes;
-    AppendBackups(files,
-                  {QStringLiteral("(MASTER).bak"), QStringLiteral("ENGLISH(MASTER).bak"),
-                   QStringLiteral("ENGLISH2(MASTER).bak"), QStringLiteral("OBDATA(MASTER).bak")},
-                  writes);
+    AppendBackups(files, true, writes);
     return writes;
 }
 

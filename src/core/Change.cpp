@@ -1,0 +1,47 @@
+// Inverting changes and asking what a step touched.
+#include "core/Change.h"
+
+#include <algorithm>
+
+Change Change::Inverse() const
+{
+    Change inverse = *this;
+    std::swap(inverse.before, inverse.after);
+    return inverse;
+}
+
+Edit Edit::Inverse() const
+{
+    Edit inverse{text, {}};
+    inverse.changes.reserve(changes.size());
+    for (auto it = changes.rbegin(); it != changes.rend(); ++it)
+        inverse.changes.push_back(it->Inverse());
+    return inverse;
+}
+
+bool Edit::ChangesNothing() const
+{
+    return std::all_of(changes.begin(), changes.end(), [](const Change& change) { return change.ChangesNothing(); });
+}
+
+bool Edit::Touches(const QString& table) const
+{
+    return std::any_of(changes.begin(), changes.end(),
+                       [&](const Change& change) { return change.table == table || change.table.isEmpty(); });
+}
+
+bool Edit::TouchesField(const QString& table, const QString& field) const
+{
+    return std::any_of(changes.begin(), changes.end(), [&](const Change& change) {
+        return change.table.isEmpty() || (change.table == table && change.field == field);
+    });
+}
+
+namespace changes {
+
+QString FromTo(const QString& before, const QString& after)
+{
+    return before + QStringLiteral(" \u2192 ") + after;
+}
+
+} // namespace changes

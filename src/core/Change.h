@@ -1,0 +1,45 @@
+// A change of the game files as a value: which bytes of which file became what, and what
+// the user edited to make it so. The edit history undoes it, the Changes panel lists it
+// and a change-set file carries it.
+#pragma once
+
+#include "core/GameFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+struct Change {
+    GameFile file = GameFile::Executable;
+    qsizetype offset = 0;
+    // The bytes at offset before and after. A string entry's text may change length;
+    // every other change keeps its size.
+    QByteArray before;
+    QByteArray after;
+    // As the user sees them: table "units", record "Sectoid Soldier", field "Time Units".
+    QString table;
+    QString record;
+    QString field;
+
+    [[nodiscard]] Change Inverse() const;
+    [[nodiscard]] bool ChangesNothing() const { return before == after; }
+};
+
+// One step of the edit history: the changes a single user action made, in order.
+struct Edit {
+    QString text;  // "Sectoid Soldier: Time Units 54 → 80"
+    std::vector<Change> changes;
+
+    [[nodiscard]] Edit Inverse() const;
+    [[nodiscard]] bool ChangesNothing() const;
+    [[nodiscard]] bool Touches(const QString& table) const;
+    [[nodiscard]] bool TouchesField(const QString& table, const QString& field) const;
+};
+
+namespace changes {
+
+// "54 → 80": the arrow the step names use between a value before and after.
+[[nodiscard]] QString FromTo(const QString& before, const QString& after);
+
+} // namespace changes

@@ -1,0 +1,74 @@
+// Applying edits to the loaded files, all or nothing.
+#include "core/GameDocument.h"
+
+#include "core/ByteAccess.h"
+
+GameDocument::GameDocument(QObject* parent)
+    : QObject(parent)
+{
+}
+
+FilesState GameDocument::State() const
+{
+    if (!m_files.HasExecutable())
+        return FilesState::None;
+    for (const GameFile file : {GameFile::Items, GameFile::English, GameFile::English2}) {
+        if (!IsLoaded(file))
+            return FilesState::ExecutableOnly;
+    }
+    return FilesState::Complete;
+}
+
+bool GameDocument::ApplyOne(const Change& change)
+{
+    GameBuffer& buffer = m_files.Buffer(change.file);
+    if (!buffer.IsLoaded() || !bytes::InRange(buffer.working, change.offset, change.before.size()))
+        return false;
+    if (QByteArrayView(buffer.working).sliced(change.offset, change.before.size()) != change.before)
+        return false;
+    // Only a string entry changes length; an executable or item file never does.
+    if (change.before.size() != change.after.size() && change.file != GameFile::English
+        && change.file != GameFile::English2)
+        return false;
+    buffer.working.replace(change.offset, change.before.size(), change.after);
+    return true;
+}
+
+bool GameDocument::Apply(const Edit& edit)
+{
+    std::size_t applied = 0;
+    for (; applied < edit.changes.size(); ++applied) {
+        if (!ApplyOne(edit.changes[applied]))
+            break;
+    }
+    if (applied < edit.changes.size()) {
+        // Put back what this edit already changed, last first.
+        while (applied > 0)
+            (void)ApplyOne(edit.changes[--applied].Inverse());
+        return false;
+    }
+    emit Changed(edit);
+    return true;
+}
+
+LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views)
+{
+    const int acceptedBefore = m_files.AcceptedLoads;
+    const LoadOutcome outcome = loading::LoadGameFiles(m_files, chooseExe, reporter, views);
+    // A load that stopped before accepting an executable changed nothing.
+    if (m_files.AcceptedLoads != acceptedBefore)
+        emit Reset();
+    return outcome;
+}
+
+void GameDocument::Close()
+{
+    m_files = GameFileSet();
+    emit Reset();
+}
+
+void GameDocument::Adopt(GameFileSet files)
+{
+    m_files = std::move(files);
+    emit Reset();
+}

@@ -1,0 +1,50 @@
+// The loaded game files as the editor's one document: views read its bytes, and Apply is
+// the only way they change. Listeners hear of every change and of every load and close.
+#pragma once
+
+#include "core/Asker.h"
+#include "core/Change.h"
+#include "core/GameFileSet.h"
+#include "core/GameLoader.h"
+
+#include <QObject>
+
+enum class FilesState { None, ExecutableOnly, Complete };
+
+class GameDocument final : public QObject {
+    Q_OBJECT
+public:
+    explicit GameDocument(QObject* parent = nullptr);
+
+    [[nodiscard]] const GameFileSet& Files() const { return m_files; }
+    [[nodiscard]] GameVersion Version() const { return m_files.Version; }
+    [[nodiscard]] bool HasExecutable() const { return m_files.HasExecutable(); }
+    [[nodiscard]] bool IsLoaded(GameFile file) const { return m_files.Buffer(file).IsLoaded(); }
+    [[nodiscard]] const QByteArray& Working(GameFile file) const { return m_files.Buffer(file).working; }
+    [[nodiscard]] const QByteArray& Pristine(GameFile file) const { return m_files.Buffer(file).pristine; }
+    [[nodiscard]] FilesState State() const;
+
+    // Applies every change of the edit in order, or none: a change whose bytes before are
+    // not what the file holds there (or lie outside it) refuses the whole edit.
+    [[nodiscard]] bool Apply(const Edit& edit);
+
+    // The load of "L&oad Files", on the document's own files.
+    LoadOutcome Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views);
+    // Drops every buffer: nothing of this load can be saved any more.
+    void Close();
+    // Takes a whole file set as loaded elsewhere (tests, benchmarks, the command-line tool).
+    void Adopt(GameFileSet files);
+
+    // Saving writes the document's buffers; it never changes them.
+    [[nodiscard]] const GameFileSet& FilesToSave() const { return m_files; }
+
+signals:
+    void Changed(const Edit& edit);
+    // The files were loaded, closed or replaced: every view rebuilds.
+    void Reset();
+
+private:
+    [[nodiscard]] bool ApplyOne(const Change& change);
+
+    GameFileSet m_files;
+};
