@@ -32,8 +32,10 @@ public:
     {
         EnsureApplication();
         const int times = static_cast<int>(state.range(0));
-        m_files.EnglishTable.working = Scaled(sample::EnglishFile(), times);
-        m_files.English2Table.working = Scaled(sample::English2File(), times);
+        GameFileSet files;
+        files.EnglishTable.Accept(Scaled(sample::EnglishFile(), times), QStringLiteral("english.dat"), {});
+        files.English2Table.Accept(Scaled(sample::English2File(), times), QStringLiteral("english2.dat"), {});
+        m_document.Adopt(files);
         m_tab = std::make_unique<StringEditorTab>(m_context);
         m_tab->resize(1000, 700);
         m_tab->show();
@@ -50,9 +52,10 @@ protected:
         return m_tab->findChild<T*>(QString::fromLatin1(name));
     }
 
-    GameFileSet m_files;
+    GameDocument m_document;
+    EditHistory m_history{m_document};
     SilentAsker m_asker;
-    EditorContext m_context{m_files, m_asker, {}, {}};
+    EditorContext m_context{m_document, m_history, m_asker, {}, {}};
     std::unique_ptr<StringEditorTab> m_tab;
 };
 

@@ -8,6 +8,8 @@
 
 class Asker {
 public:
+    enum class Choice { Save, Discard, Cancel };
+
     virtual ~Asker() = default;
 
     // A modal input box: prompt lines joined by '\n', title, default answer. Returns the
@@ -19,6 +21,9 @@ public:
 
     // An open-file dialog. The filter is "Description|pattern". nullopt on Cancel.
     virtual std::optional<QString> AskOpenFile(const QString& title, const QString& filter) = 0;
+
+    // A modal question with the buttons Save, Discard and Cancel; Escape is Cancel.
+    virtual Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) = 0;
 
     // A modal message box with an OK button.
     virtual void ShowMessage(const QString& title, const QString& text) = 0;

@@ -43,6 +43,13 @@ void WriteU16LE(QByteArray& buffer, qsizetype offset, std::uint16_t value)
     WriteU8(buffer, offset + 1, static_cast<std::uint8_t>(value >> 8));
 }
 
+QByteArray U16LE(std::uint16_t value)
+{
+    QByteArray bytes(2, '\0');
+    WriteU16LE(bytes, 0, value);
+    return bytes;
+}
+
 QByteArray ReadField(const QByteArray& buffer, qsizetype offset, qsizetype width)
 {
     Q_ASSERT(InRange(buffer, offset, width));

@@ -21,6 +21,9 @@ void WriteU8(QByteArray& buffer, qsizetype offset, std::uint8_t value);
 [[nodiscard]] std::uint16_t ReadU16LE(const QByteArray& buffer, qsizetype offset);
 void WriteU16LE(QByteArray& buffer, qsizetype offset, std::uint16_t value);
 
+// The two bytes of a 16-bit value as a file holds it, low byte first.
+[[nodiscard]] QByteArray U16LE(std::uint16_t value);
+
 // The width raw bytes of a fixed-width field (text fields of the game files).
 [[nodiscard]] QByteArray ReadField(const QByteArray& buffer, qsizetype offset, qsizetype width);
 // Writes exactly width bytes: the given bytes, cut or padded with zero bytes.

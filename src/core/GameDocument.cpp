@@ -19,6 +19,12 @@ FilesState GameDocument::State() const
     return FilesState::Complete;
 }
 
+Change GameDocument::ChangeTo(GameFile file, qsizetype offset, const QByteArray& after, const QString& table,
+                              const QString& record, const QString& field) const
+{
+    return {file, offset, Working(file).mid(offset, after.size()), after, table, record, field};
+}
+
 bool GameDocument::ApplyOne(const Change& change)
 {
     GameBuffer& buffer = m_files.Buffer(change.file);

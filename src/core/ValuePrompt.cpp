@@ -1,7 +1,6 @@
 // The value prompt loops for one-byte fields and 16-bit amounts.
 #include "core/ValuePrompt.h"
 
-#include "core/ByteAccess.h"
 #include "core/CodePage.h"
 #include "core/NumberReader.h"
 #include "core/TableText.h"
@@ -35,112 +34,95 @@ QString PromptText(std::u16string_view limitLine, std::span<const std::u16string
     return text;
 }
 
+} // namespace
+
+namespace prompt {
+
 std::optional<std::uint8_t> AcceptByte(const QString& answer, const BytePrompt& field)
 {
     const double typed = numbers::ReadLeadingNumber(answer).value;
     if (!(typed <= field.limit))
         return std::nullopt;
-    return field.stored ? field.stored(typed) : prompt::StoredAsRounded(typed);
+    return field.stored ? field.stored(typed) : StoredAsRounded(typed);
 }
 
-QString ByteDefault(const QByteArray& buffer, qsizetype offset, const BytePrompt& field)
+QString ShownByte(std::uint8_t stored, const BytePrompt& field)
 {
-    const std::uint8_t byte = bytes::ReadU8(buffer, offset);
-    return field.shown ? field.shown(byte) : QString::number(byte);
+    return field.shown ? field.shown(stored) : QString::number(stored);
 }
 
 std::optional<std::uint16_t> AcceptWord(QString answer)
 {
     answer.remove(u',');
     const numbers::NumberReading reading = numbers::ReadLeadingNumber(answer);
-    if (!reading.IsNumber() || !(reading.value >= 0 && reading.value <= prompt::WordLimit))
+    if (!reading.IsNumber() || !(reading.value >= 0 && reading.value <= WordLimit))
         return std::nullopt;
     return static_cast<std::uint16_t>(numbers::RoundHalfEven(reading.value));
 }
 
-// Offered unsigned, even where a game file holds 32768 or more.
-QString WordDefault(const QByteArray& buffer, qsizetype highOffset, qsizetype lowOffset)
+std::optional<QByteArray> AcceptName(const QString& answer, const NamePrompt& field)
 {
-    return QString::number(bytes::ReadU8(buffer, highOffset) * 256 + bytes::ReadU8(buffer, lowOffset));
+    // Counted in UTF-16 units, one byte each once encoded, so an accepted name always fits.
+    if (answer.size() > field.writtenWidth)
+        return std::nullopt;
+    for (const QChar character : answer) {
+        if (codepage::FromChar(character) == 0)
+            return std::nullopt;
+    }
+    QByteArray stored = codepage::Encode(answer);
+    stored.append(field.writtenWidth - stored.size(), '\0');
+    return stored;
 }
 
-std::optional<std::uint16_t> AskWord(Asker& asker, const QByteArray& buffer, qsizetype highOffset,
-                                     qsizetype lowOffset)
+} // namespace prompt
+
+std::optional<std::uint8_t> PromptByte(Asker& asker, std::uint8_t current, const BytePrompt& field)
+{
+    const QString text = PromptText(field.limitLine, field.extraLines);
+    QString answer = ToQString(field.sentinel);
+    Q_ASSERT_X(!prompt::AcceptByte(answer, field), "PromptByte", "the sentinel must exceed the limit");
+    std::optional<std::uint8_t> byte = prompt::AcceptByte(answer, field);
+    while (!byte) {
+        answer = asker.AskText(text, ToQString(prompt::Title), prompt::ShownByte(current, field));
+        if (answer.isEmpty())
+            return std::nullopt;
+        byte = prompt::AcceptByte(answer, field);
+    }
+    return byte;
+}
+
+std::optional<std::uint16_t> PromptWord(Asker& asker, std::uint16_t current)
+{
+    return PromptWordEnableSave(asker, current, {});
+}
+
+// Offered unsigned, even where a game file holds 32768 or more.
+std::optional<std::uint16_t> PromptWordEnableSave(Asker& asker, std::uint16_t current,
+                                                  const std::function<void()>& enableSave)
 {
     const QString text = PromptText(prompt::WordLimitLine, {});
     QString answer = ToQString(prompt::StoresSentinel);
-    std::optional<std::uint16_t> value = AcceptWord(answer);
+    std::optional<std::uint16_t> value = prompt::AcceptWord(answer);
     while (!value) {
-        answer = asker.AskText(text, ToQString(prompt::Title), WordDefault(buffer, highOffset, lowOffset));
+        answer = asker.AskText(text, ToQString(prompt::Title), QString::number(current));
         if (answer.isEmpty())
             return std::nullopt;
-        value = AcceptWord(answer);
+        value = prompt::AcceptWord(answer);
     }
+    if (enableSave)
+        enableSave();
     return value;
 }
 
-} // namespace
-
-bool PromptByte(Asker& asker, QByteArray& buffer, qsizetype offset, const BytePrompt& field,
-                const std::function<void()>& refresh)
+std::optional<QByteArray> PromptName(Asker& asker, const QByteArray& current, const NamePrompt& field)
 {
-    // A wrong offset must not pose as a successful edit.
-    Q_ASSERT(bytes::InRange(buffer, offset, 1));
-    if (!bytes::InRange(buffer, offset, 1))
-        return false;
-    const QString text = PromptText(field.limitLine, field.extraLines);
-    QString answer = ToQString(field.sentinel);
-    Q_ASSERT_X(!AcceptByte(answer, field), "PromptByte", "the sentinel must exceed the limit");
-    std::optional<std::uint8_t> byte = AcceptByte(answer, field);
-    while (!byte) {
-        answer = asker.AskText(text, ToQString(prompt::Title), ByteDefault(buffer, offset, field));
-        if (answer.isEmpty())
-            return false;
-        byte = AcceptByte(answer, field);
-    }
-    if (answer.isEmpty())
-        return false;
-    bytes::WriteU8(buffer, offset, *byte);
-    if (refresh)
-        refresh();
-    return true;
-}
-
-bool PromptWord(Asker& asker, QByteArray& buffer, qsizetype highOffset, qsizetype lowOffset)
-{
-    return PromptWordEnableSave(asker, buffer, highOffset, lowOffset, {});
-}
-
-bool PromptWordEnableSave(Asker& asker, QByteArray& buffer, qsizetype highOffset, qsizetype lowOffset,
-                          const std::function<void()>& enableSave)
-{
-    Q_ASSERT(bytes::InRange(buffer, highOffset, 1) && bytes::InRange(buffer, lowOffset, 1));
-    if (!bytes::InRange(buffer, highOffset, 1) || !bytes::InRange(buffer, lowOffset, 1))
-        return false;
-    const std::optional<std::uint16_t> value = AskWord(asker, buffer, highOffset, lowOffset);
-    if (!value)
-        return false;
-    if (enableSave)
-        enableSave();
-    bytes::WriteU8(buffer, highOffset, static_cast<std::uint8_t>(*value >> 8));
-    bytes::WriteU8(buffer, lowOffset, static_cast<std::uint8_t>(*value & 0xFF));
-    return true;
-}
-
-bool PromptName(Asker& asker, QByteArray& buffer, qsizetype offset, const NamePrompt& field)
-{
-    Q_ASSERT(bytes::InRange(buffer, offset, std::max(field.shownWidth, field.writtenWidth)));
-    if (!bytes::InRange(buffer, offset, std::max(field.shownWidth, field.writtenWidth)))
-        return false;
     const QString text = ToQString(field.firstLine) + u'\n' + ToQString(field.limitLine);
-    const QString current = codepage::FieldText(bytes::ReadField(buffer, offset, field.shownWidth));
-    QString answer;
-    // Counted in UTF-16 units, one byte each once encoded, so an accepted name always fits.
-    do {
-        answer = asker.AskText(text, ToQString(prompt::NameTitle), current);
-    } while (answer.size() > field.writtenWidth);
-    if (answer.isEmpty())
-        return false;
-    bytes::WriteFieldPadded(buffer, offset, field.writtenWidth, codepage::Encode(answer));
-    return true;
+    const QString shown = codepage::FieldText(current);
+    for (;;) {
+        const QString answer = asker.AskText(text, ToQString(prompt::NameTitle), shown);
+        if (answer.isEmpty())
+            return std::nullopt;
+        if (std::optional<QByteArray> stored = prompt::AcceptName(answer, field))
+            return stored;
+    }
 }

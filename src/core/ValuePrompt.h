@@ -49,20 +49,35 @@ struct BytePrompt {
     std::optional<std::uint8_t> (*stored)(double typed) = nullptr;
 };
 
-// Asks until the answer is within the field's limit, then writes the byte at offset and
-// runs refresh. An empty answer (Cancel) writes nothing and refreshes nothing. An answer
-// without a leading number writes 0. Returns whether a byte was written.
-bool PromptByte(Asker& asker, QByteArray& buffer, qsizetype offset, const BytePrompt& field,
-                const std::function<void()>& refresh = {});
+namespace prompt {
 
-// Asks for a 16-bit amount of 0 to 28671 with every "," of the answer ignored; an answer
-// that is not wholly a number, is negative or too large asks again. Writes the high byte
-// at highOffset and the low byte at lowOffset. Returns whether the bytes were written.
-bool PromptWord(Asker& asker, QByteArray& buffer, qsizetype highOffset, qsizetype lowOffset);
+// The rules that decide whether an answer is taken, without a dialog: a table cell, a
+// change-set file and the command line use them as the boxes do.
+
+// The byte an answer stands for, or nothing when the box would ask again. An answer
+// without a leading number stands for 0.
+[[nodiscard]] std::optional<std::uint8_t> AcceptByte(const QString& answer, const BytePrompt& field);
+
+// The amount of 0 to 28671 an answer stands for once every "," is removed; nothing when
+// it is not wholly a number, is negative or too large.
+[[nodiscard]] std::optional<std::uint16_t> AcceptWord(QString answer);
+
+// The byte as the box offers it: its decimal value, or the field's shown value.
+[[nodiscard]] QString ShownByte(std::uint8_t stored, const BytePrompt& field);
+
+} // namespace prompt
+
+// Asks until the answer is within the field's limit; current is the byte offered as the
+// default. Returns the byte to write, or nothing on Cancel.
+[[nodiscard]] std::optional<std::uint8_t> PromptByte(Asker& asker, std::uint8_t current, const BytePrompt& field);
+
+// Asks for a 16-bit amount of 0 to 28671, offering current. Returns the amount to write,
+// or nothing on Cancel.
+[[nodiscard]] std::optional<std::uint16_t> PromptWord(Asker& asker, std::uint16_t current);
 
 // PromptWord that also calls enableSave once an answer is accepted, and only then.
-bool PromptWordEnableSave(Asker& asker, QByteArray& buffer, qsizetype highOffset, qsizetype lowOffset,
-                          const std::function<void()>& enableSave);
+[[nodiscard]] std::optional<std::uint16_t> PromptWordEnableSave(Asker& asker, std::uint16_t current,
+                                                                const std::function<void()>& enableSave);
 
 // How a fixed-width name field is renamed: the "New Name" box, asked again while the
 // answer is longer than writtenWidth characters; the default is the name shown from the
@@ -74,7 +89,15 @@ struct NamePrompt {
     qsizetype writtenWidth;
 };
 
-// Asks for a new name and writes exactly writtenWidth bytes at offset: the answer's codes
-// in the game's code page, then zero bytes. An empty answer (Cancel) writes nothing.
-// Returns whether the name was written.
-bool PromptName(Asker& asker, QByteArray& buffer, qsizetype offset, const NamePrompt& field);
+namespace prompt {
+
+// The writtenWidth bytes a new name is stored as: its codes in the game's code page, then
+// zero bytes. Nothing when the box would ask again: too long, or a character the code
+// page cannot hold (it would otherwise be cut off at that character).
+[[nodiscard]] std::optional<QByteArray> AcceptName(const QString& answer, const NamePrompt& field);
+
+} // namespace prompt
+
+// Asks for a new name, offering the text of current (the field's shownWidth bytes).
+// Returns the writtenWidth bytes to write, or nothing on Cancel.
+[[nodiscard]] std::optional<QByteArray> PromptName(Asker& asker, const QByteArray& current, const NamePrompt& field);

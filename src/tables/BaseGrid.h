@@ -3,6 +3,8 @@
 
 #include "tables/VersionOffsets.h"
 
+#include <QString>
+
 namespace basegrid {
 
 inline constexpr VersionOffsets Start = {
@@ -28,6 +30,12 @@ inline constexpr qsizetype Size = 2 * CellCount;
     const int row = (number - 1) % Rows;
     const int column = (number - 1) / Rows;
     return Columns * row + column;
+}
+
+// A cell as the user finds it on the grid: "R1C1" at the top left to "R6C6".
+[[nodiscard]] inline QString CellName(qsizetype cell)
+{
+    return QStringLiteral("R%1C%2").arg(cell / Columns + 1).arg(cell % Columns + 1);
 }
 
 } // namespace basegrid

@@ -1,6 +1,8 @@
 // The damage type codes of an item record and the option that stands for each.
 #pragma once
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -23,5 +25,17 @@ inline constexpr std::array<DamageTypeOption, 7> All = {{
     {5, u"optStun", u"Stun"},
     {255, u"optNone", u"None"},
 }};
+
+inline constexpr std::u16string_view FrameLabel = u"Damage Type";
+
+// The option caption of a code, or the code itself where no option stands for it.
+[[nodiscard]] inline QString Text(int code)
+{
+    for (const DamageTypeOption& option : All) {
+        if (option.code == code)
+            return QString::fromUtf16(option.caption.data(), qsizetype(option.caption.size()));
+    }
+    return QString::number(code);
+}
 
 } // namespace damagetypes

@@ -24,6 +24,7 @@ inline constexpr qsizetype UpkeepPosition = 3;
 inline constexpr qsizetype StrengthPosition = 6;  // 16-bit little-endian
 inline constexpr qsizetype RatioPosition = 8;
 inline constexpr qsizetype StandardFlagPosition = 10;
+inline constexpr std::u16string_view StandardLabel = u"Standard to Build?:";
 // Positions 4, 5, 9 and 11 to 15 mean something to the game but are not edited.
 
 [[nodiscard]] constexpr qsizetype RecordStart(GameVersion version, int type)

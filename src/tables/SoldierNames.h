@@ -29,6 +29,8 @@ inline constexpr std::u16string_view PromptLimitLine = u"(remember it cannot exc
 
 // What sets the two tables apart for showing and renaming.
 struct NameTable {
+    std::u16string_view table;     // its name in the edit history and the Changes panel
+    std::u16string_view slotName;  // "first name 5"
     VersionOffsets start;
     qsizetype slotSize;
     // The whole slot is shown as the default; only the first 11 bytes are written.
@@ -41,10 +43,14 @@ struct NameTable {
 };
 
 inline constexpr NameTable FirstNames = {
+    u"first-names",
+    u"first name",
     FirstNameStart,
     FirstNameSlotSize,
     {u"What would you like the new first name to be?", PromptLimitLine, FirstNameSlotSize, WrittenNameLength}};
 inline constexpr NameTable LastNames = {
+    u"last-names",
+    u"last name",
     LastNameStart,
     LastNameSlotSize,
     {u"What would you like the new last name to be?", PromptLimitLine, LastNameSlotSize, WrittenNameLength}};

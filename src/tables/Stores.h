@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <string_view>
@@ -157,6 +158,12 @@ inline constexpr BytePrompt PersonnelPrompt = {
 
 // The stored count or amount, unsigned, as the list shows it.
 [[nodiscard]] int StoredAmount(const QByteArray& exe, GameVersion version, const StoresEntry& entry);
+
+// Every line has one field, its amount.
+inline constexpr QStringView AmountField = u"Amount";
+
+// The name of the line's record: its label without the " - " before the amount.
+[[nodiscard]] QString RecordName(const StoresEntry& entry);
 
 // The list line: the label, then the amount in plain decimal.
 [[nodiscard]] QString LineText(const QByteArray& exe, GameVersion version, const StoresEntry& entry);

@@ -26,6 +26,7 @@ inline constexpr qsizetype Size = RecordSize * RecordCount;
 inline constexpr qsizetype FlyingPosition = 0;
 inline constexpr std::uint8_t Flies = 1;
 inline constexpr std::uint8_t DoesNotFly = 0;
+inline constexpr std::u16string_view FlyingLabel = u"Flying Ability?:";
 
 inline constexpr qsizetype BraveryPosition = 27;
 

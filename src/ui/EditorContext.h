@@ -1,14 +1,16 @@
-// What every editor tab works on: the loaded game files, the user's dialogs, and the
-// one thing a tab may change in the main window.
+// What every editor tab works on: the game document it reads, the history it submits its
+// edits to, the user's dialogs, and the two things a tab may do in the main window.
 #pragma once
 
 #include "core/Asker.h"
-#include "core/GameFileSet.h"
+#include "core/GameDocument.h"
+#include "ui/EditHistory.h"
 
 #include <functional>
 
 struct EditorContext {
-    GameFileSet& files;
+    GameDocument& document;
+    EditHistory& history;
     Asker& asker;
     // Makes "&Save" usable, as an accepted edit of the base or its stores does.
     std::function<void()> enableSave;

@@ -13,18 +13,23 @@
 #include "ui/tabs/UnitEditorTab.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QUndoView>
 
 using namespace Qt::StringLiterals;
 
 MainWindow::MainWindow(Asker& asker, QWidget* parent)
     : QMainWindow(parent)
-    , m_context{m_files, asker, [this] { ui.mnuSave->setEnabled(true); }, [this] { ui.tabFac->setCurrentIndex(0); }}
+    , m_context{m_document, m_history, asker, [this] { ui.mnuSave->setEnabled(true); },
+                [this] { ui.tabFac->setCurrentIndex(0); }}
 {
     setObjectName(u"frmMain"_s);
-    setWindowTitle(u"UFO.EXE Editor"_s);
+    UpdateTitle();
     setFont(fonts::TerminalFont());
     CreateControls();
     ConnectControls();
@@ -41,6 +46,17 @@ void MainWindow::CreateControls()
 }
 
 void MainWindow::CreateMenus()
+{
+    CreateFileMenu();
+    CreateEditMenu();
+    CreateViewMenu();
+    ui.mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    ui.mnuHelp->setObjectName(u"mnuHelp"_s);
+    ui.mnuAbout = ui.mnuHelp->addAction(u"&About"_s);
+    ui.mnuAbout->setObjectName(u"mnuAbout"_s);
+}
+
+void MainWindow::CreateFileMenu()
 {
     struct MenuItem {
         QAction* Ui::*action;
@@ -74,11 +90,39 @@ void MainWindow::CreateMenus()
     }
     ui.mnuBack->setCheckable(true);
     ui.mnuBack->setChecked(true);
+}
 
-    ui.mnuHelp = menuBar()->addMenu(u"&Help"_s);
-    ui.mnuHelp->setObjectName(u"mnuHelp"_s);
-    ui.mnuAbout = ui.mnuHelp->addAction(u"&About"_s);
-    ui.mnuAbout->setObjectName(u"mnuAbout"_s);
+// Qt's undo actions name the step they take back or do again: "Undo Hangar: Hit Ratio (%) 20 → 30".
+void MainWindow::CreateEditMenu()
+{
+    ui.mnuEdit = menuBar()->addMenu(u"&Edit"_s);
+    ui.mnuEdit->setObjectName(u"mnuEdit"_s);
+    ui.mnuUndo = m_history.Stack().createUndoAction(this, u"&Undo"_s);
+    ui.mnuUndo->setObjectName(u"mnuUndo"_s);
+    ui.mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ui.mnuRedo = m_history.Stack().createRedoAction(this, u"&Redo"_s);
+    ui.mnuRedo->setObjectName(u"mnuRedo"_s);
+    ui.mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    ui.mnuEdit->addAction(ui.mnuUndo);
+    ui.mnuEdit->addAction(ui.mnuRedo);
+}
+
+void MainWindow::CreateViewMenu()
+{
+    ui.mnuView = menuBar()->addMenu(u"&View"_s);
+    ui.mnuView->setObjectName(u"mnuView"_s);
+    ui.historyDock = new QDockWidget(u"Edit History"_s, this);
+    ui.historyDock->setObjectName(u"dockHistory"_s);
+    auto* history = new QUndoView(&m_history.Stack(), ui.historyDock);
+    history->setObjectName(u"lstHistory"_s);
+    history->setEmptyLabel(u"<files as loaded>"_s);
+    ui.historyDock->setWidget(history);
+    addDockWidget(Qt::RightDockWidgetArea, ui.historyDock);
+    ui.historyDock->hide();
+    QAction* toggle = ui.historyDock->toggleViewAction();
+    toggle->setText(u"Edit &History"_s);
+    toggle->setObjectName(u"mnuHistory"_s);
+    ui.mnuView->addAction(toggle);
 }
 
 void MainWindow::CreateTabs()
@@ -109,6 +153,9 @@ void MainWindow::ConnectControls()
     connect(ui.mnuClose, &QAction::triggered, this, &MainWindow::mnuClose_Click);
     connect(ui.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(&m_history.Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
+    connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateTitle);
 }
 
 // What the window does as it opens: start with no files, then fill the fixed lists.
@@ -133,7 +180,7 @@ void MainWindow::EnableAll()
     ui.facilityEditor->SetTypeListEnabled(true);
     ui.mnuMaster->setEnabled(true);
     for (EditorTab* tab : Tabs())
-        tab->ExecutableLoaded();
+        tab->FilesChanged(FilesState::ExecutableOnly);
 }
 
 std::array<EditorTab*, 6> MainWindow::Tabs() const
@@ -202,7 +249,7 @@ void MainWindow::FillLastNames()
 
 LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
 {
-    return loading::LoadGameFiles(m_files, chooseExe, *m_loadWindow, *this);
+    return m_document.Load(chooseExe, *m_loadWindow, *this);
 }
 
 LoadOutcome MainWindow::LoadFrom(const QString& exePath)
@@ -212,6 +259,8 @@ LoadOutcome MainWindow::LoadFrom(const QString& exePath)
 
 void MainWindow::mnuOpen_Click()
 {
+    if (!MayDropUnsavedChanges())
+        return;
     Load([this] {
         return m_context.asker.AskOpenFile(u"Open"_s, u"UFO Executable (ufo.exe)|*.exe"_s);
     });
@@ -219,20 +268,78 @@ void MainWindow::mnuOpen_Click()
 
 void MainWindow::mnuSave_Click()
 {
-    saving::Save(m_files, ui.mnuBack->isChecked(), m_context.asker);
+    Save();
+}
+
+bool MainWindow::Save()
+{
+    if (!saving::Save(m_document.FilesToSave(), ui.mnuBack->isChecked(), m_context.asker))
+        return false;
+    m_history.MarkSaved();
+    return true;
 }
 
 void MainWindow::mnuMaster_Click()
 {
-    saving::MakeMasterBackup(m_files, m_context.asker);
+    saving::MakeMasterBackup(m_document.FilesToSave(), m_context.asker);
 }
 
 // Unsaved edits are gone after Close, so their buffers go too: a later Save can never
 // write them, whatever the next load reads.
 void MainWindow::mnuClose_Click()
 {
+    if (!MayDropUnsavedChanges())
+        return;
     DisableAll();
-    m_files = GameFileSet();
+    m_document.Close();
+    for (EditorTab* tab : Tabs())
+        tab->FilesChanged(FilesState::None);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!MayDropUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::MayDropUnsavedChanges()
+{
+    if (!m_history.HasUnsavedChanges())
+        return true;
+    switch (m_context.asker.AskSaveDiscardCancel(u"Unsaved Changes"_s,
+                                                 u"The game files have changes that are not saved."_s,
+                                                 u"Save them before going on?"_s)) {
+    case Asker::Choice::Save: return Save();
+    case Asker::Choice::Discard: return true;
+    case Asker::Choice::Cancel: break;
+    }
+    return false;
+}
+
+void MainWindow::UpdateTitle()
+{
+    const QString exePath = m_document.Files().ExePath;
+    if (!m_document.HasExecutable() || exePath.isEmpty()) {
+        setWindowTitle(u"UFO.EXE Editor"_s);
+    } else {
+        setWindowTitle(u"UFO.EXE Editor \u2014 %1[*]"_s.arg(QFileInfo(exePath).fileName()));
+    }
+    setWindowModified(m_history.HasUnsavedChanges());
+}
+
+void MainWindow::RevealStep(const Edit& edit)
+{
+    if (edit.changes.empty())
+        return;
+    for (EditorTab* tab : Tabs()) {
+        if (tab->Reveal(edit.changes.front())) {
+            ui.tabFac->setCurrentWidget(tab);
+            return;
+        }
+    }
 }
 
 void MainWindow::mnuExit_Click()

@@ -1,10 +1,12 @@
-// The main window: menus, the six editor tabs, and the load, save and close commands.
+// The main window: menus, the six editor tabs, the edit history, and the load, save and
+// close commands.
 #pragma once
 
 #include "core/Asker.h"
-#include "core/GameFileSet.h"
+#include "core/GameDocument.h"
 #include "core/GameLoader.h"
 #include "core/LoadReporter.h"
+#include "ui/EditHistory.h"
 #include "ui/EditorContext.h"
 
 #include <QMainWindow>
@@ -17,6 +19,7 @@ class FacilityEditorTab;
 class ItemEditorTab;
 class LoadWindow;
 class QAction;
+class QDockWidget;
 class QMenu;
 class QTabWidget;
 class SoldierNamesTab;
@@ -45,6 +48,12 @@ public:
     void FillFirstNames() override;
     void FillLastNames() override;
 
+    [[nodiscard]] const GameDocument& Document() const { return m_document; }
+    [[nodiscard]] EditHistory& History() { return m_history; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void mnuOpen_Click();
     void mnuSave_Click();
@@ -56,12 +65,24 @@ private:
     [[nodiscard]] std::array<EditorTab*, 6> Tabs() const;
     void CreateControls();
     void CreateMenus();
+    void CreateFileMenu();
+    void CreateEditMenu();
+    void CreateViewMenu();
     void CreateTabs();
     void ConnectControls();
     void Open();
     LoadOutcome Load(const ExeChooser& chooseExe);
 
-    GameFileSet m_files;
+    // With unsaved changes, asks whether to save them first. False when the user cancels
+    // or the save fails: the caller must not go on.
+    [[nodiscard]] bool MayDropUnsavedChanges();
+    bool Save();
+    void UpdateTitle();
+    // Brings the tab and record of an undone or redone step into sight.
+    void RevealStep(const Edit& edit);
+
+    GameDocument m_document;
+    EditHistory m_history{m_document};
     EditorContext m_context;
     LoadWindow* m_loadWindow = nullptr;
 
@@ -73,6 +94,11 @@ private:
         QAction* mnuSave;
         QAction* mnuClose;
         QAction* mnuExit;
+        QMenu* mnuEdit;
+        QAction* mnuUndo;
+        QAction* mnuRedo;
+        QMenu* mnuView;
+        QDockWidget* historyDock;
         QMenu* mnuHelp;
         QAction* mnuAbout;
         QTabWidget* tabFac;

@@ -23,6 +23,20 @@ bool QtAsker::AskYesNo(const QString& title, const QString& text)
            == QMessageBox::Yes;
 }
 
+Asker::Choice QtAsker::AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    m_parent);
+    box.setInformativeText(informativeText);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save: return Choice::Save;
+    case QMessageBox::Discard: return Choice::Discard;
+    default: return Choice::Cancel;
+    }
+}
+
 std::optional<QString> QtAsker::AskOpenFile(const QString& title, const QString& filter)
 {
     // Qt's own dialog matches the pattern without regard to case, so UFO.EXE is listed too.

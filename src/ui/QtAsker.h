@@ -14,6 +14,7 @@ public:
     QString AskText(const QString& prompt, const QString& title, const QString& defaultAnswer) override;
     bool AskYesNo(const QString& title, const QString& text) override;
     std::optional<QString> AskOpenFile(const QString& title, const QString& filter) override;
+    Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
 

@@ -8,6 +8,7 @@ const char* KindName(ScriptedAsker::Kind kind)
     switch (kind) {
     case ScriptedAsker::Kind::Text: return "input box";
     case ScriptedAsker::Kind::YesNo: return "Yes/No box";
+    case ScriptedAsker::Kind::SaveDiscardCancel: return "Save/Discard/Cancel question";
     case ScriptedAsker::Kind::OpenFile: return "open dialog";
     case ScriptedAsker::Kind::Message: return "message box";
     case ScriptedAsker::Kind::Error: return "error box";
@@ -37,6 +38,12 @@ ScriptedAsker& ScriptedAsker::AnswerYesNo(bool yes)
 ScriptedAsker& ScriptedAsker::AnswerOpenFile(std::optional<QString> path)
 {
     m_script.push_back({Kind::OpenFile, {}, false, std::move(path)});
+    return *this;
+}
+
+ScriptedAsker& ScriptedAsker::AnswerSaveDiscardCancel(Choice choice)
+{
+    m_script.push_back({Kind::SaveDiscardCancel, {}, false, {}, choice});
     return *this;
 }
 
@@ -88,6 +95,14 @@ std::optional<QString> ScriptedAsker::AskOpenFile(const QString& title, const QS
     m_shown.push_back({Kind::OpenFile, title, filter, {}});
     const auto step = Next(Kind::OpenFile);
     return step ? step->path : std::nullopt;
+}
+
+Asker::Choice ScriptedAsker::AskSaveDiscardCancel(const QString& title, const QString& text,
+                                                 const QString& informativeText)
+{
+    m_shown.push_back({Kind::SaveDiscardCancel, title, text, informativeText});
+    const auto step = Next(Kind::SaveDiscardCancel);
+    return step ? step->choice : Choice::Cancel;
 }
 
 void ScriptedAsker::ShowMessage(const QString& title, const QString& text)

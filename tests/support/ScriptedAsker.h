@@ -12,13 +12,13 @@
 
 class ScriptedAsker final : public Asker {
 public:
-    enum class Kind { Text, YesNo, OpenFile, Message, Error };
+    enum class Kind { Text, YesNo, OpenFile, Message, Error, SaveDiscardCancel };
 
     struct Shown {
         Kind kind;
         QString title;
         QString text;          // prompt or message text; the filter for OpenFile
-        QString defaultAnswer; // Text only
+        QString defaultAnswer; // Text only; the informative text of a three-way question
     };
 
     ScriptedAsker() = default;
@@ -30,12 +30,14 @@ public:
     ScriptedAsker& Answer(const QString& text);
     ScriptedAsker& AnswerYesNo(bool yes);
     ScriptedAsker& AnswerOpenFile(std::optional<QString> path);
+    ScriptedAsker& AnswerSaveDiscardCancel(Choice choice);
     ScriptedAsker& AcknowledgeMessage();
     ScriptedAsker& AcknowledgeError();
 
     QString AskText(const QString& prompt, const QString& title, const QString& defaultAnswer) override;
     bool AskYesNo(const QString& title, const QString& text) override;
     std::optional<QString> AskOpenFile(const QString& title, const QString& filter) override;
+    Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
 
@@ -50,6 +52,7 @@ private:
         QString text = {};
         bool yes = false;
         std::optional<QString> path = {};
+        Choice choice = Choice::Cancel;
     };
 
     std::optional<Step> Next(Kind kind);

@@ -45,7 +45,9 @@ class ItemEditorTabTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        files.ItemTable.Accept(EdgeCaseTable(), u"obdata.dat"_s, u"."_s);
+        GameFileSet loaded;
+        loaded.ItemTable.Accept(EdgeCaseTable(), u"obdata.dat"_s, u"."_s);
+        document.Adopt(loaded);
         tab.resize(900, 700);
         tab.show();
         tab.FillItemList();
@@ -69,9 +71,11 @@ protected:
         QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, List().visualItemRect(List().item(row)).center());
     }
 
-    GameFileSet files;
+    GameDocument document;
+    const GameFileSet& files = document.Files();
+    EditHistory history{document};
     ScriptedAsker asker;
-    EditorContext context{files, asker, {}, {}};
+    EditorContext context{document, history, asker, {}, {}};
     ItemEditorTab tab{context};
 };
 

@@ -50,6 +50,7 @@ TEST_F(StaleBuffers, CloseThenAStoppedLoadSavesOnlyWhatThatLoadRead)
     const SamplePaths& paths = install.Paths();
     Load(paths.exePath);
     EditStringAndItem();
+    asker.AnswerSaveDiscardCancel(Asker::Choice::Discard);
     drive::Trigger(window, u"mnuClose"_s);
 
     const QByteArray userItems(4321, 'u');

@@ -79,7 +79,7 @@ TEST_P(UnitEditorInWindow, LoadingAgainShowsTheChosenUnitFromTheNewFile)
 {
     window.show();
     ChooseSectoidSoldier();
-    asker.Answer(u"80"_s);
+    asker.Answer(u"80"_s).AnswerSaveDiscardCancel(Asker::Choice::Discard);
     Click(u"cmdTU"_s);
     probe::Find<QAction>(window, u"mnuClose"_s)->trigger();
     EXPECT_EQ(Caption(u"cmdTU"_s), u"80"_s);

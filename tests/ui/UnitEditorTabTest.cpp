@@ -51,8 +51,10 @@ class UnitEditor : public ::testing::TestWithParam<Build> {
 protected:
     void SetUp() override
     {
-        files.Version = GetParam().version;
-        files.ExeImage.Accept(sample::Executable(GetParam().version), u"ufo.exe"_s, u"."_s);
+        GameFileSet loaded;
+        loaded.Version = GetParam().version;
+        loaded.ExeImage.Accept(sample::Executable(GetParam().version), u"ufo.exe"_s, u"."_s);
+        document.Adopt(loaded);
         tab.FillUnitList();
         tab.show();
     }
@@ -70,12 +72,19 @@ protected:
     }
     QString Caption(const QString& control) const { return probe::TextOf(probe::Find<QPushButton>(tab, control)); }
     std::uint8_t Byte(qsizetype offset) const { return bytes::ReadU8(files.ExeImage.working, offset); }
-    QByteArray& Exe() { return files.ExeImage.working; }
+    const QByteArray& Exe() const { return files.ExeImage.working; }
+    void SetByte(qsizetype offset, std::uint8_t value)
+    {
+        ASSERT_TRUE(document.Apply({{}, {document.ChangeTo(GameFile::Executable, offset, QByteArray(1, char(value)),
+                                                           {}, {}, {})}}));
+    }
     qsizetype Sectoid(qsizetype position) const { return GetParam().sectoidFlying + position; }
 
-    GameFileSet files;
+    GameDocument document;
+    const GameFileSet& files = document.Files();
+    EditHistory history{document};
     ScriptedAsker asker;
-    EditorContext context{files, asker, {}, {}};
+    EditorContext context{document, history, asker, {}, {}};
     UnitEditorTab tab{context};
 };
 
@@ -118,7 +127,7 @@ TEST_P(UnitEditor, HoverTankTimeUnits)
 TEST_P(UnitEditor, FlyingOptionsWriteOnClickOnly)
 {
     const qsizetype flag = GetParam().sectoidFlying;
-    bytes::WriteU8(Exe(), flag, 2);
+    SetByte(flag, 2);
     const QByteArray before = Exe();
     Choose(SectoidSoldier);
     EXPECT_TRUE(probe::Find<QRadioButton>(tab, u"optNoU"_s)->isChecked());
@@ -185,7 +194,7 @@ TEST_P(UnitEditor, BraveryIsStoredAsACode)
 // 111 exceeds the limit; -2445 and below would need a code above 255, which no byte holds.
 TEST_P(UnitEditor, BraveryOutsideTheByteAsksAgainOfferingTheShownValue)
 {
-    bytes::WriteU8(Exe(), Sectoid(Bravery), 12);
+    SetByte(Sectoid(Bravery), 12);
     Choose(SectoidSoldier);
     EXPECT_EQ(Caption(u"cmdBrav"_s), u"-10"_s);
     asker.Answer(u"111"_s).Answer(u"-2445"_s).Answer(u"-1E999"_s).Answer(u"100"_s);

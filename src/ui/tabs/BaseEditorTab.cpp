@@ -2,6 +2,7 @@
 #include "ui/tabs/BaseEditorTab.h"
 
 #include "core/ByteAccess.h"
+#include "core/TableText.h"
 #include "core/ValuePrompt.h"
 #include "tables/BaseGrid.h"
 #include "tables/DayCounts.h"
@@ -199,12 +200,13 @@ void BaseEditorTab::lstItems_DblClick()
 // Applying without a choice writes the cell's own values back.
 void BaseEditorTab::ShowChangeFrame(int cell)
 {
-    const GameFileSet& files = Context().files;
-    if (!files.HasExecutable())
+    if (!Document().HasExecutable())
         return;
-    m_change.SelectedCell = {basegrid::FacilityOffset(files.Version, cell), basegrid::DaysOffset(files.Version, cell)};
-    m_change.PendingFacility = bytes::ReadU8(files.ExeImage.working, m_change.SelectedCell.facility);
-    m_change.PendingDays = bytes::ReadU8(files.ExeImage.working, m_change.SelectedCell.days);
+    const GameVersion version = Document().Version();
+    const QByteArray& exe = Document().Working(GameFile::Executable);
+    m_change.SelectedCell = {basegrid::FacilityOffset(version, cell), basegrid::DaysOffset(version, cell)};
+    m_change.PendingFacility = bytes::ReadU8(exe, m_change.SelectedCell.facility);
+    m_change.PendingDays = bytes::ReadU8(exe, m_change.SelectedCell.days);
     ui.frmChange->show();
     const QString name = facilitycodes::OneLineName(m_change.PendingFacility);
     ui.frmChange->setTitle(name);
@@ -215,13 +217,18 @@ void BaseEditorTab::ShowChangeFrame(int cell)
 // Writes the cell's two bytes and nothing else: the other quarters of a hangar stay as they are.
 void BaseEditorTab::ApplyChange()
 {
-    GameFileSet& files = Context().files;
-    if (!files.HasExecutable() || m_change.SelectedCell.facility < 0)
+    if (!Document().HasExecutable() || m_change.SelectedCell.facility < 0)
         return;
     if (m_change.PendingFacility == facilitycodes::Empty)
         m_change.PendingDays = daycounts::EmptyCellDays;
-    bytes::WriteU8(files.ExeImage.working, m_change.SelectedCell.facility, m_change.PendingFacility);
-    bytes::WriteU8(files.ExeImage.working, m_change.SelectedCell.days, m_change.PendingDays);
+    const QString cell = basegrid::CellName(m_change.SelectedCell.facility - basegrid::Start.For(Document().Version()));
+    const QString facility = facilitycodes::OneLineName(m_change.PendingFacility);
+    const QString days = daycounts::DaysText(m_change.PendingDays);
+    Submit({u"base %1: %2, %3"_s.arg(cell, facility, days),
+            {Document().ChangeTo(GameFile::Executable, m_change.SelectedCell.facility,
+                                 QByteArray(1, char(m_change.PendingFacility)), u"base"_s, cell, u"Facility"_s),
+             Document().ChangeTo(GameFile::Executable, m_change.SelectedCell.days,
+                                 QByteArray(1, char(m_change.PendingDays)), u"base"_s, cell, u"Days"_s)}});
     UpdateBase();
     ui.frmChange->hide();
     ResetChoices();
@@ -250,16 +257,54 @@ int BaseEditorTab::SelectedLine() const
 // A cancelled box leaves the list and its selection, and the tab strip, as they were.
 void BaseEditorTab::EditPersonnel(const stores::StoresEntry& entry)
 {
-    GameFileSet& files = Context().files;
-    (void)PromptByte(Context().asker, files.ExeImage.working, stores::Offset(entry, files.Version),
-                     stores::PersonnelPrompt, [this] { CloseStoresEdit(); });
+    const int current = stores::StoredAmount(Document().Working(GameFile::Executable), Document().Version(), entry);
+    const std::optional<std::uint8_t> accepted =
+        PromptByte(Context().asker, std::uint8_t(current), stores::PersonnelPrompt);
+    if (!accepted)
+        return;
+    SubmitAmount(entry, QByteArray(1, char(*accepted)), current, *accepted);
+    CloseStoresEdit();
 }
 
 void BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
 {
-    GameFileSet& files = Context().files;
-    const qsizetype low = stores::Offset(entry, files.Version);
-    (void)PromptWordEnableSave(Context().asker, files.ExeImage.working, low + 1, low, Context().enableSave);
+    const int current = stores::StoredAmount(Document().Working(GameFile::Executable), Document().Version(), entry);
+    const std::optional<std::uint16_t> accepted =
+        PromptWordEnableSave(Context().asker, std::uint16_t(current), Context().enableSave);
+    if (accepted)
+        SubmitAmount(entry, bytes::U16LE(*accepted), current, *accepted);
+}
+
+void BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after, int before, int shownAfter)
+{
+    const QString record = stores::RecordName(entry);
+    const QString field = stores::AmountField.toString();
+    Submit({u"%1: %2 %3"_s.arg(record, field, changes::FromTo(QString::number(before), QString::number(shownAfter))),
+            {Document().ChangeTo(GameFile::Executable, stores::Offset(entry, Document().Version()), after,
+                                 u"stores"_s, record, field)}});
+}
+
+void BaseEditorTab::DocumentChanged(const Edit& edit)
+{
+    if (edit.Touches(u"base"_s))
+        UpdateBase();
+    if (edit.Touches(u"stores"_s))
+        UpdateItemsList();
+}
+
+bool BaseEditorTab::Reveal(const Change& change)
+{
+    if (change.table == u"base"_s)
+        return true;
+    if (change.table != u"stores"_s)
+        return false;
+    for (const stores::StoresEntry& entry : stores::StartingStoresTable) {
+        if (stores::RecordName(entry) == change.record && entry.index < ui.lstItems->count()) {
+            ui.lstItems->setCurrentRow(entry.index);
+            ui.lstItems->scrollToItem(ui.lstItems->item(entry.index));
+        }
+    }
+    return true;
 }
 
 void BaseEditorTab::CloseStoresEdit()
@@ -286,21 +331,21 @@ void BaseEditorTab::UpdateItemsList()
 {
     const QSignalBlocker blocker(ui.lstItems);
     ui.lstItems->clear();
-    const GameFileSet& files = Context().files;
-    if (!files.HasExecutable())
+    if (!Document().HasExecutable())
         return;
-    for (const stores::StoresEntry& entry : stores::StartingStoresTable)
-        ui.lstItems->insertItem(entry.index, stores::LineText(files.ExeImage.working, files.Version, entry));
+    for (const stores::StoresEntry& entry : stores::StartingStoresTable) {
+        ui.lstItems->insertItem(entry.index,
+                                stores::LineText(Document().Working(GameFile::Executable), Document().Version(), entry));
+    }
 }
 
 void BaseEditorTab::UpdateBase()
 {
-    const GameFileSet& files = Context().files;
-    if (!files.HasExecutable())
+    if (!Document().HasExecutable())
         return;
     for (int number = 1; number <= basegrid::CellCount; ++number) {
-        ui.Command[std::size_t(number - 1)]->setText(
-            CellCaption(files.ExeImage.working, files.Version, basegrid::CellOfButton(number)));
+        ui.Command[std::size_t(number - 1)]->setText(CellCaption(Document().Working(GameFile::Executable),
+                                                                 Document().Version(), basegrid::CellOfButton(number)));
     }
 }
 

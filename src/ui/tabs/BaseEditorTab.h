@@ -37,7 +37,11 @@ public:
     void HideChangeFrame();
     void ShowVersion(const QString& caption);
 
+    bool Reveal(const Change& change) override;
+
 protected:
+    void DocumentChanged(const Edit& edit) override;
+
     // The stores list answers a double-click anywhere in it, on a line or not.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -61,6 +65,7 @@ private:
     void EditPersonnel(const stores::StoresEntry& entry);
     void EditAmount(const stores::StoresEntry& entry);
     void CloseStoresEdit();
+    void SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after, int before, int shownAfter);
 
     struct CellOffsets {
         qsizetype facility = -1;

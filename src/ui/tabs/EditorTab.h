@@ -1,4 +1,5 @@
-// The common ground of the six editor tabs: the files and dialogs they work with.
+// The common ground of the six editor tabs: the document they show, the history their
+// edits go to, and what the main window asks of every tab.
 #pragma once
 
 #include "ui/EditorContext.h"
@@ -10,12 +11,27 @@ class EditorTab : public QWidget {
 public:
     explicit EditorTab(EditorContext& context, QWidget* parent = nullptr);
 
-    // A load has just put a new executable into the files; a tab that shows a record it
-    // chose earlier shows it again from the new buffer.
-    virtual void ExecutableLoaded() {}
+    // A load accepted an executable (ExecutableOnly), read every file (Complete), or Close
+    // dropped them (None). A tab that shows a record it chose earlier shows it again from
+    // the new buffers, or nothing when its file was not read.
+    virtual void FilesChanged(FilesState state) { Q_UNUSED(state); }
+
+    // Brings the record of a change into sight: chosen, selected and scrolled to. False
+    // when this tab does not show the change's table.
+    virtual bool Reveal(const Change& change)
+    {
+        Q_UNUSED(change);
+        return false;
+    }
 
 protected:
     [[nodiscard]] EditorContext& Context() const { return m_context; }
+    [[nodiscard]] const GameDocument& Document() const { return m_context.document; }
+    // One user action's changes as one step of the history; false when nothing changed.
+    bool Submit(Edit edit);
+
+    // Runs after every change of the document, the tab's own, an undo or a redo alike.
+    virtual void DocumentChanged(const Edit& edit) { Q_UNUSED(edit); }
 
 private:
     EditorContext& m_context;

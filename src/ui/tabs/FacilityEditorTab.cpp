@@ -59,7 +59,7 @@ void FacilityEditorTab::CreateControls()
         form->addRow(ui.valueLabels[index], ui.valueButtons[index]);
     }
 
-    ui.frmBuild = controls::Frame(this, u"frmBuild"_s, u"Standard to Build?:"_s);
+    ui.frmBuild = controls::Frame(this, u"frmBuild"_s, ToQString(facilities::StandardLabel));
     ui.optYes = controls::Option(ui.frmBuild, u"optYes"_s, u"Yes"_s);
     ui.optNo = controls::Option(ui.frmBuild, u"optNo"_s, u"No"_s);
     auto* options = new QHBoxLayout(ui.frmBuild);
@@ -120,10 +120,28 @@ void FacilityEditorTab::ClearValueCaptions()
 
 // Values still on show came from the previous executable; the same type is shown again
 // from the new one. After a Close they stay hidden until a type is chosen.
-void FacilityEditorTab::ExecutableLoaded()
+void FacilityEditorTab::FilesChanged(FilesState state)
 {
-    if (ui.frmBuild->isEnabled())
+    if (state != FilesState::None && ui.frmBuild->isEnabled())
         ShowFacility();
+}
+
+void FacilityEditorTab::DocumentChanged(const Edit& edit)
+{
+    if (edit.Touches(u"facilities"_s))
+        ShowFacility();
+}
+
+bool FacilityEditorTab::Reveal(const Change& change)
+{
+    if (change.table != u"facilities"_s)
+        return false;
+    const int index = ui.cmbType->findText(change.record);
+    if (index >= 0) {
+        ui.cmbType->setCurrentIndex(index);
+        cmbType_Click(index);
+    }
+    return true;
 }
 
 void FacilityEditorTab::cmbType_Click(int index)
@@ -139,17 +157,34 @@ void FacilityEditorTab::cmbType_Click(int index)
 
 void FacilityEditorTab::ValueButton_Click(const facilities::Field& field)
 {
-    if (m_selectedFacilityType < 0 || !Context().files.HasExecutable())
+    if (m_selectedFacilityType < 0 || !Document().HasExecutable())
         return;
-    QByteArray& exe = Context().files.ExeImage.working;
+    const QByteArray& exe = Document().Working(GameFile::Executable);
     const qsizetype offset = RecordStart() + field.position;
     if (field.width == 2) {
+        const std::uint16_t current = bytes::ReadU16LE(exe, offset);
+        if (const std::optional<std::uint16_t> accepted = PromptWord(Context().asker, current)) {
+            SubmitValue(field, field.position, bytes::U16LE(*accepted), QString::number(current), QString::number(*accepted));
+        }
         // A cancelled amount still refreshes, as an accepted one does.
-        PromptWord(Context().asker, exe, offset + 1, offset);
         ShowFacility();
-    } else {
-        PromptByte(Context().asker, exe, offset, field.prompt, [this] { ShowFacility(); });
+        return;
     }
+    const std::uint8_t current = bytes::ReadU8(exe, offset);
+    if (const std::optional<std::uint8_t> accepted = PromptByte(Context().asker, current, field.prompt)) {
+        SubmitValue(field, field.position, QByteArray(1, char(*accepted)), QString::number(current),
+                    QString::number(*accepted));
+        ShowFacility();
+    }
+}
+
+void FacilityEditorTab::SubmitValue(const facilities::Field& field, qsizetype position, const QByteArray& after,
+                                    const QString& before, const QString& shownAfter)
+{
+    const QString type = facilitytypes::Name(m_selectedFacilityType);
+    const QString name = FieldName(field.caption);
+    Submit({u"%1: %2 %3"_s.arg(type, name, changes::FromTo(before, shownAfter)),
+            {Document().ChangeTo(GameFile::Executable, RecordStart() + position, after, u"facilities"_s, type, name)}});
 }
 
 void FacilityEditorTab::optYes_Click()
@@ -173,14 +208,14 @@ void FacilityEditorTab::EnableValues()
 
 qsizetype FacilityEditorTab::RecordStart() const
 {
-    return facilities::Start.For(Context().files.Version) + m_selectedFacilityOffset;
+    return facilities::Start.For(Document().Version()) + m_selectedFacilityOffset;
 }
 
 void FacilityEditorTab::ShowFacility()
 {
-    if (m_selectedFacilityType < 0 || !Context().files.HasExecutable())
+    if (m_selectedFacilityType < 0 || !Document().HasExecutable())
         return;
-    const QByteArray& exe = Context().files.ExeImage.working;
+    const QByteArray& exe = Document().Working(GameFile::Executable);
     const qsizetype record = RecordStart();
     for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
         const facilities::Field& field = facilities::Fields[index];
@@ -201,8 +236,18 @@ bool FacilityEditorTab::IsStandardValue(std::uint8_t value) const
 // The whole byte is written, never the bit of value 4 alone: the game keeps other bits per type.
 void FacilityEditorTab::WriteStandardFlag(bool standard)
 {
-    if (m_selectedFacilityType < 0 || !Context().files.HasExecutable())
+    if (m_selectedFacilityType < 0 || !Document().HasExecutable())
         return;
-    bytes::WriteU8(Context().files.ExeImage.working, RecordStart() + facilities::StandardFlagPosition,
-                   facilitytypes::StandardValue(m_selectedFacilityType, standard));
+    const std::uint8_t current =
+        bytes::ReadU8(Document().Working(GameFile::Executable), RecordStart() + facilities::StandardFlagPosition);
+    const std::uint8_t value = facilitytypes::StandardValue(m_selectedFacilityType, standard);
+    const auto text = [this](std::uint8_t stored) {
+        return FlagText(stored, facilitytypes::StandardValue(m_selectedFacilityType, true),
+                        facilitytypes::StandardValue(m_selectedFacilityType, false));
+    };
+    const QString type = facilitytypes::Name(m_selectedFacilityType);
+    const QString name = FieldName(facilities::StandardLabel);
+    Submit({u"%1: %2 %3"_s.arg(type, name, changes::FromTo(text(current), text(value))),
+            {Document().ChangeTo(GameFile::Executable, RecordStart() + facilities::StandardFlagPosition,
+                                 QByteArray(1, char(value)), u"facilities"_s, type, name)}});
 }

@@ -26,7 +26,11 @@ public:
     void DisableValues();
     void ClearValueCaptions();
 
-    void ExecutableLoaded() override;
+    void FilesChanged(FilesState state) override;
+    bool Reveal(const Change& change) override;
+
+protected:
+    void DocumentChanged(const Edit& edit) override;
 
 private:
     void CreateControls();
@@ -40,6 +44,8 @@ private:
     void ShowFacility();
     [[nodiscard]] bool IsStandardValue(std::uint8_t value) const;
     void WriteStandardFlag(bool standard);
+    void SubmitValue(const facilities::Field& field, qsizetype position, const QByteArray& after,
+                     const QString& before, const QString& shownAfter);
     void EnableValues();
     [[nodiscard]] qsizetype RecordStart() const;
 

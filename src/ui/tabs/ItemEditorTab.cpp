@@ -94,7 +94,7 @@ QLayout* ItemEditorTab::CreateValueColumn()
 
 QGroupBox* ItemEditorTab::CreateDamageTypeFrame()
 {
-    ui.Frame2 = controls::Frame(this, u"Frame2"_s, u"Damage Type"_s);
+    ui.Frame2 = controls::Frame(this, u"Frame2"_s, ToQString(damagetypes::FrameLabel));
     ui.damageTypes = new QButtonGroup(ui.Frame2);
     auto* grid = new QGridLayout(ui.Frame2);
     for (std::size_t index = 0; index < damagetypes::All.size(); ++index) {
@@ -143,15 +143,40 @@ void ItemEditorTab::cmdName_Click()
 
 void ItemEditorTab::cmdField_Click(const ItemField& field)
 {
-    if (m_selectedItemOffset)
-        (void)PromptByte(Context().asker, Table(), *m_selectedItemOffset + field.position, field.prompt,
-                         [this] { ShowItem(); });
+    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
+        return;
+    const std::uint8_t current = bytes::ReadU8(Table(), *m_selectedItemOffset + field.position);
+    const std::optional<std::uint8_t> accepted = PromptByte(Context().asker, current, field.prompt);
+    if (!accepted)
+        return;
+    const QString name = FieldName(field.control.label);
+    SubmitRecordChange(field.position, QByteArray(1, char(*accepted)), name,
+                       u"item %1: %2 %3"_s.arg(QString::number(SelectedRecord()), name,
+                                              changes::FromTo(QString::number(current), QString::number(*accepted))));
+    ShowItem();
 }
 
 void ItemEditorTab::optDamageType_Click(int code)
 {
-    if (m_selectedItemOffset)
-        bytes::WriteU8(Table(), *m_selectedItemOffset + items::DamageTypePosition, std::uint8_t(code));
+    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
+        return;
+    const std::uint8_t current = bytes::ReadU8(Table(), *m_selectedItemOffset + items::DamageTypePosition);
+    const QString name = FieldName(damagetypes::FrameLabel);
+    SubmitRecordChange(items::DamageTypePosition, QByteArray(1, char(code)), name,
+                       u"item %1: %2 %3"_s.arg(QString::number(SelectedRecord()), name,
+                                              changes::FromTo(damagetypes::Text(current), damagetypes::Text(code))));
+}
+
+void ItemEditorTab::SubmitRecordChange(qsizetype position, const QByteArray& after, const QString& field,
+                                       const QString& text)
+{
+    Submit({text, {Document().ChangeTo(GameFile::Items, *m_selectedItemOffset + position, after, u"items"_s,
+                                       QString::number(SelectedRecord()), field)}});
+}
+
+int ItemEditorTab::SelectedRecord() const
+{
+    return m_selectedItemOffset ? int(*m_selectedItemOffset / items::RecordSize) : -1;
 }
 
 void ItemEditorTab::FillItemList()
@@ -163,10 +188,34 @@ void ItemEditorTab::FillItemList()
     }
 }
 
-void ItemEditorTab::ExecutableLoaded()
+void ItemEditorTab::FilesChanged(FilesState state)
 {
-    if (!Context().files.ItemTable.IsLoaded())
+    Q_UNUSED(state);
+    if (!Document().IsLoaded(GameFile::Items))
         ClearValues();
+}
+
+void ItemEditorTab::DocumentChanged(const Edit& edit)
+{
+    if (!edit.Touches(u"items"_s) || !Document().IsLoaded(GameFile::Items))
+        return;
+    if (edit.TouchesField(u"items"_s, FieldName(items::NameControl.label)))
+        FillList();
+    ShowItem();
+}
+
+bool ItemEditorTab::Reveal(const Change& change)
+{
+    if (change.table != u"items"_s)
+        return false;
+    bool isNumber = false;
+    const int row = change.record.toInt(&isNumber);
+    if (isNumber && row >= 0 && row < ui.lstItem->count()) {
+        ui.lstItem->setCurrentRow(row);
+        ui.lstItem->scrollToItem(ui.lstItem->item(row));
+        lstItem_DblClick();
+    }
+    return true;
 }
 
 void ItemEditorTab::ClearValues()
@@ -210,7 +259,7 @@ void ItemEditorTab::EnableValues()
 
 void ItemEditorTab::ShowItem()
 {
-    if (!m_selectedItemOffset || !Context().files.ItemTable.IsLoaded())
+    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
         return;
     const qsizetype record = *m_selectedItemOffset;
     const QByteArray& table = Table();
@@ -231,10 +280,15 @@ void ItemEditorTab::ShowDamageType(int code)
 
 void ItemEditorTab::RenameItem()
 {
-    if (!m_selectedItemOffset)
+    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
         return;
-    if (!PromptName(Context().asker, Table(), *m_selectedItemOffset + items::NamePosition, items::Rename))
+    const qsizetype offset = *m_selectedItemOffset + items::NamePosition;
+    const std::optional<QByteArray> name =
+        PromptName(Context().asker, bytes::ReadField(Table(), offset, items::Rename.shownWidth), items::Rename);
+    if (!name)
         return;
+    SubmitRecordChange(items::NamePosition, *name, FieldName(items::NameControl.label),
+                       u"Rename item %1 to %2"_s.arg(SelectedRecord()).arg(codepage::FieldText(*name)));
     ShowItem();
     FillList();
 }
@@ -244,7 +298,7 @@ QString ItemEditorTab::ItemName(qsizetype recordOffset) const
     return codepage::FieldText(bytes::ReadField(Table(), recordOffset + items::NamePosition, items::NameLength));
 }
 
-QByteArray& ItemEditorTab::Table() const
+const QByteArray& ItemEditorTab::Table() const
 {
-    return Context().files.ItemTable.working;
+    return Document().Working(GameFile::Items);
 }

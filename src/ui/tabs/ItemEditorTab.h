@@ -24,7 +24,11 @@ public:
     void FillItemList();
 
     // A load that did not read an item file leaves nothing to show or edit here.
-    void ExecutableLoaded() override;
+    void FilesChanged(FilesState state) override;
+    bool Reveal(const Change& change) override;
+
+protected:
+    void DocumentChanged(const Edit& edit) override;
 
 private:
     void CreateControls();
@@ -46,7 +50,9 @@ private:
     void ShowDamageType(int code);
     void RenameItem();
     [[nodiscard]] QString ItemName(qsizetype recordOffset) const;
-    [[nodiscard]] QByteArray& Table() const;
+    [[nodiscard]] const QByteArray& Table() const;
+    void SubmitRecordChange(qsizetype position, const QByteArray& after, const QString& field, const QString& text);
+    [[nodiscard]] int SelectedRecord() const;
 
     // SelectedItemOffset: the start of the record last chosen by a double-click; it
     // outlives Close and a reload.

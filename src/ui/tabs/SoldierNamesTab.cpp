@@ -93,12 +93,11 @@ void SoldierNamesTab::FillNames(QListWidget* list, const soldiernames::NameTable
     // A rename deep in the list should not send the user back to its top.
     const int scrolled = list->verticalScrollBar()->value();
     list->clear();
-    const GameFileSet& files = Context().files;
-    if (!files.HasExecutable())
+    if (!Document().HasExecutable())
         return;
     for (int slot = 0; slot < soldiernames::SlotCount; ++slot) {
-        const QByteArray name = bytes::ReadField(files.ExeImage.working, table.SlotOffset(files.Version, slot),
-                                                 table.slotSize);
+        const QByteArray name = bytes::ReadField(Document().Working(GameFile::Executable),
+                                                 table.SlotOffset(Document().Version(), slot), table.slotSize);
         list->addItem(codepage::FieldText(name));
     }
     list->verticalScrollBar()->setValue(scrolled);
@@ -117,7 +116,39 @@ bool SoldierNamesTab::SelectSlot(const QListWidget* list, const soldiernames::Na
 // name's twelfth byte is left as it was.
 void SoldierNamesTab::RenameSlot(const soldiernames::NameTable& table, qsizetype slotOffset)
 {
-    GameFileSet& files = Context().files;
-    if (files.HasExecutable())
-        PromptName(Context().asker, files.ExeImage.working, table.start.For(files.Version) + slotOffset, table.rename);
+    if (!Document().HasExecutable())
+        return;
+    const qsizetype offset = table.start.For(Document().Version()) + slotOffset;
+    const std::optional<QByteArray> name =
+        PromptName(Context().asker, bytes::ReadField(Document().Working(GameFile::Executable), offset, table.slotSize),
+                   table.rename);
+    if (!name)
+        return;
+    const QString slot = QString::number(slotOffset / table.slotSize);
+    Submit({u"Rename %1 %2 to %3"_s.arg(ToQString(table.slotName), slot, codepage::FieldText(*name)),
+            {Document().ChangeTo(GameFile::Executable, offset, *name, ToQString(table.table), slot, u"Name"_s)}});
+}
+
+void SoldierNamesTab::DocumentChanged(const Edit& edit)
+{
+    if (edit.Touches(ToQString(soldiernames::FirstNames.table)))
+        FillFirstNames();
+    if (edit.Touches(ToQString(soldiernames::LastNames.table)))
+        FillLastNames();
+}
+
+bool SoldierNamesTab::Reveal(const Change& change)
+{
+    QListWidget* list = change.table == ToQString(soldiernames::FirstNames.table)  ? ui.lstFirst
+                        : change.table == ToQString(soldiernames::LastNames.table) ? ui.lstLast
+                                                                                    : nullptr;
+    if (!list)
+        return false;
+    bool isNumber = false;
+    const int row = change.record.toInt(&isNumber);
+    if (isNumber && row >= 0 && row < list->count()) {
+        list->setCurrentRow(row);
+        list->scrollToItem(list->item(row));
+    }
+    return true;
 }

@@ -19,6 +19,11 @@ public:
     // The main window's opening sets the guidance text.
     void ShowIntroduction();
 
+    bool Reveal(const Change& change) override;
+
+protected:
+    void DocumentChanged(const Edit& edit) override;
+
 private:
     void CreateControls();
     void ConnectControls();

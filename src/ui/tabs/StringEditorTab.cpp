@@ -3,6 +3,7 @@
 #include "ui/tabs/StringEditorTab.h"
 
 #include "core/CodePage.h"
+#include "core/DataFiles.h"
 #include "ui/tabs/Controls.h"
 #include "ui/tabs/StringTableModel.h"
 
@@ -142,15 +143,52 @@ void StringEditorTab::FillStringLists()
     for (const Source source : Sources) {
         const QSignalBlocker blockList(List(source));
         const QSignalBlocker blockSelection(List(source)->selectionModel());
-        Model(source)->SetTable(Buffer(source).working);
+        Model(source)->SetTable(Document().Working(FileOf(source)));
     }
 }
 
-void StringEditorTab::ExecutableLoaded()
+void StringEditorTab::FilesChanged(FilesState state)
 {
+    Q_UNUSED(state);
     CloseEdit();
     ClearLists();
     ui.lblStrShow->clear();
+}
+
+void StringEditorTab::DocumentChanged(const Edit& edit)
+{
+    bool touched = false;
+    for (const Source source : Sources) {
+        if (!edit.Touches(TableOf(source)))
+            continue;
+        touched = true;
+        if (m_edit && m_edit->EditSource == source)
+            CloseEdit();
+    }
+    if (!touched)
+        return;
+    ClearLists();
+    ui.lblStrShow->clear();
+    FillStringLists();
+}
+
+bool StringEditorTab::Reveal(const Change& change)
+{
+    for (const Source source : Sources) {
+        if (change.table != TableOf(source))
+            continue;
+        bool isNumber = false;
+        const int row = change.record.toInt(&isNumber);
+        QListView* list = List(source);
+        if (isNumber && row >= 0 && row < Model(source)->rowCount()) {
+            const QModelIndex index = Model(source)->index(row);
+            list->setCurrentIndex(index);
+            list->scrollTo(index);
+            ShowEntry(source);
+        }
+        return true;
+    }
+    return false;
 }
 
 void StringEditorTab::ShowEntry(Source source)
@@ -166,7 +204,7 @@ void StringEditorTab::OpenEdit(Source source)
     if (!row)
         return;
     const strings::StringTable& table = Model(source)->Table();
-    m_edit = Edit{source, table.Bytes(), table.Entries()[static_cast<std::size_t>(*row)]};
+    m_edit = StringEdit{source, table.Bytes(), table.Entries()[static_cast<std::size_t>(*row)], *row};
     ui.Text1->setText(Model(source)->EntryText(*row));
     ui.frmStr->show();
 }
@@ -185,17 +223,19 @@ void StringEditorTab::ApplyEdit()
                                   u"Remove them and apply again."_s.arg(unstorable));
         return;
     }
-    const std::optional<QByteArray> table = strings::JoinEntry(strings::EditHead(m_edit->table, m_edit->entry),
-                                                               codepage::Encode(text),
-                                                               strings::EditTail(m_edit->table, m_edit->entry));
-    if (!table)
-        return;
-    Buffer(m_edit->EditSource).working = *table;
+    // The entry's bytes are the whole change: the table around them stays as it is.
+    const StringEdit edit = *m_edit;
+    const QString table = TableOf(edit.EditSource);
+    const QString record = QString::number(edit.row);
+    const Edit step{u"%1 entry %2"_s.arg(datafiles::DisplayName(FileOf(edit.EditSource)), record),
+                      {{FileOf(edit.EditSource), edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
+                        codepage::Encode(text), table, record, u"Text"_s}}};
+    ui.frmStr->hide();
+    m_edit.reset();
+    Submit(step);
     ClearLists();
     ui.lblStrShow->clear();
     FillStringLists();
-    ui.frmStr->hide();
-    m_edit.reset();
 }
 
 void StringEditorTab::CloseEdit()
@@ -224,8 +264,13 @@ StringTableModel* StringEditorTab::Model(Source source) const
     return static_cast<StringTableModel*>(List(source)->model());
 }
 
-GameBuffer& StringEditorTab::Buffer(Source source) const
+GameFile StringEditorTab::FileOf(Source source)
 {
-    return source == Source::English ? Context().files.EnglishTable : Context().files.English2Table;
+    return source == Source::English ? GameFile::English : GameFile::English2;
+}
+
+QString StringEditorTab::TableOf(Source source)
+{
+    return source == Source::English ? u"english.dat"_s : u"english2.dat"_s;
 }
 

@@ -26,7 +26,13 @@ public:
     void ShowIntroduction();
 
     // An edit started on the previous installation's table must never reach the new one.
-    void ExecutableLoaded() override;
+    void FilesChanged(FilesState state) override;
+    bool Reveal(const Change& change) override;
+
+protected:
+    // Any change of a string file closes an open edit first: its copy of the table would
+    // bring undone bytes back.
+    void DocumentChanged(const Edit& edit) override;
 
 private:
     // Which table a list shows; the value of EditSource.
@@ -35,10 +41,11 @@ private:
 
     // What a double-click captures: the table as listed then and the entry within it, so
     // Apply rebuilds exactly the bytes the user saw.
-    struct Edit {
+    struct StringEdit {
         Source EditSource;
         QByteArray table;
         strings::StringEntry entry;
+        int row;
     };
 
     void lstEng1_Click();
@@ -56,7 +63,8 @@ private:
 
     [[nodiscard]] QListView* List(Source source) const;
     [[nodiscard]] StringTableModel* Model(Source source) const;
-    [[nodiscard]] GameBuffer& Buffer(Source source) const;
+    [[nodiscard]] static GameFile FileOf(Source source);
+    [[nodiscard]] static QString TableOf(Source source);
 
     void CreateControls();
     QListView* CreateList(const QString& name, const QString& toolTip);
@@ -64,7 +72,7 @@ private:
     void ConnectList(Source source, void (StringEditorTab::*click)(), void (StringEditorTab::*doubleClick)());
     QGroupBox* CreateEditFrame();
 
-    std::optional<Edit> m_edit;
+    std::optional<StringEdit> m_edit;
 
     struct Ui {
         QLabel* lblStringStuff;

@@ -86,7 +86,7 @@ QLayout* UnitEditorTab::CreateValueColumns()
 
 QGroupBox* UnitEditorTab::CreateFlyingFrame()
 {
-    ui.Frame1 = controls::Frame(this, u"Frame1"_s, u"Flying Ability?:"_s);
+    ui.Frame1 = controls::Frame(this, u"Frame1"_s, ToQString(units::FlyingLabel));
     ui.optYesU = controls::Option(ui.Frame1, u"optYesU"_s, u"Yes"_s);
     ui.optNoU = controls::Option(ui.Frame1, u"optNoU"_s, u"No"_s);
     auto* options = new QHBoxLayout(ui.Frame1);
@@ -119,10 +119,28 @@ void UnitEditorTab::FillUnitList()
     ui.cmbUnit->setCurrentIndex(-1);
 }
 
-void UnitEditorTab::ExecutableLoaded()
+void UnitEditorTab::FilesChanged(FilesState state)
 {
-    if (m_selectedUnitOffset)
+    if (state != FilesState::None && m_selectedUnitOffset)
         ShowUnit();
+}
+
+void UnitEditorTab::DocumentChanged(const Edit& edit)
+{
+    if (edit.Touches(u"units"_s))
+        ShowUnit();
+}
+
+bool UnitEditorTab::Reveal(const Change& change)
+{
+    if (change.table != u"units"_s)
+        return false;
+    const int index = ui.cmbUnit->findText(change.record);
+    if (index >= 0) {
+        ui.cmbUnit->setCurrentIndex(index);
+        cmbUnit_Click(index);
+    }
+    return true;
 }
 
 void UnitEditorTab::cmbUnit_Click(int index)
@@ -143,8 +161,27 @@ void UnitEditorTab::cmdValue_Click(std::size_t field)
     if (start < 0)
         return;
     const units::UnitField& unitField = units::Fields[field];
-    PromptByte(Context().asker, Context().files.ExeImage.working, start + unitField.position, unitField.prompt,
-               [this] { ShowUnit(); });
+    const std::uint8_t current = bytes::ReadU8(Document().Working(GameFile::Executable), start + unitField.position);
+    const std::optional<std::uint8_t> accepted = PromptByte(Context().asker, current, unitField.prompt);
+    if (!accepted)
+        return;
+    SubmitByte(unitField.position, *accepted, FieldName(unitField.label), units::ShownValue(unitField, current),
+               units::ShownValue(unitField, *accepted));
+    ShowUnit();
+}
+
+void UnitEditorTab::SubmitByte(qsizetype position, std::uint8_t value, const QString& field, const QString& before,
+                               const QString& after)
+{
+    const QString unit = UnitName();
+    Submit({u"%1: %2 %3"_s.arg(unit, field, changes::FromTo(before, after)),
+            {Document().ChangeTo(GameFile::Executable, RecordStart() + position, QByteArray(1, char(value)),
+                                 u"units"_s, unit, field)}});
+}
+
+QString UnitEditorTab::UnitName() const
+{
+    return m_selectedUnitOffset ? unitnames::Name(int(*m_selectedUnitOffset / units::RecordSize)) : QString();
 }
 
 void UnitEditorTab::optYesU_Click()
@@ -161,8 +198,11 @@ void UnitEditorTab::optNoU_Click()
 void UnitEditorTab::WriteFlying(std::uint8_t value)
 {
     const qsizetype start = RecordStart();
-    if (start >= 0)
-        bytes::WriteU8(Context().files.ExeImage.working, start + units::FlyingPosition, value);
+    if (start < 0)
+        return;
+    const auto text = [](int stored) { return FlagText(stored, units::Flies, units::DoesNotFly); };
+    const std::uint8_t current = bytes::ReadU8(Document().Working(GameFile::Executable), start + units::FlyingPosition);
+    SubmitByte(units::FlyingPosition, value, FieldName(units::FlyingLabel), text(current), text(value));
 }
 
 // Mirrors the flying flag without writing it: a stored 2 shows No and stays 2.
@@ -171,7 +211,7 @@ void UnitEditorTab::ShowUnit()
     const qsizetype start = RecordStart();
     if (start < 0)
         return;
-    const QByteArray& exe = Context().files.ExeImage.working;
+    const QByteArray& exe = Document().Working(GameFile::Executable);
     {
         const QSignalBlocker blockYes(ui.optYesU);
         const QSignalBlocker blockNo(ui.optNoU);
@@ -196,11 +236,10 @@ void UnitEditorTab::EnableValues()
 
 qsizetype UnitEditorTab::RecordStart() const
 {
-    const GameFileSet& files = Context().files;
-    if (!m_selectedUnitOffset || !files.HasExecutable())
+    if (!m_selectedUnitOffset || !Document().HasExecutable())
         return -1;
-    const qsizetype start = units::Start.For(files.Version) + *m_selectedUnitOffset;
-    if (!bytes::InRange(files.ExeImage.working, start, units::RecordSize))
+    const qsizetype start = units::Start.For(Document().Version()) + *m_selectedUnitOffset;
+    if (!bytes::InRange(Document().Working(GameFile::Executable), start, units::RecordSize))
         return -1;
     return start;
 }

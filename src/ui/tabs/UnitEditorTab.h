@@ -27,7 +27,11 @@ public:
     [[nodiscard]] std::optional<qsizetype> SelectedUnitOffset() const { return m_selectedUnitOffset; }
 
     // Shows the chosen unit from the new executable at once, so no caption outlives its file.
-    void ExecutableLoaded() override;
+    void FilesChanged(FilesState state) override;
+    bool Reveal(const Change& change) override;
+
+protected:
+    void DocumentChanged(const Edit& edit) override;
 
 private:
     void cmbUnit_Click(int index);
@@ -38,6 +42,9 @@ private:
     void ShowUnit();
     void EnableValues();
     void WriteFlying(std::uint8_t value);
+    void SubmitByte(qsizetype position, std::uint8_t value, const QString& field, const QString& before,
+                    const QString& after);
+    [[nodiscard]] QString UnitName() const;
     // Table start of the loaded build plus the chosen record; -1 when there is no such record.
     [[nodiscard]] qsizetype RecordStart() const;
 

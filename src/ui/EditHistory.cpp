@@ -1,0 +1,55 @@
+// Steps of the edit history over the game document.
+#include "ui/EditHistory.h"
+
+#include "core/GameDocument.h"
+
+class EditHistory::Step final : public QUndoCommand {
+public:
+    Step(EditHistory& history, Edit edit)
+        : QUndoCommand(edit.text)
+        , m_history(history)
+        , m_edit(std::move(edit))
+        , m_inverse(m_edit.Inverse())
+    {
+    }
+
+    void redo() override
+    {
+        if (!m_history.m_document.Apply(m_edit)) {
+            setObsolete(true);
+            return;
+        }
+        if (m_pushed)
+            emit m_history.Revisited(m_edit);
+        m_pushed = true;
+    }
+
+    void undo() override
+    {
+        if (m_history.m_document.Apply(m_inverse))
+            emit m_history.Revisited(m_edit);
+    }
+
+private:
+    EditHistory& m_history;
+    Edit m_edit;
+    Edit m_inverse;
+    bool m_pushed = false;
+};
+
+EditHistory::EditHistory(GameDocument& document, QObject* parent)
+    : QObject(parent)
+    , m_document(document)
+{
+    // A load or Close starts the history anew: its steps belong to files no longer there.
+    connect(&m_document, &GameDocument::Reset, &m_stack, &QUndoStack::clear);
+}
+
+bool EditHistory::Submit(Edit edit)
+{
+    if (edit.changes.empty() || edit.ChangesNothing())
+        return false;
+    const int before = m_stack.count();
+    m_stack.push(new Step(*this, std::move(edit)));
+    return m_stack.count() > before;
+}

@@ -1,0 +1,34 @@
+// The edit history: every change the user makes is one step on Qt's undo stack, applied
+// to the game document when pushed, undone and redone from there.
+#pragma once
+
+#include "core/Change.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+class GameDocument;
+
+class EditHistory final : public QObject {
+    Q_OBJECT
+public:
+    explicit EditHistory(GameDocument& document, QObject* parent = nullptr);
+
+    // Applies the edit as one step. An edit that changes no byte adds none; neither does
+    // one the document refuses. Returns whether the files changed.
+    bool Submit(Edit edit);
+
+    [[nodiscard]] QUndoStack& Stack() { return m_stack; }
+    [[nodiscard]] bool HasUnsavedChanges() const { return !m_stack.isClean(); }
+    void MarkSaved() { m_stack.setClean(); }
+
+signals:
+    // A step was undone or redone: the views bring its record into sight.
+    void Revisited(const Edit& edit);
+
+private:
+    class Step;
+
+    GameDocument& m_document;
+    QUndoStack m_stack;
+};
