@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -13,6 +14,26 @@
 using namespace Qt::StringLiterals;
 
 namespace drive {
+namespace {
+
+// A user can only click what is on screen: the tab holding the control comes to the front.
+template <typename T>
+T* Reach(const QObject& root, const QString& name)
+{
+    T* control = probe::Find<T>(root, name);
+    if (!control)
+        return nullptr;
+    for (QWidget* widget = control; widget; widget = widget->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget->parentWidget() ? widget->parentWidget()->parentWidget()
+                                                                          : nullptr)) {
+            if (tabs->indexOf(widget) >= 0)
+                tabs->setCurrentWidget(widget);
+        }
+    }
+    return control;
+}
+
+} // namespace
 
 void Trigger(const QObject& root, const QString& action)
 {
@@ -22,13 +43,13 @@ void Trigger(const QObject& root, const QString& action)
 
 void Click(const QObject& root, const QString& control)
 {
-    if (auto* button = probe::Find<QAbstractButton>(root, control))
+    if (auto* button = Reach<QAbstractButton>(root, control))
         QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void DoubleClickRow(const QObject& root, const QString& list, int row)
 {
-    auto* view = probe::Find<QAbstractItemView>(root, list);
+    auto* view = Reach<QAbstractItemView>(root, list);
     if (!view)
         return;
     const QModelIndex index = view->model()->index(row, 0);
@@ -55,8 +76,16 @@ int RowOf(const QObject& root, const QString& list, const QString& text)
 
 void Type(const QObject& root, const QString& lineEdit, const QString& text)
 {
-    if (auto* edit = probe::Find<QLineEdit>(root, lineEdit))
+    if (auto* edit = Reach<QLineEdit>(root, lineEdit))
         edit->setText(text);
+}
+
+void Choose(const QObject& root, const QString& combo, int index)
+{
+    if (auto* box = Reach<QComboBox>(root, combo)) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
 }
 
 void ShowTab(const QObject& root, const QString& caption)

@@ -25,6 +25,9 @@ void DoubleClickRow(const QObject& root, const QString& list, int row);
 // Replaces the text of the named line edit as typing would.
 void Type(const QObject& root, const QString& lineEdit, const QString& text);
 
+// Chooses entry index of the named combo box as the user does, by mouse or keyboard.
+void Choose(const QObject& root, const QString& combo, int index);
+
 // Brings the tab with this caption to the front.
 void ShowTab(const QObject& root, const QString& caption);
 
