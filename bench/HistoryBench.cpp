@@ -1,0 +1,183 @@
+// Figures for the edit history: undo and redo of one step of each kind with the views
+// that show it refreshed, and a history of 10,000 steps.
+#include "BenchSupport.h"
+#include "core/GameDocument.h"
+#include "sample/SampleInstall.h"
+#include "ui/EditHistory.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// The resident memory of the process now, in kilobytes.
+double ResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').front().toDouble();
+    }
+    return 0;
+}
+
+// Answers every input box with the same text.
+class OneAnswer final : public Asker {
+public:
+    QString answer;
+    QString AskText(const QString&, const QString&, const QString&) override { return answer; }
+    bool AskYesNo(const QString&, const QString&) override { return true; }
+    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
+    Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Discard; }
+    void ShowMessage(const QString&, const QString&) override {}
+    void ShowError(const QString&, const QString&) override {}
+};
+
+struct Kind {
+    const char* name;
+    std::function<void(MainWindow&, OneAnswer&)> edit;
+};
+
+template <typename T>
+T* Find(const MainWindow& window, const char* name)
+{
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+void Choose(const MainWindow& window, const char* combo, int index)
+{
+    auto* box = Find<QComboBox>(window, combo);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+void Show(const MainWindow& window, int tab)
+{
+    Find<QTabWidget>(window, "tabFac")->setCurrentIndex(tab);
+}
+
+const Kind Kinds[] = {
+    {"unit value", [](MainWindow& w, OneAnswer& a) { Show(w, 3); Choose(w, "cmbUnit", 7); a.answer = QStringLiteral("80"); Find<QPushButton>(w, "cmdTU")->click(); }},
+    {"facility word", [](MainWindow& w, OneAnswer& a) { Show(w, 1); Choose(w, "cmbType", 16); a.answer = QStringLiteral("1500"); Find<QPushButton>(w, "cmdPrice")->click(); }},
+    {"item rename", [](MainWindow& w, OneAnswer& a) {
+         Show(w, 4);
+         auto* list = Find<QListWidget>(w, "lstItem");
+         list->setCurrentRow(2);
+         emit list->itemDoubleClicked(list->item(2));
+         a.answer = QStringLiteral("Rifle");
+         Find<QPushButton>(w, "cmdName")->click(); }},
+    {"soldier rename", [](MainWindow& w, OneAnswer& a) {
+         Show(w, 2);
+         auto* list = Find<QListWidget>(w, "lstFirst");
+         list->setCurrentRow(5);
+         a.answer = QStringLiteral("Ada");
+         emit list->itemDoubleClicked(list->item(5)); }},
+    {"grid cell", [](MainWindow& w, OneAnswer&) {
+         Show(w, 0);
+         Find<QPushButton>(w, "Command7")->click();
+         Choose(w, "Combo1", 3);
+         Find<QPushButton>(w, "cmdApply")->click(); }},
+    {"stores amount", [](MainWindow& w, OneAnswer& a) {
+         Show(w, 0);
+         auto* list = Find<QListWidget>(w, "lstItems");
+         list->setCurrentRow(17);
+         a.answer = QStringLiteral("300");
+         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(17)).center()); }},
+    {"string", [](MainWindow& w, OneAnswer&) {
+         Show(w, 5);
+         auto* list = Find<QListView>(w, "lstEng1");
+         const QModelIndex index = list->model()->index(12, 0);
+         list->setCurrentIndex(index);
+         emit list->doubleClicked(index);
+         Find<QLineEdit>(w, "Text1")->setText(QStringLiteral("A replacement of another length"));
+         Find<QPushButton>(w, "cmdApplyStr")->click(); }},
+};
+
+class HistoryFixture : public benchmark::Fixture {
+public:
+    void SetUp(const benchmark::State&) override
+    {
+        EnsureApplication();
+        m_paths = sample::WriteInstall(m_dir.path(), GameVersion::CollectorsEdition);
+        m_window = std::make_unique<MainWindow>(m_asker);
+        m_window->show();
+        m_window->LoadFrom(m_paths->exePath);
+        QApplication::processEvents();
+    }
+    void TearDown(const benchmark::State&) override { m_window.reset(); }
+
+protected:
+    QTemporaryDir m_dir;
+    std::optional<SamplePaths> m_paths;
+    OneAnswer m_asker;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// Alternately undoes and redoes one step of the kind, each with its views refreshed and
+// the tab that shows it brought to the front.
+BENCHMARK_DEFINE_F(HistoryFixture, BM_UndoRedoStep)(benchmark::State& state)
+{
+    const Kind& kind = Kinds[state.range(0)];
+    state.SetLabel(kind.name);
+    kind.edit(*m_window, m_asker);
+    QApplication::processEvents();
+    QUndoStack& stack = m_window->History().Stack();
+    if (stack.count() != 1) {
+        state.SkipWithError("the edit made no step");
+        return;
+    }
+    for (auto _ : state) {
+        if (stack.canUndo())
+            stack.undo();
+        else
+            stack.redo();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_REGISTER_F(HistoryFixture, BM_UndoRedoStep)->DenseRange(0, std::size(Kinds) - 1)->Unit(benchmark::kMillisecond);
+
+// 10,000 unit values edited through the history: the memory the steps hold, and the
+// time to undo them all at once.
+BENCHMARK_DEFINE_F(HistoryFixture, BM_TenThousandSteps)(benchmark::State& state)
+{
+    EditHistory& history = m_window->History();
+    const GameDocument& document = m_window->Document();
+    const qsizetype start = 480147;  // Collector's Edition unit table
+    for (auto _ : state) {
+        state.PauseTiming();
+        history.Stack().clear();
+        const double before = ResidentKilobytes();
+        for (int step = 0; step < 10000; ++step) {
+            const qsizetype offset = start + 1 + (step % 33) * 39;
+            const char value = char(step % 200 + (document.Working(GameFile::Executable).at(offset) == char(step % 200)));
+            history.Submit({QStringLiteral("step %1").arg(step),
+                            {document.ChangeTo(GameFile::Executable, offset, QByteArray(1, value), QStringLiteral("units"),
+                                               QStringLiteral("unit"), QStringLiteral("Time Units"))}});
+        }
+        state.counters["steps"] = history.Stack().count();
+        state.counters["growth_MB"] = (ResidentKilobytes() - before) / 1024.0;
+        state.ResumeTiming();
+        history.Stack().setIndex(0);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_REGISTER_F(HistoryFixture, BM_TenThousandSteps)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
