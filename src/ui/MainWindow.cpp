@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 #include <QUndoView>
 
@@ -34,8 +35,10 @@ MainWindow::MainWindow(Asker& asker, QWidget* parent)
     CreateControls();
     ConnectControls();
     Open();
-    // Tall enough that the longest tab, the item editor, has room to breathe.
-    resize(sizeHint().expandedTo(QSize(0, fontMetrics().lineSpacing() * 48)));
+    // Tall enough that the longest tab, the item editor, has room to breathe; never
+    // larger than the screen, since every tab can make do with less.
+    const QSize roomy = sizeHint().expandedTo(QSize(0, fontMetrics().lineSpacing() * 48));
+    resize(roomy.boundedTo(screen()->availableGeometry().size()));
 }
 
 void MainWindow::CreateControls()

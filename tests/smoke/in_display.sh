@@ -3,7 +3,7 @@
 # files and their backups, Ctrl+F4 ends the program with exit code 0.
 # There is no window manager, so every key chord goes to a window focused explicitly.
 set -euo pipefail
-kestrel="$1" exe="$2" shot="$3" tabs="$4"
+kestrel="$1" exe="$2" shot="$3" tabs="$4" size="${5:-}"
 base="${shot%.png}"
 
 fail() { echo "smoke: $*" >&2; exit 1; }
@@ -21,6 +21,11 @@ splash="$(find_window '^X-Com Kestrel$')" || fail "the splash window did not app
 
 main="$(find_window '^UFO\.EXE Editor$')" || fail "the main window did not appear"
 load="$(find_window '^Loading Files\.\.\.$')" || fail "the load window did not appear"
+if [ -n "$size" ]; then
+  # With no window manager nothing holds the window to its minimum size: a layout that
+  # cannot shrink this far shows as overlapping controls in the screenshots.
+  xdotool windowsize --sync "$main" "${size%x*}" "${size#*x}"
+fi
 sleep 1
 import -window root "$shot"
 

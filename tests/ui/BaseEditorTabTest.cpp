@@ -282,6 +282,19 @@ TEST_P(BaseEditorCe, FusionBallLaunchersLeaveLaserCannonsAlone)
     EXPECT_EQ(SavedChanges(), (Bytes{{455214, 7}, {455215, 0}}));
 }
 
+// The keyboard reaches what the double-click does, and each key edits once.
+TEST_P(BaseEditorCe, ReturnAndEnterEditTheSelectedLine)
+{
+    Load();
+    asker.Answer(u"12"_s).Answer(u"300"_s);
+    probe::PressKeyOn(list, 0, Qt::Key_Return);
+    probe::PressKeyOn(list, 17, Qt::Key_Enter);
+    EXPECT_EQ(asker.ShownDialogs().size(), 2u);
+    EXPECT_EQ(Line(0), u"Engineers - 12"_s);
+    EXPECT_EQ(Line(17), u"Pistols - 300"_s);
+    EXPECT_EQ(SavedChanges(), (Bytes{{455206, 12}, {455238, 0x2C}, {455239, 0x01}}));
+}
+
 // The game file gets the edits, its backup the file as loaded.
 TEST_P(BaseEditorCe, SaveWritesTheEditsAndBacksUpTheLoadedFile)
 {

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -108,6 +109,31 @@ TEST_F(ItemEditorTabTest, ClickShowsTheIndexAndChoosesNothing)
     List().clearSelection();
     emit List().itemDoubleClicked(List().item(79));
     EXPECT_FALSE(Button(u"cmdDamage"_s).isEnabled());
+}
+
+// Some desktops activate an entry on a single click; there a click still only shows the index.
+class ActivateOnSingleClick final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_ItemView_ActivateItemOnSingleClick)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+TEST_F(ItemEditorTabTest, ReturnChoosesTheSelectedItemAndAClickNever)
+{
+    ActivateOnSingleClick style;
+    List().setStyle(&style);
+    Click(79);
+    EXPECT_FALSE(Button(u"cmdDamage"_s).isEnabled());
+
+    probe::PressKeyOn(&List(), 4, Qt::Key_Return);
+    EXPECT_TRUE(Button(u"cmdDamage"_s).isEnabled());
+    EXPECT_EQ(Button(u"cmdName"_s).text(), u"HEAVY CANNON"_s);
+    List().setStyle(nullptr);
 }
 
 TEST_F(ItemEditorTabTest, DoubleClickEnablesAndShowsTheRecord)

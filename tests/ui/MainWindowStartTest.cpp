@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -184,7 +185,8 @@ TEST_F(MainWindowStart, EveryControlIsThereAsDocumented)
         {u"Label43"_s, label, u"ENGLISH2.DAT:"_s, {}},
         {u"lstEng2"_s, &QListView::staticMetaObject, {},
          u"A list of strings in English2.dat. Click to display text. Double click to edit."_s},
-        {u"lblStrShow"_s, label, {}, u"This displays the string you currently have selected."_s},
+        {u"lblStrShow"_s, &QPlainTextEdit::staticMetaObject, {},
+         u"This displays the string you currently have selected."_s},
         {u"frmStr"_s, frame, u"Frame1"_s, {}, Hidden},
         {u"Text1"_s, &QLineEdit::staticMetaObject, {}, {}},
         {u"cmdApplyStr"_s, button, u"&Apply"_s, {}},

@@ -148,6 +148,19 @@ TEST_P(CollectorsSoldierNames, CancelWritesNothingButRebuildsTheList)
     EXPECT_EQ(Saved(), original);
 }
 
+TEST_P(CollectorsSoldierNames, ReturnRenamesTheSelectedEntry)
+{
+    Load();
+    for (const NameList& names : Lists) {
+        asker.Answer(u"Bob"_s);
+        probe::PressKeyOn(List(names.list), 4, Qt::Key_Return);
+        EXPECT_EQ(Entry(names.list, 4), u"Bob"_s);
+    }
+    ASSERT_EQ(asker.ShownDialogs().size(), 2u);
+    EXPECT_EQ(asker.ShownDialogs()[0].text, FirstPrompt);
+    EXPECT_EQ(asker.ShownDialogs()[1].text, LastPrompt);
+}
+
 // Ctrl takes the selection off the entry before the double-click reaches it.
 TEST_P(CollectorsSoldierNames, DoubleClickWithoutASelectedEntryDoesNothing)
 {

@@ -18,7 +18,11 @@ namespace {
 
 class StaleBuffers : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(install.IsValid()); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(install.IsValid());
+        window.show();
+    }
 
     void Load(const QString& exePath)
     {

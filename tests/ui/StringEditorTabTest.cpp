@@ -7,8 +7,8 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -67,7 +67,7 @@ protected:
     QGroupBox* Frame() const { return probe::Find<QGroupBox>(window, u"frmStr"_s); }
     QLineEdit* Text1() const { return probe::Find<QLineEdit>(window, u"Text1"_s); }
     QPushButton* Button(const QString& name) const { return probe::Find<QPushButton>(window, name); }
-    QString Shown() const { return probe::TextOf(probe::Find<QLabel>(window, u"lblStrShow"_s)); }
+    QString Shown() const { return probe::TextOf(probe::Find<QWidget>(window, u"lblStrShow"_s)); }
 
     InstallFixture install;
     QByteArray original;
@@ -102,6 +102,34 @@ TEST_F(StringEditorTab, ClickShowsTheEntryAndDoubleClickOpensIt)
     EXPECT_TRUE(Frame()->isVisible());
     EXPECT_EQ(Frame()->title(), u"Frame1"_s);
     EXPECT_EQ(Text1()->text(), Note3);
+    EXPECT_EQ(window.focusWidget(), Text1());
+}
+
+TEST_F(StringEditorTab, ReturnOpensTheSelectedEntryWithTheCursorInText1)
+{
+    Load();
+    probe::PressKeyOn(List(u"lstEng2"_s), 239, Qt::Key_Return);
+    EXPECT_EQ(Shown(), u"\n"_s + Log240);
+    EXPECT_TRUE(Frame()->isVisible());
+    EXPECT_EQ(Text1()->text(), Log240);
+    EXPECT_EQ(window.focusWidget(), Text1());
+}
+
+// However long an entry and wherever its blanks, the window keeps its size; a huge one
+// shows its beginning at once and says how much more there is.
+TEST_F(StringEditorTab, LongEntriesLeaveTheWindowAsItIs)
+{
+    ASSERT_TRUE(testfiles::Overwrite(install.Paths().english,
+                                     QByteArray(300, '=') + '\0' + QByteArray(10'000'000, '#') + '\0'));
+    Load();
+    const QSize size = window.size();
+    Click(u"lstEng1"_s, 0);
+    EXPECT_EQ(Shown(), u"\n"_s + QString(300, u'='));
+    Click(u"lstEng1"_s, 1);
+    EXPECT_EQ(Shown(), u"\n"_s + QString(4'000, u'#')
+                           + u"\n\n(9,996,000 more characters: double-click the entry to see all of it.)"_s);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(window.size(), size);
 }
 
 TEST_F(StringEditorTab, CancelDropsTheEditAndALoadClosesIt)
@@ -151,11 +179,11 @@ TEST_F(StringEditorTab, TextWithCharactersTheGameCannotStoreIsRefused)
 {
     Load();
     asker.AcknowledgeError();
-    Apply(u"lstEng1"_s, 2, u"Base \u4e2d and \u4e2d"_s);
+    Apply(u"lstEng1"_s, 2, u"Base \u4e2d and \U0001F600 \u4e2d"_s);
 
     ASSERT_EQ(asker.ShownDialogs().size(), 1u);
     EXPECT_EQ(asker.ShownDialogs().front().title, u"String Editor"_s);
-    EXPECT_TRUE(asker.ShownDialogs().front().text.contains(u"U+4E2D."_s));
+    EXPECT_TRUE(asker.ShownDialogs().front().text.contains(u"U+4E2D, U+1F600."_s));
     EXPECT_TRUE(Frame()->isVisible());
     EXPECT_EQ(Row(u"lstEng1"_s, 2), Note3);
 }
@@ -177,8 +205,10 @@ TEST_F(StringEditorTab, EditsKeepEveryOtherByte)
         SCOPED_TRACE(edit.row);
         ASSERT_TRUE(testfiles::Overwrite(install.Paths().english, table));
         Load();
-        for (int row = 0; row < 4; ++row)
-            Apply(u"lstEng1"_s, row, Row(u"lstEng1"_s, row));
+        for (int row = 0; row < 4; ++row) {
+            DoubleClick(u"lstEng1"_s, row);  // applied as opened: the whole entry, however long
+            Button(u"cmdApplyStr"_s)->click();
+        }
         Apply(u"lstEng1"_s, edit.row, edit.text);
         EXPECT_EQ(List(u"lstEng1"_s)->model()->rowCount(), 4);
         Save();

@@ -10,8 +10,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 using namespace Qt::StringLiterals;
 
@@ -25,12 +27,21 @@ QString TextOf(const QObject* control)
         return button->text();
     if (const auto* frame = qobject_cast<const QGroupBox*>(control))
         return frame->title();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(control))
+        return box->toPlainText();
     return {};
 }
 
 QTabWidget& Tabs(const MainWindow& window)
 {
     return *window.findChild<QTabWidget*>(u"tabFac"_s);
+}
+
+void PressKeyOn(QAbstractItemView* list, int row, Qt::Key key)
+{
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(row, 0));
+    QTest::keyClick(list, key);
 }
 
 QString LoadText(const MainWindow& window, const QString& name)

@@ -15,6 +15,7 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 class MainWindow;
+class QAbstractItemView;
 class QTabWidget;
 
 namespace probe {
@@ -29,10 +30,13 @@ T* Find(const QObject& root, const QString& name)
     return found;
 }
 
-// The caption of a label, button, option or frame.
+// The caption of a label, button, option or frame; the text of a read-only text box.
 [[nodiscard]] QString TextOf(const QObject* control);
 
 [[nodiscard]] QTabWidget& Tabs(const MainWindow& window);
+
+// Moves to row of list as the arrow keys do, then presses key (Return, Enter) there.
+void PressKeyOn(QAbstractItemView* list, int row, Qt::Key key);
 
 // Text of a control in the load progress window.
 [[nodiscard]] QString LoadText(const MainWindow& window, const QString& name);

@@ -19,6 +19,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -42,6 +44,28 @@ void ShowValue(QComboBox* combo, std::uint8_t value, const QString& text)
     combo->setEditText(text);
 }
 
+// Six columns of facility names are wider than a small screen leaves beside the stores.
+// There the grid scrolls sideways; where there is room it asks for all of it, as the grid
+// alone would, so no scroll bar shows on a screen wide enough.
+class GridArea final : public QScrollArea {
+public:
+    explicit GridArea(QWidget* grid, QWidget* parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setWidget(grid);
+    }
+
+    [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
+    [[nodiscard]] QSize minimumSizeHint() const override
+    {
+        return {QScrollArea::minimumSizeHint().width(),
+                widget()->minimumSizeHint().height() + horizontalScrollBar()->sizeHint().height()};
+    }
+};
+
 } // namespace
 
 BaseEditorTab::BaseEditorTab(EditorContext& context, QWidget* parent)
@@ -57,7 +81,7 @@ void BaseEditorTab::CreateControls()
 
     auto* left = new QVBoxLayout;
     left->addWidget(ui.Label1);
-    left->addLayout(CreateGrid(), 1);
+    left->addWidget(CreateGrid(), 1);
     ui.lblVer = controls::Label(this, u"lblVer"_s);
     left->addWidget(ui.lblVer);
 
@@ -73,26 +97,29 @@ void BaseEditorTab::CreateControls()
     right->addWidget(ui.lstItems, 1);
     right->addWidget(ui.Label2);
 
+    // The grid gives way first: the stores keep their width on a narrow screen.
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
-    layout->addLayout(right, 1);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
 }
 
-QGridLayout* BaseEditorTab::CreateGrid()
+QWidget* BaseEditorTab::CreateGrid()
 {
-    auto* grid = new QGridLayout;
+    auto* cells = new QWidget(this);
+    auto* grid = new QGridLayout(cells);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
     // Room for the widest facility caption over two more lines (a hangar quarter and its days).
     QPushButton widest(u"Fusion Ball Defense\n(Bottom Right)\n255 Days"_s, this);
     const QSize cellSize = widest.sizeHint() + QSize(8, 8);
     for (int index = 0; index < basegrid::CellCount; ++index) {
-        QPushButton* button = controls::Button(this, u"Command%1"_s.arg(index + 1), QString());
+        QPushButton* button = controls::Button(cells, u"Command%1"_s.arg(index + 1), QString());
         button->setMinimumSize(cellSize);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         ui.Command[std::size_t(index)] = button;
         grid->addWidget(button, index % basegrid::Rows, index / basegrid::Rows);
     }
-    return grid;
+    return new GridArea(cells, this);
 }
 
 QGroupBox* BaseEditorTab::CreateChangeFrame()
@@ -146,6 +173,7 @@ void BaseEditorTab::ConnectControls()
     connect(ui.cmdApply, &QPushButton::clicked, this, &BaseEditorTab::cmdApply_Click);
     connect(ui.cmdCancel, &QPushButton::clicked, this, &BaseEditorTab::cmdCancel_Click);
     ui.lstItems->viewport()->installEventFilter(this);
+    controls::OnKeyActivated(ui.lstItems, [this] { lstItems_DblClick(); });
 }
 
 bool BaseEditorTab::eventFilter(QObject* watched, QEvent* event)

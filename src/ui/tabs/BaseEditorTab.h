@@ -11,7 +11,6 @@ struct StoresEntry;
 }
 
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -48,7 +47,7 @@ protected:
 private:
     void CreateControls();
     void ConnectControls();
-    QGridLayout* CreateGrid();
+    QWidget* CreateGrid();
     QGroupBox* CreateChangeFrame();
 
     void Command_Click(int number);

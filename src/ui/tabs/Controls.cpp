@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -23,6 +24,47 @@ Widget* Named(QWidget* parent, const QString& name, const QString& toolTip = {})
         widget->setToolTip(toolTip);
     return widget;
 }
+
+// Qt reports Return and Enter on a list as `activated`, and, depending on the style, a
+// double-click or a single click too, right after its own signal. The mouse has handlers
+// of its own (a single click deliberately none), so an activation counts only when the
+// latest input the list had was a key.
+class KeyActivation final : public QObject {
+public:
+    KeyActivation(QAbstractItemView* list, std::function<void()> handler)
+        : QObject(list)
+        , m_handler(std::move(handler))
+    {
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+        connect(list, &QAbstractItemView::activated, this, [this] {
+            if (m_byKey)
+                m_handler();
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            m_byKey = true;
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            m_byKey = false;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_handler;
+    bool m_byKey = false;
+};
 
 } // namespace
 
@@ -85,6 +127,11 @@ std::optional<int> SelectedRow(const QAbstractItemView* list)
     if (selected.isEmpty())
         return std::nullopt;
     return selected.front().row();
+}
+
+void OnKeyActivated(QAbstractItemView* list, std::function<void()> handler)
+{
+    new KeyActivation(list, std::move(handler));
 }
 
 } // namespace controls

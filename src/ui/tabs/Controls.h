@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QAbstractItemView;
@@ -28,5 +29,8 @@ QRadioButton* Option(QWidget* parent, const QString& name, const QString& captio
 
 // The row of the selected entry of a single-selection list; nothing when none is selected.
 [[nodiscard]] std::optional<int> SelectedRow(const QAbstractItemView* list);
+
+// Return or Enter on a list runs handler, so the keyboard reaches what a double-click does.
+void OnKeyActivated(QAbstractItemView* list, std::function<void()> handler);
 
 } // namespace controls

@@ -112,6 +112,7 @@ void ItemEditorTab::ConnectControls()
     // Selection, not the current row: the current row also moves when the list takes focus.
     connect(ui.lstItem, &QListWidget::itemSelectionChanged, this, &ItemEditorTab::lstItem_Click);
     connect(ui.lstItem, &QListWidget::itemDoubleClicked, this, &ItemEditorTab::lstItem_DblClick);
+    controls::OnKeyActivated(ui.lstItem, [this] { lstItem_DblClick(); });
     connect(ui.cmdName, &QPushButton::clicked, this, &ItemEditorTab::cmdName_Click);
     for (std::size_t index = 0; index < items::Fields.size(); ++index) {
         const ItemField& field = items::Fields[index];

@@ -43,6 +43,8 @@ void SoldierNamesTab::ConnectControls()
 {
     connect(ui.lstFirst, &QListWidget::itemDoubleClicked, this, &SoldierNamesTab::lstFirst_DblClick);
     connect(ui.lstLast, &QListWidget::itemDoubleClicked, this, &SoldierNamesTab::lstLast_DblClick);
+    controls::OnKeyActivated(ui.lstFirst, [this] { lstFirst_DblClick(); });
+    controls::OnKeyActivated(ui.lstLast, [this] { lstLast_DblClick(); });
 }
 
 void SoldierNamesTab::ShowIntroduction()

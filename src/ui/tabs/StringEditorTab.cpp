@@ -4,6 +4,7 @@
 
 #include "core/CodePage.h"
 #include "core/DataFiles.h"
+#include "core/TextRoutines.h"
 #include "ui/tabs/Controls.h"
 #include "ui/tabs/StringTableModel.h"
 
@@ -13,9 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include <limits>
 
@@ -25,18 +29,29 @@ namespace {
 
 // The characters of text that have no byte in the game's code page, each named once. A
 // zero byte would end the entry early and shift the number of every entry after it.
+// Named by code point: a character beyond U+FFFF is one surrogate pair, not two units.
 QString UnstorableCharacters(const QString& text)
 {
     QStringList named;
-    for (const QChar character : text) {
-        if (codepage::FromChar(character) != 0)
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar unit = text.at(at);
+        if (codepage::FromChar(unit) != 0)
             continue;
-        const QString name = u"U+%1"_s.arg(character.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        char32_t codePoint = unit.unicode();
+        if (unit.isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate())
+            codePoint = QChar::surrogateToUcs4(unit, text.at(++at));
+        const QString name = u"U+%1"_s.arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
         if (!named.contains(name))
             named.append(name);
     }
     return named.join(u", "_s);
 }
+
+// The show box's height, in lines.
+constexpr int ShownLines = 5;
+// Laying out text costs about a microsecond a character, so this many take a few
+// milliseconds, well within a frame, and still fill many screens of the box.
+constexpr qsizetype ShownChars = 4'000;
 
 } // namespace
 
@@ -57,13 +72,7 @@ void StringEditorTab::CreateControls()
     ui.Label43 = controls::Label(this, u"Label43"_s, u"ENGLISH2.DAT:"_s);
     ui.lstEng2 = CreateList(u"lstEng2"_s,
                             u"A list of strings in English2.dat. Click to display text. Double click to edit."_s);
-    ui.lblStrShow = controls::Label(this, u"lblStrShow"_s);
-    ui.lblStrShow->setToolTip(u"This displays the string you currently have selected."_s);
-    ui.lblStrShow->setWordWrap(true);
-    ui.lblStrShow->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.lblStrShow->setFrameShape(QFrame::StyledPanel);
-    ui.lblStrShow->setMinimumHeight(fontMetrics().lineSpacing() * 4);
-    ui.lblStrShow->setTextFormat(Qt::PlainText);
+    ui.lblStrShow = CreateShowBox();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(ui.lblStringStuff, 0, 0, 1, 2);
@@ -88,6 +97,22 @@ QListView* StringEditorTab::CreateList(const QString& name, const QString& toolT
     list->setUniformItemSizes(true);
     list->setModel(new StringTableModel(list));
     return list;
+}
+
+// A read-only text box rather than a label: a label's narrowest width is its longest run
+// without a blank, so one long entry would widen the window past the screen. The box
+// breaks lines anywhere and scrolls within a few lines of its own.
+QPlainTextEdit* StringEditorTab::CreateShowBox()
+{
+    auto* box = new QPlainTextEdit(this);
+    box->setObjectName(u"lblStrShow"_s);
+    box->setToolTip(u"This displays the string you currently have selected."_s);
+    box->setReadOnly(true);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setFrameShape(QFrame::StyledPanel);
+    const int margins = 2 * (box->frameWidth() + int(box->document()->documentMargin()));
+    box->setFixedHeight(fontMetrics().lineSpacing() * ShownLines + margins);
+    return box;
 }
 
 QGroupBox* StringEditorTab::CreateEditFrame()
@@ -116,7 +141,8 @@ void StringEditorTab::ConnectControls()
     connect(ui.cmdCancelStr, &QPushButton::clicked, this, &StringEditorTab::cmdCancelStr_Click);
 }
 
-// A click shows the entry, and so does moving through the list with the keys.
+// A click shows the entry, and so does moving through the list with the keys; Return
+// opens it as a double-click does.
 void StringEditorTab::ConnectList(Source source, void (StringEditorTab::*click)(),
                                   void (StringEditorTab::*doubleClick)())
 {
@@ -124,6 +150,7 @@ void StringEditorTab::ConnectList(Source source, void (StringEditorTab::*click)(
     connect(list, &QListView::clicked, this, click);
     connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, click);
     connect(list, &QListView::doubleClicked, this, doubleClick);
+    controls::OnKeyActivated(list, [this, doubleClick] { (this->*doubleClick)(); });
 }
 
 void StringEditorTab::ShowIntroduction()
@@ -195,7 +222,20 @@ void StringEditorTab::ShowEntry(Source source)
 {
     const std::optional<int> row = controls::SelectedRow(List(source));
     if (row)
-        ui.lblStrShow->setText(u"\n"_s + Model(source)->EntryText(*row));
+        ui.lblStrShow->setPlainText(ShownText(source, *row));
+}
+
+// Only a prefix of a huge entry is laid out, so showing any entry takes less than a
+// frame; the rest is named, and a double-click opens all of it in Text1.
+QString StringEditorTab::ShownText(Source source, int row) const
+{
+    QString text = u"\n"_s + Model(source)->EntryText(row, ShownChars);
+    const qsizetype more = Model(source)->Table().Text(row).size() - ShownChars;
+    if (more > 0) {
+        text += u"\n\n(%1 more characters: double-click the entry to see all of it.)"_s.arg(
+            modEdit::GroupThousands(QString::number(more)));
+    }
+    return text;
 }
 
 void StringEditorTab::OpenEdit(Source source)
@@ -207,6 +247,7 @@ void StringEditorTab::OpenEdit(Source source)
     m_edit = StringEdit{source, table.Bytes(), table.Entries()[static_cast<std::size_t>(*row)], *row};
     ui.Text1->setText(Model(source)->EntryText(*row));
     ui.frmStr->show();
+    ui.Text1->setFocus();
 }
 
 // The text is refused rather than stored with a character silently lost or turned into

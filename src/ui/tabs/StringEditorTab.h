@@ -11,6 +11,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QPlainTextEdit;
 class QPushButton;
 class StringTableModel;
 
@@ -56,6 +57,7 @@ private:
     void cmdCancelStr_Click();
 
     void ShowEntry(Source source);
+    [[nodiscard]] QString ShownText(Source source, int row) const;
     void OpenEdit(Source source);
     void ApplyEdit();
     void CloseEdit();
@@ -68,6 +70,7 @@ private:
 
     void CreateControls();
     QListView* CreateList(const QString& name, const QString& toolTip);
+    QPlainTextEdit* CreateShowBox();
     void ConnectControls();
     void ConnectList(Source source, void (StringEditorTab::*click)(), void (StringEditorTab::*doubleClick)());
     QGroupBox* CreateEditFrame();
@@ -80,7 +83,7 @@ private:
         QListView* lstEng1;
         QLabel* Label43;
         QListView* lstEng2;
-        QLabel* lblStrShow;
+        QPlainTextEdit* lblStrShow;
         QGroupBox* frmStr;
         QLineEdit* Text1;
         QPushButton* cmdApplyStr;

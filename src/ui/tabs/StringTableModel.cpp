@@ -3,6 +3,14 @@
 
 #include "core/CodePage.h"
 
+namespace {
+
+// A row shows one line, never wider than a screen. Decoding a huge entry whole, only for
+// the view to lay it out and elide it, would take seconds at every paint.
+constexpr qsizetype RowChars = 1'000;
+
+} // namespace
+
 StringTableModel::StringTableModel(QObject* parent)
     : QAbstractListModel(parent)
     , m_table(QByteArray())
@@ -21,13 +29,13 @@ void StringTableModel::Clear()
     SetTable(QByteArray());
 }
 
-QString StringTableModel::EntryText(int row) const
+QString StringTableModel::EntryText(int row, qsizetype maxChars) const
 {
     if (row < 0 || row >= m_table.Count())
         return {};
     const QByteArrayView text = m_table.Text(row);
     // The view points into the table the model keeps, so no copy is needed to decode it.
-    return codepage::Decode(QByteArray::fromRawData(text.data(), text.size()));
+    return codepage::Decode(QByteArray::fromRawData(text.data(), qMin(text.size(), maxChars)));
 }
 
 int StringTableModel::rowCount(const QModelIndex& parent) const
@@ -39,5 +47,5 @@ QVariant StringTableModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    return EntryText(index.row());
+    return EntryText(index.row(), RowChars);
 }

@@ -5,6 +5,8 @@
 
 #include <QAbstractListModel>
 
+#include <limits>
+
 class StringTableModel final : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -16,7 +18,8 @@ public:
     void Clear();
 
     [[nodiscard]] const strings::StringTable& Table() const { return m_table; }
-    [[nodiscard]] QString EntryText(int row) const;
+    // The entry's text, or its first maxChars characters.
+    [[nodiscard]] QString EntryText(int row, qsizetype maxChars = std::numeric_limits<qsizetype>::max()) const;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
