@@ -9,7 +9,6 @@ public:
         : QUndoCommand(edit.text)
         , m_history(history)
         , m_edit(std::move(edit))
-        , m_inverse(m_edit.Inverse())
     {
     }
 
@@ -26,14 +25,14 @@ public:
 
     void undo() override
     {
-        if (m_history.m_document.Apply(m_inverse))
+        // Inverted when needed rather than kept: a long history holds only what changed.
+        if (m_history.m_document.Apply(m_edit.Inverse()))
             emit m_history.Revisited(m_edit);
     }
 
 private:
     EditHistory& m_history;
     Edit m_edit;
-    Edit m_inverse;
     bool m_pushed = false;
 };
 
