@@ -2,6 +2,7 @@
 #include "ui/MainWindow.h"
 
 #include "core/GameSaver.h"
+#include "ui/ChangesPanel.h"
 #include "ui/Fonts.h"
 #include "ui/LoadWindow.h"
 #include "ui/tabs/BaseEditorTab.h"
@@ -126,6 +127,14 @@ void MainWindow::CreateViewMenu()
     toggle->setText(u"Edit &History"_s);
     toggle->setObjectName(u"mnuHistory"_s);
     ui.mnuView->addAction(toggle);
+
+    ui.changesDock = new ChangesPanel(m_document, m_history, this);
+    addDockWidget(Qt::BottomDockWidgetArea, ui.changesDock);
+    ui.changesDock->hide();
+    QAction* changes = ui.changesDock->toggleViewAction();
+    changes->setText(u"&Changes"_s);
+    changes->setObjectName(u"mnuChanges"_s);
+    ui.mnuView->addAction(changes);
 }
 
 void MainWindow::CreateTabs()
@@ -158,6 +167,7 @@ void MainWindow::ConnectControls()
     connect(ui.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
     connect(&m_history.Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
+    connect(ui.changesDock, &ChangesPanel::RevealRequested, this, &MainWindow::Reveal);
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateTitle);
 }
 
@@ -335,10 +345,14 @@ void MainWindow::UpdateTitle()
 
 void MainWindow::RevealStep(const Edit& edit)
 {
-    if (edit.changes.empty())
-        return;
+    if (!edit.changes.empty())
+        Reveal(edit.changes.front());
+}
+
+void MainWindow::Reveal(const Change& change)
+{
     for (EditorTab* tab : Tabs()) {
-        if (tab->Reveal(edit.changes.front())) {
+        if (tab->Reveal(change)) {
             ui.tabFac->setCurrentWidget(tab);
             return;
         }

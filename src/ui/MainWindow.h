@@ -14,6 +14,7 @@
 #include <array>
 
 class BaseEditorTab;
+class ChangesPanel;
 class EditorTab;
 class FacilityEditorTab;
 class ItemEditorTab;
@@ -80,6 +81,7 @@ private:
     void UpdateTitle();
     // Brings the tab and record of an undone or redone step into sight.
     void RevealStep(const Edit& edit);
+    void Reveal(const Change& change);
 
     GameDocument m_document;
     EditHistory m_history{m_document};
@@ -99,6 +101,7 @@ private:
         QAction* mnuRedo;
         QMenu* mnuView;
         QDockWidget* historyDock;
+        ChangesPanel* changesDock;
         QMenu* mnuHelp;
         QAction* mnuAbout;
         QTabWidget* tabFac;

@@ -1,0 +1,256 @@
+// The tables of the catalogue, built from the tables' own field lists.
+#include "tables/Catalogue.h"
+
+#include "core/ByteAccess.h"
+#include "core/CodePage.h"
+#include "core/DataFiles.h"
+#include "core/TableText.h"
+#include "tables/BaseGrid.h"
+#include "tables/DamageTypes.h"
+#include "tables/Facilities.h"
+#include "tables/FacilityCodes.h"
+#include "tables/FacilityTypes.h"
+#include "tables/Items.h"
+#include "tables/SoldierNames.h"
+#include "tables/Stores.h"
+#include "tables/StringTable.h"
+#include "tables/UnitNames.h"
+#include "tables/Units.h"
+
+using namespace Qt::StringLiterals;
+
+namespace catalogue {
+namespace {
+
+Table BaseTable()
+{
+    return {u"base"_s,
+            GameFile::Executable,
+            {{u"Facility"_s, Kind::BaseFacility, 0}, {u"Days"_s, Kind::BaseDays, basegrid::CellCount}},
+            basegrid::CellCount,
+            false,
+            [](GameVersion version, int cell) { return basegrid::FacilityOffset(version, cell); },
+            [](int cell) { return basegrid::CellName(cell); }};
+}
+
+Table StoresTable()
+{
+    return {u"stores"_s,
+            GameFile::Executable,
+            {{stores::AmountField.toString(), Kind::StoresAmount, 0, 2}},
+            int(stores::StartingStoresTable.size()),
+            false,
+            [](GameVersion version, int line) {
+                return stores::Offset(stores::StartingStoresTable[std::size_t(line)], version);
+            },
+            [](int line) { return stores::RecordName(stores::StartingStoresTable[std::size_t(line)]); }};
+}
+
+Table FacilitiesTable()
+{
+    Table table{u"facilities"_s, GameFile::Executable, {}, facilities::RecordCount, false,
+                [](GameVersion version, int type) { return facilities::RecordStart(version, type); },
+                [](int type) { return facilitytypes::Name(type); }};
+    for (const facilities::Field& field : facilities::Fields) {
+        table.fields.push_back({FieldName(field.caption), field.width == 2 ? Kind::Word : Kind::Byte, field.position,
+                                field.width, field.prompt});
+    }
+    table.fields.push_back({FieldName(facilities::StandardLabel), Kind::Flag, facilities::StandardFlagPosition});
+    return table;
+}
+
+Table UnitsTable()
+{
+    Table table{u"units"_s, GameFile::Executable, {}, units::RecordCount, false,
+                [](GameVersion version, int unit) { return units::Start.For(version) + units::RecordOffset(unit); },
+                [](int unit) { return unitnames::Name(unit); }};
+    for (const units::UnitField& field : units::Fields) {
+        const Kind kind = field.position == units::BraveryPosition ? Kind::Bravery : Kind::Byte;
+        table.fields.push_back({FieldName(field.label), kind, field.position, 1, field.prompt});
+    }
+    table.fields.push_back({FieldName(units::FlyingLabel), Kind::Flag, units::FlyingPosition});
+    return table;
+}
+
+Table NamesTable(const soldiernames::NameTable& names, qsizetype (*start)(GameVersion, int))
+{
+    return {ToQString(names.table),
+            GameFile::Executable,
+            {{u"Name"_s, Kind::Name, 0, soldiernames::WrittenNameLength, {}, &names.rename}},
+            soldiernames::SlotCount,
+            true,
+            start,
+            nullptr};
+}
+
+Table ItemsTable()
+{
+    Table table{u"items"_s, GameFile::Items, {}, items::RecordCount, true,
+                [](GameVersion, int record) { return items::RecordSize * record; }, nullptr};
+    table.fields.push_back({FieldName(items::NameControl.label), Kind::Name, items::NamePosition, items::NameLength,
+                            {}, &items::Rename});
+    for (const ItemField& field : items::Fields)
+        table.fields.push_back({FieldName(field.control.label), Kind::Byte, field.position, 1, field.prompt});
+    table.fields.push_back({FieldName(damagetypes::FrameLabel), Kind::DamageType, items::DamageTypePosition});
+    return table;
+}
+
+std::vector<Table> Build()
+{
+    std::vector<Table> tables = {
+        BaseTable(),
+        StoresTable(),
+        FacilitiesTable(),
+        NamesTable(soldiernames::FirstNames,
+                   [](GameVersion version, int slot) { return soldiernames::FirstNames.SlotOffset(version, slot); }),
+        NamesTable(soldiernames::LastNames,
+                   [](GameVersion version, int slot) { return soldiernames::LastNames.SlotOffset(version, slot); }),
+        UnitsTable(),
+        ItemsTable(),
+    };
+    for (const DataFileSpec& spec : datafiles::All()) {
+        if (spec.file != GameFile::Items)
+            tables.push_back({spec.fileName, spec.file, {{u"Text"_s, Kind::StringEntry}}, 0, true, nullptr, nullptr});
+    }
+    return tables;
+}
+
+QString FlagShown(const Slot& slot, std::uint8_t stored)
+{
+    if (slot.table->name == u"facilities"_s) {
+        return FlagText(stored, facilitytypes::StandardValue(slot.record, true),
+                        facilitytypes::StandardValue(slot.record, false));
+    }
+    return FlagText(stored, units::Flies, units::DoesNotFly);
+}
+
+} // namespace
+
+const std::vector<Table>& Tables()
+{
+    static const std::vector<Table> tables = Build();
+    return tables;
+}
+
+const Table* FindTable(const QString& name)
+{
+    for (const Table& table : Tables()) {
+        if (table.name == name)
+            return &table;
+    }
+    return nullptr;
+}
+
+const Field* FindField(const Table& table, const QString& name)
+{
+    for (const Field& field : table.fields) {
+        if (field.name == name)
+            return &field;
+    }
+    return nullptr;
+}
+
+int RecordCount(const Table& table, const QByteArray& fileBytes)
+{
+    return table.recordCount > 0 ? table.recordCount : int(strings::CountEntries(fileBytes));
+}
+
+QString RecordName(const Table& table, int record)
+{
+    return table.recordName ? table.recordName(record) : QString::number(record);
+}
+
+std::optional<int> FindRecord(const Table& table, const QString& name, const QByteArray& fileBytes)
+{
+    if (table.numbered) {
+        bool isNumber = false;
+        const int record = name.toInt(&isNumber);
+        if (isNumber && record >= 0 && record < RecordCount(table, fileBytes) && QString::number(record) == name)
+            return record;
+        return std::nullopt;
+    }
+    for (int record = 0; record < table.recordCount; ++record) {
+        if (RecordName(table, record) == name)
+            return record;
+    }
+    return std::nullopt;
+}
+
+std::optional<Slot> Locate(const Table& table, int record, const Field& field, GameVersion version,
+                           const QByteArray& fileBytes)
+{
+    if (record < 0 || record >= RecordCount(table, fileBytes))
+        return std::nullopt;
+    Slot slot{&table, record, &field, 0, field.width, field.width};
+    if (field.kind == Kind::StringEntry) {
+        const std::optional<strings::StringEntry> entry = strings::FindEntry(fileBytes, record);
+        if (!entry)
+            return std::nullopt;
+        slot.offset = entry->start;
+        slot.width = slot.shownWidth = entry->length;
+        return slot;
+    }
+    slot.offset = table.recordStart(version, record) + field.position;
+    if (field.kind == Kind::StoresAmount)
+        slot.width = slot.shownWidth = stores::StartingStoresTable[std::size_t(record)].width;
+    if (field.rename)
+        slot.shownWidth = field.rename->shownWidth;
+    if (!bytes::InRange(fileBytes, slot.offset, std::max(slot.width, slot.shownWidth)))
+        return std::nullopt;
+    return slot;
+}
+
+std::vector<Slot> Slots(const Table& table, GameVersion version, const QByteArray& fileBytes)
+{
+    std::vector<Slot> found;
+    if (table.recordCount == 0) {
+        // One split of the file instead of a search per entry.
+        const strings::StringTable entries(fileBytes);
+        found.reserve(std::size_t(entries.Count()));
+        for (qsizetype record = 0; record < entries.Count(); ++record) {
+            const strings::StringEntry& entry = entries.Entries()[std::size_t(record)];
+            found.push_back({&table, int(record), &table.fields.front(), entry.start, entry.length, entry.length});
+        }
+        return found;
+    }
+    found.reserve(std::size_t(table.recordCount) * table.fields.size());
+    for (int record = 0; record < table.recordCount; ++record) {
+        for (const Field& field : table.fields) {
+            if (std::optional<Slot> slot = Locate(table, record, field, version, fileBytes))
+                found.push_back(*slot);
+        }
+    }
+    return found;
+}
+
+QString Show(const Slot& slot, const QByteArray& fileBytes)
+{
+    const std::uint8_t byte = slot.width >= 1 ? bytes::ReadU8(fileBytes, slot.offset) : 0;
+    switch (slot.field->kind) {
+    case Kind::Byte:
+    case Kind::BaseDays: return QString::number(byte);
+    case Kind::Word: return QString::number(bytes::ReadU16LE(fileBytes, slot.offset));
+    case Kind::StoresAmount:
+        return QString::number(slot.width == 2 ? bytes::ReadU16LE(fileBytes, slot.offset) : byte);
+    case Kind::Bravery: return units::BraveryShown(byte);
+    case Kind::Flag: return FlagShown(slot, byte);
+    case Kind::DamageType: return damagetypes::Text(byte);
+    case Kind::BaseFacility: {
+        const QString name = facilitycodes::OneLineName(byte);
+        return name.isEmpty() ? QString::number(byte) : name;
+    }
+    case Kind::Name: return codepage::FieldText(bytes::ReadField(fileBytes, slot.offset, slot.shownWidth));
+    case Kind::StringEntry: return codepage::Decode(fileBytes.mid(slot.offset, slot.width));
+    }
+    return {};
+}
+
+QString RecordCaption(const Table& table, int record, GameVersion version, const QByteArray& fileBytes)
+{
+    if (!table.numbered || table.fields.front().kind != Kind::Name)
+        return RecordName(table, record);
+    const std::optional<Slot> name = Locate(table, record, table.fields.front(), version, fileBytes);
+    return name ? u"%1 %2"_s.arg(record).arg(Show(*name, fileBytes)) : QString::number(record);
+}
+
+} // namespace catalogue

@@ -1,0 +1,125 @@
+// Comparing the working bytes with the bytes as loaded, field by field.
+#include "tables/Differences.h"
+
+#include "core/ByteAccess.h"
+#include "core/DataFiles.h"
+#include "core/GameDocument.h"
+#include "tables/Catalogue.h"
+#include "tables/StringTable.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace differences {
+namespace {
+
+QString FileName(GameFile file)
+{
+    if (file == GameFile::Executable)
+        return u"ufo.exe"_s;
+    const DataFileSpec* spec = datafiles::Find(file);
+    return spec ? spec->fileName : QString();
+}
+
+QString Hex(std::uint8_t byte)
+{
+    return u"0x"_s + QString::number(byte, 16).rightJustified(2, u'0').toUpper();
+}
+
+// Fields of a file that never changes size: same offsets in both copies.
+void CompareFixed(const GameDocument& document, GameFile file, std::vector<Difference>& lines)
+{
+    const QByteArray& pristine = document.Pristine(file);
+    const QByteArray& working = document.Working(file);
+    if (working == pristine || working.size() != pristine.size())
+        return;
+    std::vector<bool> covered(std::size_t(working.size()), false);
+    const GameVersion version = document.Version();
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if (table.file != file)
+            continue;
+        for (const catalogue::Slot& slot : catalogue::Slots(table, version, working)) {
+            std::fill_n(covered.begin() + slot.offset, slot.width, true);
+            const QByteArrayView now = QByteArrayView(working).sliced(slot.offset, slot.width);
+            const QByteArrayView then = QByteArrayView(pristine).sliced(slot.offset, slot.width);
+            if (now == then)
+                continue;
+            const QString record = catalogue::RecordName(table, slot.record);
+            lines.push_back({table.name, record, catalogue::RecordCaption(table, slot.record, version, working),
+                             slot.field->name, catalogue::Show(slot, pristine), catalogue::Show(slot, working),
+                             {file, slot.offset, now.toByteArray(), then.toByteArray(), table.name, record,
+                              slot.field->name}});
+        }
+    }
+    // A safety net: the editor never writes outside a field, so these lines should never show.
+    for (qsizetype offset = 0; offset < working.size(); ++offset) {
+        if (covered[std::size_t(offset)] || working.at(offset) == pristine.at(offset))
+            continue;
+        const std::uint8_t before = bytes::ReadU8(pristine, offset);
+        const std::uint8_t after = bytes::ReadU8(working, offset);
+        const QString record = u"byte %1"_s.arg(offset);
+        lines.push_back({FileName(file), record, record, {}, Hex(before), Hex(after),
+                         {file, offset, QByteArray(1, char(after)), QByteArray(1, char(before)), {}, record, {}}});
+    }
+}
+
+void CompareStrings(const GameDocument& document, const catalogue::Table& table, std::vector<Difference>& lines)
+{
+    const QByteArray& pristine = document.Pristine(table.file);
+    const QByteArray& working = document.Working(table.file);
+    if (working == pristine)
+        return;
+    const strings::StringTable before(pristine);
+    const strings::StringTable after(working);
+    if (before.Count() != after.Count() || before.Trailing() != after.Trailing()) {
+        // Edits keep the number of entries and the bytes after the last one; the whole
+        // file is the only honest line for anything else.
+        const QString record = u"whole file"_s;
+        lines.push_back({FileName(table.file), record, record, {}, u"%1 bytes"_s.arg(pristine.size()),
+                         u"%1 bytes"_s.arg(working.size()),
+                         {table.file, 0, working, pristine, {}, record, {}}});
+        return;
+    }
+    const catalogue::Field& field = table.fields.front();
+    for (qsizetype index = 0; index < after.Count(); ++index) {
+        if (before.Text(index) == after.Text(index))
+            continue;
+        const QString record = QString::number(index);
+        const strings::StringEntry& entry = after.Entries()[std::size_t(index)];
+        const catalogue::Slot now{&table, int(index), &field, entry.start, entry.length, entry.length};
+        const strings::StringEntry& old = before.Entries()[std::size_t(index)];
+        const catalogue::Slot then{&table, int(index), &field, old.start, old.length, old.length};
+        lines.push_back({table.name, record, record, field.name, catalogue::Show(then, pristine),
+                         catalogue::Show(now, working),
+                         {table.file, entry.start, after.Text(index).toByteArray(), before.Text(index).toByteArray(),
+                          table.name, record, field.name}});
+    }
+}
+
+} // namespace
+
+std::vector<Difference> Between(const GameDocument& document)
+{
+    std::vector<Difference> lines;
+    for (const GameFile file : {GameFile::Executable, GameFile::Items}) {
+        if (document.IsLoaded(file))
+            CompareFixed(document, file, lines);
+    }
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if (table.recordCount == 0 && document.IsLoaded(table.file))
+            CompareStrings(document, table, lines);
+    }
+    return lines;
+}
+
+Edit RevertEdit(std::vector<Change> reverts, const QString& text)
+{
+    // A string entry that changes length moves every entry after it.
+    std::stable_sort(reverts.begin(), reverts.end(), [](const Change& a, const Change& b) {
+        return a.file == b.file ? a.offset > b.offset : a.file < b.file;
+    });
+    return {text, std::move(reverts)};
+}
+
+} // namespace differences

@@ -1,0 +1,76 @@
+// The lines of the Changes panel.
+#include "ui/ChangesModel.h"
+
+#include "core/GameDocument.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A string entry may be megabytes long; a cell shows its start, the tool tip a screenful.
+constexpr qsizetype ShownChars = 200;
+constexpr qsizetype ToolTipChars = 2000;
+
+QString Clipped(const QString& text, qsizetype length)
+{
+    return text.size() > length ? text.first(length) + u'\u2026' : text;
+}
+
+} // namespace
+
+ChangesModel::ChangesModel(const GameDocument& document, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_document(document)
+{
+    connect(&m_document, &GameDocument::Changed, this, &ChangesModel::Refresh);
+    connect(&m_document, &GameDocument::Reset, this, &ChangesModel::Refresh);
+    Refresh();
+}
+
+void ChangesModel::Refresh()
+{
+    beginResetModel();
+    m_lines = differences::Between(m_document);
+    endResetModel();
+}
+
+int ChangesModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+int ChangesModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ChangesModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    const Difference& line = Line(index.row());
+    QString text;
+    switch (index.column()) {
+    case TableColumn: text = line.table; break;
+    case RecordColumn: text = line.recordCaption; break;
+    case FieldColumn: text = line.field; break;
+    case AsLoadedColumn: text = line.asLoaded; break;
+    case NowColumn: text = line.now; break;
+    default: return {};
+    }
+    return Clipped(text, role == Qt::ToolTipRole ? ToolTipChars : ShownChars);
+}
+
+QVariant ChangesModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case TableColumn: return u"Table"_s;
+    case RecordColumn: return u"Record"_s;
+    case FieldColumn: return u"Field"_s;
+    case AsLoadedColumn: return u"As loaded"_s;
+    case NowColumn: return u"Now"_s;
+    default: return {};
+    }
+}

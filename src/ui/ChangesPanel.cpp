@@ -1,0 +1,87 @@
+// The Changes panel: a table of differences and the buttons that take them back.
+#include "ui/ChangesPanel.h"
+
+#include "ui/ChangesModel.h"
+#include "ui/EditHistory.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <set>
+
+using namespace Qt::StringLiterals;
+
+ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, QWidget* parent)
+    : QDockWidget(parent)
+    , m_history(history)
+    , m_model(new ChangesModel(document, this))
+{
+    setObjectName(u"dockChanges"_s);
+    auto* content = new QWidget(this);
+    m_view = new QTableView(content);
+    m_view->setObjectName(u"tblChanges"_s);
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setTextElideMode(Qt::ElideRight);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_view->setWordWrap(false);
+    m_revert = new QPushButton(u"&Revert"_s, content);
+    m_revert->setObjectName(u"cmdRevert"_s);
+    m_revert->setToolTip(u"Put the selected lines back to their values as loaded."_s);
+    m_revertAll = new QPushButton(u"Revert &All"_s, content);
+    m_revertAll->setObjectName(u"cmdRevertAll"_s);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_revert);
+    buttons->addWidget(m_revertAll);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(buttons);
+    setWidget(content);
+
+    connect(m_revert, &QPushButton::clicked, this, &ChangesPanel::RevertSelected);
+    connect(m_revertAll, &QPushButton::clicked, this, &ChangesPanel::RevertAll);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ChangesPanel::UpdateTitle);
+    connect(m_view, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit RevealRequested(m_model->Line(index.row()).revert); });
+    UpdateTitle();
+}
+
+void ChangesPanel::UpdateTitle()
+{
+    setWindowTitle(u"Changes (%1)"_s.arg(m_model->rowCount()));
+    m_revertAll->setEnabled(m_model->rowCount() > 0);
+}
+
+void ChangesPanel::RevertSelected()
+{
+    std::set<int> rows;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    std::vector<Change> reverts;
+    for (const int row : rows)
+        reverts.push_back(m_model->Line(row).revert);
+    if (reverts.empty())
+        return;
+    const QString text = reverts.size() == 1 ? u"Revert %1: %2"_s.arg(reverts.front().record, reverts.front().field)
+                                             : u"Revert %1 changes"_s.arg(reverts.size());
+    m_history.Submit(differences::RevertEdit(std::move(reverts), text));
+}
+
+void ChangesPanel::RevertAll()
+{
+    std::vector<Change> reverts;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        reverts.push_back(m_model->Line(row).revert);
+    if (!reverts.empty())
+        m_history.Submit(differences::RevertEdit(std::move(reverts), u"Revert All"_s));
+}
