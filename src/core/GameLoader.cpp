@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace loading {
 namespace {
@@ -18,11 +19,44 @@ struct DataFileStep {
     QString missingText;   // lblComp when the file is missing or empty
     LoadOutcome missingOutcome;
     std::optional<qint64> requiredSize;
+    std::optional<qint64> maxSize;
 };
 
 QString GeodataFolder(const QString& dataRoot)
 {
     return gamefiles::FindEntry(dataRoot, QStringLiteral("geodata"));
+}
+
+QString ByteCount(qint64 count)
+{
+    return QLocale(QLocale::English).toString(count);
+}
+
+// Why a game file cannot be read though something stands at or on its path: the
+// documented texts cover only a file that is missing, empty or of the wrong size, and
+// without a reason lblComp would still name the last step as if it were running.
+// Empty when nothing stands in the way.
+QString ObstacleText(const QString& path)
+{
+    const QString name = gamefiles::UndecodableName(path);
+    if (!name.isEmpty()) {
+        return QStringLiteral("The path %1 cannot be read as text: the name \"%2\" in it is not valid UTF-8. "
+                              "Rename it and load again.")
+            .arg(QDir::toNativeSeparators(path), name);
+    }
+    const QString reason = gamefiles::NotAFileReason(path);
+    if (!reason.isEmpty())
+        return QStringLiteral("The file %1 could not be read: %2.").arg(QFileInfo(path).fileName(), reason);
+    return {};
+}
+
+// Ends the load with text in lblComp when it is not empty.
+bool StopsWith(const QString& text, LoadReporter& reporter)
+{
+    if (text.isEmpty())
+        return false;
+    reporter.SetStatus(text);
+    return true;
 }
 
 // Measures and reads one data file into its buffer. Returns the outcome that ends the
@@ -31,6 +65,8 @@ std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileStep& 
 {
     reporter.Append(step.progressText);
     const QString path = gamefiles::FindEntry(GeodataFolder(files.DataRoot), step.fileName);
+    if (StopsWith(ObstacleText(path), reporter))
+        return LoadOutcome::Failed;
     const std::optional<qint64> size = gamefiles::Measure(path);
     if (!size)
         return LoadOutcome::Failed;
@@ -41,6 +77,13 @@ std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileStep& 
     if (step.requiredSize && *size != *step.requiredSize) {
         reporter.SetStatus(QStringLiteral("The file obdata.dat is not the right size"));
         return LoadOutcome::ItemsWrongSize;
+    }
+    if (step.maxSize && *size > *step.maxSize) {
+        reporter.SetStatus(QStringLiteral("The file %1 is too large to load: it is %2 bytes, and a string file "
+                                          "can be at most %3 bytes (%4 MiB).")
+                               .arg(QFileInfo(path).fileName(), ByteCount(*size), ByteCount(*step.maxSize),
+                                    QString::number(*step.maxSize / (1024 * 1024))));
+        return LoadOutcome::Failed;
     }
     std::optional<QByteArray> bytes = gamefiles::ReadWhole(path, *size);
     if (!bytes)
@@ -59,6 +102,8 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
     if (!chosen || chosen->isEmpty())
         return LoadOutcome::Failed;
     const QString exePath = QFileInfo(*chosen).absoluteFilePath();
+    if (StopsWith(ObstacleText(exePath), reporter))
+        return LoadOutcome::Failed;
     const std::optional<qint64> size = gamefiles::Measure(exePath);
     if (!size)
         return LoadOutcome::Failed;
@@ -115,11 +160,13 @@ LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadR
     } else {
         const DataFileStep steps[] = {
             {&GameFileSet::ItemTable, QStringLiteral("OBDATA.DAT...  "), QStringLiteral("obdata.dat"),
-             QStringLiteral("Unable to load obdata.dat"), LoadOutcome::ItemsMissing, ItemFileSize},
+             QStringLiteral("Unable to load obdata.dat"), LoadOutcome::ItemsMissing, ItemFileSize, std::nullopt},
             {&GameFileSet::EnglishTable, QStringLiteral("ENGLISH.DAT...  "), QStringLiteral("english.dat"),
-             QStringLiteral("Unable to load english.dat"), LoadOutcome::EnglishMissing, std::nullopt},
+             QStringLiteral("Unable to load english.dat"), LoadOutcome::EnglishMissing, std::nullopt,
+             StringFileLimit},
             {&GameFileSet::English2Table, QStringLiteral("ENGLISH2.DAT...  "), QStringLiteral("english2.dat"),
-             QStringLiteral("Unable to load english2.dat"), LoadOutcome::English2Missing, std::nullopt},
+             QStringLiteral("Unable to load english2.dat"), LoadOutcome::English2Missing, std::nullopt,
+             StringFileLimit},
         };
         for (const DataFileStep& step : steps) {
             if (const auto stop = LoadDataFile(files, step, reporter)) {
