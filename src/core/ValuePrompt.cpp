@@ -79,6 +79,11 @@ std::optional<std::uint16_t> AskWord(Asker& asker, const QByteArray& buffer, qsi
     return value;
 }
 
+bool IsStorable(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar character) { return codepage::FromChar(character) != 0; });
+}
+
 } // namespace
 
 bool PromptByte(Asker& asker, QByteArray& buffer, qsizetype offset, const BytePrompt& field,
@@ -136,9 +141,10 @@ bool PromptName(Asker& asker, QByteArray& buffer, qsizetype offset, const NamePr
     const QString current = codepage::FieldText(bytes::ReadField(buffer, offset, field.shownWidth));
     QString answer;
     // Counted in UTF-16 units, one byte each once encoded, so an accepted name always fits.
+    // A character without a code would become a zero byte and cut the name there.
     do {
         answer = asker.AskText(text, ToQString(prompt::NameTitle), current);
-    } while (answer.size() > field.writtenWidth);
+    } while (answer.size() > field.writtenWidth || !IsStorable(answer));
     if (answer.isEmpty())
         return false;
     bytes::WriteFieldPadded(buffer, offset, field.writtenWidth, codepage::Encode(answer));

@@ -199,3 +199,38 @@ TEST(ValuePrompt, PromptWordOffersTheStoredAmountUnsigned)
         EXPECT_EQ(At(buffer, HighOffset) * 256 + At(buffer, LowOffset), 7);
     }
 }
+
+// A character the game's code page cannot hold would be written as a zero byte and cut
+// the name there; the box asks again instead, as for a name that is too long.
+TEST(ValuePrompt, PromptNameAsksAgainForACharacterTheCodePageCannotHold)
+{
+    constexpr NamePrompt name{u"What would you like the new name to be?", u"(remember it cannot exceed 8 characters)",
+                              8, 8};
+    const struct {
+        Answers answers;
+        QByteArray written;  // empty: nothing written
+    } cases[] = {
+        {{u"\u03A9-Laser", u"Laser"}, QByteArrayLiteral("Laser\0\0\0")},
+        {{u"Gun\U0001F600", u"123456789", u"Caf\u00E9\u20AC"}, QByteArrayLiteral("Caf\xE9\x80\0\0\0")},
+        {{u"\u4E00", u""}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(*c.answers.begin()).toStdString());
+        QByteArray buffer = PatternBuffer();
+        const QByteArray before = buffer;
+        buffer.replace(ByteOffset, 8, QByteArrayLiteral("Pistol\0\x85"));
+        ScriptedAsker asker;
+        Script(asker, c.answers);
+
+        EXPECT_EQ(PromptName(asker, buffer, ByteOffset, name), !c.written.isEmpty());
+
+        ASSERT_EQ(asker.ShownDialogs().size(), c.answers.size());
+        for (const ScriptedAsker::Shown& shown : asker.ShownDialogs()) {
+            EXPECT_EQ(shown.title, u"New Name");
+            EXPECT_EQ(shown.text, u"What would you like the new name to be?\n(remember it cannot exceed 8 characters)");
+            EXPECT_EQ(shown.defaultAnswer, u"Pistol");
+        }
+        EXPECT_EQ(buffer.sliced(ByteOffset, 8), c.written.isEmpty() ? QByteArrayLiteral("Pistol\0\x85") : c.written);
+        ExpectOnlyChanged(buffer, before, {21, 22, 23, 24, 25, 26, 27, 28});
+    }
+}
