@@ -12,11 +12,11 @@ const std::array<DataFileSpec, 3>& Rows()
 {
     static const std::array<DataFileSpec, 3> rows = {{
         {GameFile::English, u"english.dat"_s, u"ENGLISH.DAT...  "_s, u"Unable to load english.dat"_s,
-         LoadOutcome::EnglishMissing, std::nullopt, u"english.bak"_s, u"ENGLISH(MASTER).bak"_s},
+         LoadOutcome::EnglishMissing, std::nullopt, loading::StringFileLimit, u"english.bak"_s, u"ENGLISH(MASTER).bak"_s},
         {GameFile::English2, u"english2.dat"_s, u"ENGLISH2.DAT...  "_s, u"Unable to load english2.dat"_s,
-         LoadOutcome::English2Missing, std::nullopt, u"english2.bak"_s, u"ENGLISH2(MASTER).bak"_s},
+         LoadOutcome::English2Missing, std::nullopt, loading::StringFileLimit, u"english2.bak"_s, u"ENGLISH2(MASTER).bak"_s},
         {GameFile::Items, u"obdata.dat"_s, u"OBDATA.DAT...  "_s, u"Unable to load obdata.dat"_s,
-         LoadOutcome::ItemsMissing, loading::ItemFileSize, u"obdata.bak"_s, u"OBDATA(MASTER).bak"_s},
+         LoadOutcome::ItemsMissing, loading::ItemFileSize, std::nullopt, u"obdata.bak"_s, u"OBDATA(MASTER).bak"_s},
     }};
     return rows;
 }

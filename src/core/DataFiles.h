@@ -17,6 +17,7 @@ struct DataFileSpec {
     QString missingText;     // lblComp when the file is missing or empty
     LoadOutcome missingOutcome;
     std::optional<qint64> requiredSize;
+    std::optional<qint64> maxSize;  // a file above it is refused rather than read
     QString backupName;      // beside the file
     QString masterBackupName;
 };

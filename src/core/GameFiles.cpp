@@ -1,11 +1,39 @@
-// Reading whole game files and finding them regardless of the case of their names.
+// Reading whole game files, finding them regardless of the case of their names, and
+// keeping what the file system knows about a file that is written anew.
 #include "core/GameFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace gamefiles {
+namespace {
+
+// Qt tells a folder from a regular file but not the kinds of special file apart.
+QString SpecialFileReason(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
+        if (S_ISFIFO(status.st_mode))
+            return QStringLiteral("it is a named pipe (FIFO)");
+        if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+            return QStringLiteral("it is a device");
+        if (S_ISSOCK(status.st_mode))
+            return QStringLiteral("it is a socket");
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return QStringLiteral("it is not an ordinary file");
+}
+
+} // namespace
 
 std::optional<qint64> Measure(const QString& path)
 {
@@ -15,6 +43,35 @@ std::optional<qint64> Measure(const QString& path)
     if (!info.isFile())
         return std::nullopt;
     return info.size();
+}
+
+QString NotAFileReason(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return {};
+    if (info.isDir())
+        return QStringLiteral("it is a folder");
+    return SpecialFileReason(path);
+}
+
+QString UndecodableName(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        return {};
+    // A name may hold a real U+FFFD; only one that leads nowhere is taken for the cause.
+    const QString plain = QDir::fromNativeSeparators(path);
+    qsizetype end = 0;
+    while (end < plain.size()) {
+        const qsizetype start = end;
+        end = plain.indexOf(u'/', start + 1);
+        if (end < 0)
+            end = plain.size();
+        const QString name = plain.sliced(start, end - start).remove(u'/');
+        if (name.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(plain.first(end)))
+            return name;
+    }
+    return {};
 }
 
 std::optional<QByteArray> ReadWhole(const QString& path, qint64 expectedSize)
@@ -40,6 +97,28 @@ QString FindEntry(const QString& folder, const QString& name)
             return dir.filePath(entry);
     }
     return dir.filePath(name);
+}
+
+bool KeepOwnerAndMode(const QString& existingPath, QFileDevice& file)
+{
+#ifdef Q_OS_UNIX
+    // Followed through a link, as the write itself is.
+    struct stat existing {};
+    if (::stat(QFile::encodeName(existingPath).constData(), &existing) != 0)
+        return true;
+    const int handle = file.handle();
+    // Only root may give a file away; anyone may keep a group they belong to. Failing
+    // both, the file is the saving user's, as every new file is.
+    const bool ownerKept = ::fchown(handle, existing.st_uid, existing.st_gid) == 0
+                           || ::fchown(handle, static_cast<uid_t>(-1), existing.st_gid) == 0;
+    Q_UNUSED(ownerKept);
+    return ::fchmod(handle, existing.st_mode & 07777) == 0;
+#else
+    // QSaveFile copies the permissions itself; owners are not the user's to keep here.
+    Q_UNUSED(existingPath);
+    Q_UNUSED(file);
+    return true;
+#endif
 }
 
 } // namespace gamefiles

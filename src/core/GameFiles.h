@@ -1,4 +1,5 @@
-// Whole-file reading and the lookup of data files whose names may differ in case.
+// Whole-file reading, the lookup of data files whose names may differ in case, and what
+// a replaced file keeps of the one it replaces.
 #pragma once
 
 #include <QByteArray>
@@ -6,11 +7,23 @@
 
 #include <optional>
 
+class QFileDevice;
+
 namespace gamefiles {
 
 // The size of a file, or nullopt when the path is a folder or something else that is
 // not a readable regular file. A missing file measures 0.
 [[nodiscard]] std::optional<qint64> Measure(const QString& path);
+
+// Why what is at path cannot be read as a game file, ending a sentence ("it is a
+// folder"); empty for a regular file or nothing at all. Nothing is opened, so a FIFO
+// never blocks the caller.
+[[nodiscard]] QString NotAFileReason(const QString& path);
+
+// A name along a path that does not exist and that came with replacement characters:
+// the file system held bytes there that are not valid text, and the path can never
+// reach them again. Empty when the path exists or holds no such name.
+[[nodiscard]] QString UndecodableName(const QString& path);
 
 // The whole file, or nullopt when it cannot be opened or read, or no longer has the
 // size it was measured with.
@@ -20,5 +33,10 @@ namespace gamefiles {
 // name matches it without regard to case is taken (installs copied from DOS media often
 // have GEODATA/OBDATA.DAT); when there is none either, folder/name itself.
 [[nodiscard]] QString FindEntry(const QString& folder, const QString& name);
+
+// Gives the open file the mode, and where the system allows it the owner and group, of
+// the file at existingPath, so a file written anew in its place is still the user's.
+// False, with errno set, only when the mode could not be given.
+[[nodiscard]] bool KeepOwnerAndMode(const QString& existingPath, QFileDevice& file);
 
 } // namespace gamefiles

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace loading {
 namespace {
@@ -17,12 +18,46 @@ QString GeodataFolder(const QString& dataRoot)
     return gamefiles::FindEntry(dataRoot, QStringLiteral("geodata"));
 }
 
+QString ByteCount(qint64 count)
+{
+    return QLocale(QLocale::English).toString(count);
+}
+
+// Why a game file cannot be read though something stands at or on its path: the
+// documented texts cover only a file that is missing, empty or of the wrong size, and
+// without a reason lblComp would still name the last step as if it were running.
+// Empty when nothing stands in the way.
+QString ObstacleText(const QString& path)
+{
+    const QString name = gamefiles::UndecodableName(path);
+    if (!name.isEmpty()) {
+        return QStringLiteral("The path %1 cannot be read as text: the name \"%2\" in it is not valid UTF-8. "
+                              "Rename it and load again.")
+            .arg(QDir::toNativeSeparators(path), name);
+    }
+    const QString reason = gamefiles::NotAFileReason(path);
+    if (!reason.isEmpty())
+        return QStringLiteral("The file %1 could not be read: %2.").arg(QFileInfo(path).fileName(), reason);
+    return {};
+}
+
+// Ends the load with text in lblComp when it is not empty.
+bool StopsWith(const QString& text, LoadReporter& reporter)
+{
+    if (text.isEmpty())
+        return false;
+    reporter.SetStatus(text);
+    return true;
+}
+
 // Measures and reads one data file into its buffer. Returns the outcome that ends the
 // load, or nullopt when the file was accepted.
 std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& step, LoadReporter& reporter)
 {
     reporter.Append(step.progressText);
     const QString path = gamefiles::FindEntry(GeodataFolder(files.DataRoot), step.fileName);
+    if (StopsWith(ObstacleText(path), reporter))
+        return LoadOutcome::Failed;
     const std::optional<qint64> size = gamefiles::Measure(path);
     if (!size)
         return LoadOutcome::Failed;
@@ -33,6 +68,13 @@ std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& 
     if (step.requiredSize && *size != *step.requiredSize) {
         reporter.SetStatus(QStringLiteral("The file %1 is not the right size").arg(step.fileName));
         return LoadOutcome::ItemsWrongSize;  // the item file is the only one of a fixed size
+    }
+    if (step.maxSize && *size > *step.maxSize) {
+        reporter.SetStatus(QStringLiteral("The file %1 is too large to load: it is %2 bytes, and a string file "
+                                          "can be at most %3 bytes (%4 MiB).")
+                               .arg(QFileInfo(path).fileName(), ByteCount(*size), ByteCount(*step.maxSize),
+                                    QString::number(*step.maxSize / (1024 * 1024))));
+        return LoadOutcome::Failed;
     }
     std::optional<QByteArray> bytes = gamefiles::ReadWhole(path, *size);
     if (!bytes)
@@ -51,6 +93,8 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
     if (!chosen || chosen->isEmpty())
         return LoadOutcome::Failed;
     const QString exePath = QFileInfo(*chosen).absoluteFilePath();
+    if (StopsWith(ObstacleText(exePath), reporter))
+        return LoadOutcome::Failed;
     const std::optional<qint64> size = gamefiles::Measure(exePath);
     if (!size)
         return LoadOutcome::Failed;

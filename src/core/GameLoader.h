@@ -11,7 +11,7 @@
 #include <optional>
 
 enum class LoadOutcome {
-    Failed,           // dialog cancelled, or a file could not be opened or read
+    Failed,           // dialog cancelled, or a file could not be opened, read or taken (lblComp may say why)
     ExeMissing,       // "Unable to load ufo.exe"
     ExeWrongSize,     // not one of the three builds
     ItemsMissing,
@@ -28,6 +28,9 @@ using ExeChooser = std::function<std::optional<QString>()>;
 namespace loading {
 
 inline constexpr qint64 ItemFileSize = 4320;
+// The game's string files are about 100 KB; a far larger one is refused before it is read,
+// so a hostile file cannot take the memory of the whole machine.
+inline constexpr qint64 StringFileLimit = 16 * 1024 * 1024;
 
 // Runs the whole load. What a step replaced stays replaced when a later step fails;
 // a load that fails before the executable is accepted changes nothing in files.

@@ -2,11 +2,13 @@
 #include "core/GameSaver.h"
 
 #include "core/DataFiles.h"
+#include "core/GameFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <memory>
 
 namespace saving {
@@ -41,14 +43,66 @@ struct StagedFile {
     const FileWrite* write;
 };
 
+// The system's reason for the failure just met. QFile words some failures, a short write
+// among them, only as "Unknown error"; errno still holds the reason then.
+QString Reason(const QFileDevice& file, int systemError)
+{
+    static const QString unknown = QFile().errorString();
+    const QString reason = file.errorString();
+    if ((file.error() == QFileDevice::NoError || reason.isEmpty() || reason == unknown) && systemError != 0)
+        return qt_error_string(systemError);
+    return reason;
+}
+
+WriteFailure Failed(const QString& path, const QFileDevice& file)
+{
+    return WriteFailure{path, Reason(file, errno), {}};
+}
+
+// A write the system cut short is not an error to QFile; writing the rest makes the
+// system say why it cannot go on (a full disk: "No space left on device").
+bool WriteEvery(QFileDevice& file, QByteArrayView bytes)
+{
+    while (!bytes.isEmpty()) {
+        errno = 0;
+        const qint64 written = file.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
 std::optional<WriteFailure> Stage(const FileWrite& write, std::vector<StagedFile>& staged)
 {
     auto file = std::make_unique<QSaveFile>(write.path);
-    if (!file->open(QIODevice::WriteOnly))
-        return WriteFailure{write.path, file->errorString(), {}};
-    if (file->write(write.bytes) != write.bytes.size() || !file->flush())
-        return WriteFailure{write.path, file->errorString(), {}};
+    // Unbuffered, so every write reaches the system at once and its failure is the system's.
+    errno = 0;
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Failed(write.path, *file);
+    if (!WriteEvery(*file, write.bytes))
+        return Failed(write.path, *file);
+    errno = 0;
+    if (!gamefiles::KeepOwnerAndMode(write.path, *file))
+        return WriteFailure{write.path, qt_error_string(errno), {}};
     staged.push_back({std::move(file), &write});
+    return std::nullopt;
+}
+
+// A game file nobody may write to was made so by the user on purpose; Save leaves it,
+// and everything else, as it is. Backups are not asked: they are the program's own.
+std::optional<WriteFailure> ReadOnlyGameFile(const std::vector<FileWrite>& writes)
+{
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    for (const FileWrite& write : writes) {
+        const QFileInfo info(write.path);
+        if (!write.isBackup && info.exists() && !(info.permissions() & anyWrite)) {
+            return WriteFailure{write.path,
+                                QStringLiteral("The file is read-only (no one may write to it), so it is left as "
+                                               "it is. Make it writable to save it."),
+                                {}};
+        }
+    }
     return std::nullopt;
 }
 
@@ -78,6 +132,8 @@ std::vector<FileWrite> MasterBackupWrites(const GameFileSet& files)
 
 std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes)
 {
+    if (auto failure = ReadOnlyGameFile(writes))
+        return failure;
     std::vector<StagedFile> staged;
     staged.reserve(writes.size());
     for (const FileWrite& write : writes) {
@@ -86,8 +142,9 @@ std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes)
     }
     QStringList committed;
     for (StagedFile& file : staged) {
+        errno = 0;
         if (!file.file->commit())
-            return WriteFailure{file.write->path, file.file->errorString(), committed};
+            return WriteFailure{file.write->path, Reason(*file.file, errno), committed};
         committed.append(file.write->path);
     }
     return std::nullopt;

@@ -35,7 +35,9 @@ namespace saving {
 [[nodiscard]] std::vector<FileWrite> MasterBackupWrites(const GameFileSet& files);
 
 // Stages every file in a temporary file beside it, then commits them in order. If any
-// file cannot be staged nothing on disk changes; a failed commit stops the rest.
+// file cannot be staged, or a game file among them is read-only for everyone, nothing on
+// disk changes; a failed commit stops the rest. A file written over an existing one
+// keeps its mode, and its owner and group where the system allows.
 [[nodiscard]] std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes);
 
 // The Save command: writes, and reports a failure to the user in one message.

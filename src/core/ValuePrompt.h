@@ -80,8 +80,8 @@ namespace prompt {
                                                                 const std::function<void()>& enableSave);
 
 // How a fixed-width name field is renamed: the "New Name" box, asked again while the
-// answer is longer than writtenWidth characters; the default is the name shown from the
-// first shownWidth bytes.
+// answer is longer than writtenWidth characters or holds a character the game's code
+// page cannot store; the default is the name shown from the first shownWidth bytes.
 struct NamePrompt {
     std::u16string_view firstLine;
     std::u16string_view limitLine;

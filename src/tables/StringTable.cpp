@@ -1,11 +1,17 @@
-// Splitting and editing string tables without copying a text per entry.
+// Splitting and editing string tables without copying a text per entry, under a sparse index.
 #include "tables/StringTable.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace strings {
 
 namespace {
+
+// How far apart the index's checkpoints may lie, in entries and in bytes.
+constexpr qsizetype CheckpointEntries = 64;
+constexpr qsizetype CheckpointBytes = 4096;
 
 // Offset of the next zero byte at or after from, or -1.
 qsizetype NextZero(QByteArrayView table, qsizetype from)
@@ -35,13 +41,40 @@ void Append(char*& out, QByteArrayView bytes)
 StringTable::StringTable(const QByteArray& bytes)
     : m_bytes(bytes)
 {
-    // Counting first costs a fast pass and saves every reallocation on 100,000 entries.
-    m_entries.reserve(static_cast<std::size_t>(CountEntries(m_bytes)));
+    // Room for the most checkpoints a table of this size can need, so the index is
+    // never reallocated and never holds more than a quarter of a byte per table byte.
+    m_checkpoints.reserve(static_cast<std::size_t>(m_bytes.size() / CheckpointEntries
+                                                   + m_bytes.size() / CheckpointBytes + 1));
     qsizetype start = 0;
+    Checkpoint last{0, 0};
     for (qsizetype zero = NextZero(m_bytes, 0); zero >= 0; zero = NextZero(m_bytes, start)) {
-        m_entries.push_back({start, zero - start});
+        if (m_count == 0 || m_count - last.entry >= CheckpointEntries || start - last.start >= CheckpointBytes) {
+            last = {m_count, start};
+            m_checkpoints.push_back(last);
+        }
+        ++m_count;
         start = zero + 1;
     }
+    m_trailingStart = start;
+}
+
+StringEntry StringTable::Entry(qsizetype index) const
+{
+    Q_ASSERT(index >= 0 && index < m_count);
+    if (index < 0 || index >= m_count)
+        return {};
+    const auto after = std::upper_bound(m_checkpoints.cbegin(), m_checkpoints.cend(), index,
+                                        [](qsizetype wanted, const Checkpoint& point) { return wanted < point.entry; });
+    const Checkpoint& from = *std::prev(after);
+    qsizetype start = from.start;
+    for (qsizetype passed = from.entry; passed < index; ++passed)
+        start = NextZero(m_bytes, start) + 1;
+    return {start, NextZero(m_bytes, start) - start};
+}
+
+StringTable::EntryList StringTable::Entries() const
+{
+    return EntryList(*this);
 }
 
 QByteArrayView StringTable::Text(qsizetype index) const
@@ -49,31 +82,63 @@ QByteArrayView StringTable::Text(qsizetype index) const
     Q_ASSERT(index >= 0 && index < Count());
     if (index < 0 || index >= Count())
         return {};
-    const StringEntry& entry = m_entries[static_cast<std::size_t>(index)];
+    const StringEntry entry = Entry(index);
     return QByteArrayView(m_bytes).sliced(entry.start, entry.length);
-}
-
-qsizetype StringTable::TrailingStart() const
-{
-    if (m_entries.empty())
-        return 0;
-    const StringEntry& last = m_entries.back();
-    return last.start + last.length + 1;
 }
 
 QByteArrayView StringTable::Trailing() const
 {
-    return QByteArrayView(m_bytes).sliced(TrailingStart());
+    return QByteArrayView(m_bytes).sliced(m_trailingStart);
 }
 
 std::vector<qsizetype> StringTable::StringBounds() const
 {
     std::vector<qsizetype> bounds;
-    bounds.reserve(m_entries.size() + 1);
+    bounds.reserve(static_cast<std::size_t>(m_count) + 1);
     bounds.push_back(0);
-    for (const StringEntry& entry : m_entries)
+    for (const StringEntry entry : Entries())
         bounds.push_back(entry.start + entry.length);
     return bounds;
+}
+
+StringTable::EntryList::Iterator::Iterator(QByteArrayView bytes, qsizetype index, StringEntry entry)
+    : m_bytes(bytes)
+    , m_index(index)
+    , m_entry(entry)
+{
+}
+
+StringTable::EntryList::Iterator& StringTable::EntryList::Iterator::operator++()
+{
+    ++m_index;
+    const qsizetype start = m_entry.start + m_entry.length + 1;
+    const qsizetype zero = NextZero(m_bytes, start);
+    m_entry = zero < 0 ? StringEntry{} : StringEntry{start, zero - start};
+    return *this;
+}
+
+StringTable::EntryList::Iterator StringTable::EntryList::Iterator::operator++(int)
+{
+    Iterator before = *this;
+    ++*this;
+    return before;
+}
+
+StringEntry StringTable::EntryList::operator[](std::size_t index) const
+{
+    return m_table->Entry(static_cast<qsizetype>(index));
+}
+
+StringTable::EntryList::Iterator StringTable::EntryList::begin() const
+{
+    if (empty())
+        return end();
+    return Iterator(m_table->Bytes(), 0, m_table->Entry(0));
+}
+
+StringTable::EntryList::Iterator StringTable::EntryList::end() const
+{
+    return Iterator(m_table->Bytes(), m_table->Count(), {});
 }
 
 qsizetype CountEntries(QByteArrayView table)

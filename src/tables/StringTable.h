@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <cstddef>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -20,17 +22,28 @@ struct StringEntry {
 // A table split into its entries in one pass. Keeps an implicitly shared copy of the
 // bytes, so the texts it hands out stay valid whatever later happens to the caller's
 // buffer, without copying the table.
+//
+// The index holds where every 64th entry starts, and more often where entries are long,
+// not every entry: a file of nothing but zero bytes is one entry per byte, and a full
+// index would cost many times the file. A lookup passes fewer than 64 entries and 4 KiB
+// before the one it wants.
 class StringTable {
 public:
+    class EntryList;
+
     explicit StringTable(const QByteArray& bytes);
 
     [[nodiscard]] const QByteArray& Bytes() const { return m_bytes; }
-    [[nodiscard]] qsizetype Count() const { return static_cast<qsizetype>(m_entries.size()); }
-    [[nodiscard]] const std::vector<StringEntry>& Entries() const { return m_entries; }
+    [[nodiscard]] qsizetype Count() const { return m_count; }
+    // Entry index (from 0), which must exist.
+    [[nodiscard]] StringEntry Entry(qsizetype index) const;
+    // Every entry in order, walked without lookups; indexed, each costs one lookup. Valid
+    // while the table lives.
+    [[nodiscard]] EntryList Entries() const;
     [[nodiscard]] QByteArrayView Text(qsizetype index) const;
 
     // Bytes after the last terminator belong to no entry; every edit keeps them as they are.
-    [[nodiscard]] qsizetype TrailingStart() const;
+    [[nodiscard]] qsizetype TrailingStart() const { return m_trailingStart; }
     [[nodiscard]] QByteArrayView Trailing() const;
 
     // 0, then the offset of every terminator: Count() + 1 values. For display and lookup
@@ -38,8 +51,51 @@ public:
     [[nodiscard]] std::vector<qsizetype> StringBounds() const;
 
 private:
+    struct Checkpoint {
+        qsizetype entry;
+        qsizetype start;
+    };
+
     QByteArray m_bytes;
-    std::vector<StringEntry> m_entries;
+    std::vector<Checkpoint> m_checkpoints;  // by entry, the first one entry 0 when there is any
+    qsizetype m_count = 0;
+    qsizetype m_trailingStart = 0;
+};
+
+class StringTable::EntryList {
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using iterator_concept = std::forward_iterator_tag;
+        using value_type = StringEntry;
+        using difference_type = std::ptrdiff_t;
+        using reference = StringEntry;
+
+        Iterator() = default;
+        Iterator(QByteArrayView bytes, qsizetype index, StringEntry entry);
+
+        [[nodiscard]] StringEntry operator*() const { return m_entry; }
+        Iterator& operator++();
+        Iterator operator++(int);
+        [[nodiscard]] bool operator==(const Iterator& other) const { return m_index == other.m_index; }
+
+    private:
+        QByteArrayView m_bytes;
+        qsizetype m_index = 0;
+        StringEntry m_entry;
+    };
+
+    explicit EntryList(const StringTable& table) : m_table(&table) {}
+
+    [[nodiscard]] std::size_t size() const { return static_cast<std::size_t>(m_table->Count()); }
+    [[nodiscard]] bool empty() const { return m_table->Count() == 0; }
+    [[nodiscard]] StringEntry operator[](std::size_t index) const;
+    [[nodiscard]] Iterator begin() const;
+    [[nodiscard]] Iterator end() const;
+
+private:
+    const StringTable* m_table;
 };
 
 // The number of entries, which is the number of zero bytes.

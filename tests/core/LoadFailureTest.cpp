@@ -5,7 +5,11 @@
 #include "support/LoadRun.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <functional>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +48,11 @@ bool Untouched(const SamplePaths&)
 std::optional<QString> TheExecutable(const SamplePaths& paths)
 {
     return paths.exePath;
+}
+
+bool MakeFifo(const QString& path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
 bool Resize(const QString& path, qint64 delta)
@@ -123,7 +132,7 @@ const FailureCase FailureCases[] = {
     {"CancelledDialog", Untouched, [](const SamplePaths&) { return std::optional<QString>(); }, Exe, QString(),
      LoadOutcome::Failed, Reached::Nothing},
     {"FolderChosenAsExecutable", Untouched, [](const SamplePaths& p) { return std::optional(p.geodata); }, Exe,
-     QString(), LoadOutcome::Failed, Reached::Nothing},
+     QStringLiteral("The file geodata could not be read: it is a folder."), LoadOutcome::Failed, Reached::Nothing},
     {"ExecutableMissing", [](const SamplePaths& p) { return testfiles::Remove(p.exePath); }, TheExecutable, Exe,
      QStringLiteral("Unable to load ufo.exe"), LoadOutcome::ExeMissing, Reached::Nothing},
     {"ExecutableEmpty", [](const SamplePaths& p) { return testfiles::Truncate(p.exePath, 0); }, TheExecutable, Exe,
@@ -142,6 +151,27 @@ const FailureCase FailureCases[] = {
     {"ItemsOneByteLonger", [](const SamplePaths& p) { return Resize(p.items, 1); }, TheExecutable,
      Exe + Done + Items, QStringLiteral("The file obdata.dat is not the right size"), LoadOutcome::ItemsWrongSize,
      Reached::Executable},
+    {"ItemsAFolder", [](const SamplePaths& p) { return testfiles::Remove(p.items) && QDir().mkdir(p.items); },
+     TheExecutable, Exe + Done + Items, QStringLiteral("The file obdata.dat could not be read: it is a folder."),
+     LoadOutcome::Failed, Reached::Executable},
+    // Opening a FIFO would wait for a writer for ever: the test would hang.
+    {"EnglishAFifo", [](const SamplePaths& p) { return testfiles::Remove(p.english) && MakeFifo(p.english); },
+     TheExecutable, Exe + Done + Items + Done + English,
+     QStringLiteral("The file english.dat could not be read: it is a named pipe (FIFO)."), LoadOutcome::Failed,
+     Reached::Items},
+    {"English2ADevice",
+     [](const SamplePaths& p) {
+         return testfiles::Remove(p.english2) && QFile::link(QStringLiteral("/dev/null"), p.english2);
+     },
+     TheExecutable, Exe + Done + Items + Done + English + Done + English2,
+     QStringLiteral("The file english2.dat could not be read: it is a device."), LoadOutcome::Failed,
+     Reached::English},
+    // Sparse, so the test costs no disk; it must be refused before it is read.
+    {"EnglishOneByteOverTheLimit", [](const SamplePaths& p) { return testfiles::Truncate(p.english, 16777217); },
+     TheExecutable, Exe + Done + Items + Done + English,
+     QStringLiteral("The file english.dat is too large to load: it is 16,777,217 bytes, and a string file can be "
+                    "at most 16,777,216 bytes (16 MiB)."),
+     LoadOutcome::Failed, Reached::Items},
     {"EnglishMissing", [](const SamplePaths& p) { return testfiles::Remove(p.english); }, TheExecutable,
      Exe + Done + Items + Done + English, QStringLiteral("Unable to load english.dat"), LoadOutcome::EnglishMissing,
      Reached::Items},

@@ -11,6 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,6 +60,69 @@ TEST(LoadPath, BlanksAndNonAsciiCharactersInTheInstallPath)
         EXPECT_EQ(files.DataRoot, install->dataRoot);
         EXPECT_EQ(files.English2Table.working, testfiles::Read(install->english2));
     }
+}
+
+TEST(LoadPath, AStringFileOfExactlyTheLimitLoads)
+{
+    InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    ASSERT_TRUE(testfiles::Truncate(install.Paths().english2, 16777216));
+    GameFileSet files;
+    const LoadRun run(files, install.Paths().exePath);
+    EXPECT_EQ(run.Outcome(), LoadOutcome::Complete);
+    EXPECT_EQ(files.English2Table.working.size(), 16777216);
+}
+
+// Moves a folder under a name that is not valid UTF-8, and back when the test ends.
+class UndecodableFolder {
+public:
+    UndecodableFolder(const QString& folder, const QString& parent)
+        : m_original(QFile::encodeName(folder))
+        , m_raw(QFile::encodeName(parent) + QByteArrayLiteral("/Spiele\xff"))
+        , m_moved(m_raw + QByteArrayLiteral("/install"))
+    {
+        m_active = ::mkdir(m_raw.constData(), 0700) == 0 && ::rename(m_original.constData(), m_moved.constData()) == 0;
+    }
+    ~UndecodableFolder()
+    {
+        if (m_active)
+            ::rename(m_moved.constData(), m_original.constData());
+        ::rmdir(m_raw.constData());
+    }
+    UndecodableFolder(const UndecodableFolder&) = delete;
+    UndecodableFolder& operator=(const UndecodableFolder&) = delete;
+
+    [[nodiscard]] bool Active() const { return m_active; }
+    // The path as a file dialog or the command line hands it over.
+    [[nodiscard]] QString Decoded(const QString& name) const
+    {
+        return QFile::decodeName(m_moved + '/' + QFile::encodeName(name));
+    }
+
+private:
+    QByteArray m_original;
+    QByteArray m_raw;
+    QByteArray m_moved;
+    bool m_active = false;
+};
+
+TEST(LoadPath, AFolderNameThatIsNotTextIsNamedAsTheReason)
+{
+    InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    const UndecodableFolder folder(install.Paths().dataRoot, install.Root());
+    ASSERT_TRUE(folder.Active());
+    const QString exePath = folder.Decoded(QStringLiteral("ufo.exe"));
+    ASSERT_TRUE(exePath.contains(QChar::ReplacementCharacter));
+
+    GameFileSet files;
+    const LoadRun run(files, exePath);
+    EXPECT_EQ(run.Outcome(), LoadOutcome::Failed);
+    EXPECT_EQ(run.Reporter().CompText(),
+              QStringLiteral("The path %1 cannot be read as text: the name \"Spiele\uFFFD\" in it is not valid UTF-8. "
+                             "Rename it and load again.")
+                  .arg(QDir::toNativeSeparators(exePath)));
+    EXPECT_FALSE(files.ExeImage.IsLoaded());
 }
 
 // The load measures a file, then reads it; a file that shrank, grew or vanished in

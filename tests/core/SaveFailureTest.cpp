@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 #include <gtest/gtest.h>
@@ -93,6 +95,22 @@ TEST_F(SaveFailure, AFailedMasterBackupWritesNoneOfItsFiles)
         QDir::toNativeSeparators(QDir(m_install.Paths().geodata).filePath(QStringLiteral("ENGLISH(MASTER).bak")))));
 }
 
+// A game file nobody may write to was made so on purpose: Save writes nothing at all,
+// not even the backups, and names it. Root may write to any file, so only a check
+// of the mode can stop it.
+TEST_F(SaveFailure, AReadOnlyGameFileIsNotWrittenAndNeitherIsAnythingElse)
+{
+    ASSERT_TRUE(QFile::setPermissions(m_install.Paths().items, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const Snapshot before = OnDisk();
+    ScriptedAsker asker;
+    asker.AcknowledgeError();
+    EXPECT_FALSE(saving::Save(m_files, true, asker));
+    EXPECT_EQ(OnDisk(), before);
+    ExpectOneErrorNaming(asker, m_install.Paths().items);
+    ASSERT_FALSE(asker.ShownDialogs().empty());
+    EXPECT_TRUE(asker.ShownDialogs()[0].text.contains(QStringLiteral("read-only")));
+}
+
 // A file size limit makes the write of a large file fail part way, as a full disk would.
 class FileSizeLimit {
 public:
@@ -138,6 +156,10 @@ TEST_F(SaveFailure, AWriteCutShortByTheFileSizeLimitChangesNothing)
     EXPECT_FALSE(saved);
     EXPECT_EQ(OnDisk(), before);
     ExpectOneErrorNaming(asker, m_install.Paths().english);
+    // The system's reason, not "Unknown error".
+    ASSERT_FALSE(asker.ShownDialogs().empty());
+    EXPECT_TRUE(asker.ShownDialogs()[0].text.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        << asker.ShownDialogs()[0].text.toStdString();
 
     ScriptedAsker again;
     ASSERT_TRUE(saving::Save(m_files, true, again));

@@ -6,6 +6,12 @@
 #include "support/ScriptedAsker.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -193,6 +199,50 @@ TEST(Save, AfterALoadThatStoppedWritesOnlyFilesOfTheCurrentInstall)
                                  {QStringLiteral("ufo/ufo.exe(MASTER).bak"), exe},
                                  {QStringLiteral("geodata/obdata.bak"), items},
                                  {QStringLiteral("geodata/OBDATA(MASTER).bak"), items}}));
+}
+
+// A save writes new files in place of the old ones; they must still be the user's. Only
+// root can hand a file to another owner, so elsewhere the owners are not changed first.
+TEST(Save, KeepsTheOwnerGroupAndModeOfEveryFileItWritesOver)
+{
+    SaveFixture fixture;
+    ASSERT_TRUE(fixture.Ready());
+    GameFileSet& files = fixture.Files();
+    ScriptedAsker first;
+    ASSERT_TRUE(saving::Save(files, true, first));
+
+    const bool root = ::geteuid() == 0;
+    struct Kept {
+        QString path;
+        mode_t mode;
+    };
+    const QDir geodata(fixture.Paths().geodata);
+    // A read-only backup is the program's own file, written over as before.
+    const Kept kept[] = {{fixture.Paths().exePath, 0750},
+                         {fixture.Paths().items, 0604},
+                         {geodata.filePath(QStringLiteral("english.bak")), mode_t(root ? 0444 : 0640)}};
+    for (const Kept& file : kept) {
+        const QByteArray path = QFile::encodeName(file.path);
+        ASSERT_EQ(::chmod(path.constData(), file.mode), 0);
+        if (root) {
+            ASSERT_EQ(::chown(path.constData(), 1234, 2345), 0);
+        }
+    }
+
+    files.ExeImage.working[480421] = char(80);
+    files.ItemTable.working[0] = 'Q';
+    ScriptedAsker second;
+    ASSERT_TRUE(saving::Save(files, true, second));
+    for (const Kept& file : kept) {
+        struct stat status {};
+        ASSERT_EQ(::stat(QFile::encodeName(file.path).constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, file.mode) << file.path.toStdString();
+        if (root) {
+            EXPECT_EQ(status.st_uid, 1234u) << file.path.toStdString();
+            EXPECT_EQ(status.st_gid, 2345u) << file.path.toStdString();
+        }
+    }
+    EXPECT_EQ(testfiles::Read(fixture.Paths().items), files.ItemTable.working);
 }
 
 TEST(Save, AfterAFirstLoadThatStoppedAtTheItemsWritesNoEmptyDataFile)

@@ -142,30 +142,33 @@ TEST(ValuePrompt, PromptWordOffersTheStoredAmountUnsigned)
     }
 }
 
-TEST(ValuePrompt, PromptNameAsksAgainForWhatTheFieldCannotHold)
+// A character the game's code page cannot hold would be written as a zero byte and cut
+// the name there; the box asks again instead, as for a name that is too long.
+TEST(ValuePrompt, PromptNameAsksAgainForACharacterTheCodePageCannotHold)
 {
-    static constexpr NamePrompt Field = {u"What would you like the new name to be?", u"(at most 5)", 6, 5};
+    constexpr NamePrompt name{u"What would you like the new name to be?", u"(remember it cannot exceed 8 characters)",
+                              8, 8};
     const struct {
         Answers answers;
-        std::optional<QByteArray> stored;
+        QByteArray written;  // empty: nothing written
     } cases[] = {
-        {{u"Rifle"}, QByteArray("Rifle")},
-        {{u"Ab"}, QByteArray("Ab\0\0\0", 5)},
-        {{u"Rifles", u"Gun"}, QByteArray("Gun\0\0", 5)},
-        {{u"Gun\U0001F600", u"G\u00fcn"}, QByteArray("G\xFCn\0\0", 5)},  // no byte for the emoji
-        {{u"\u4E00", u""}, std::nullopt},
-        {{u""}, std::nullopt},
+        {{u"\u03A9-Laser", u"Laser"}, QByteArrayLiteral("Laser\0\0\0")},
+        {{u"Gun\U0001F600", u"123456789", u"Caf\u00E9\u20AC"}, QByteArrayLiteral("Caf\xE9\x80\0\0\0")},
+        {{u"\u4E00", u""}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(*c.answers.begin()).toStdString());
         ScriptedAsker asker;
         Script(asker, c.answers);
-        EXPECT_EQ(PromptName(asker, QByteArray("Pistol"), Field), c.stored);
+
+        const std::optional<QByteArray> written = PromptName(asker, QByteArrayLiteral("Pistol\0\x85"), name);
+
         ASSERT_EQ(asker.ShownDialogs().size(), c.answers.size());
         for (const ScriptedAsker::Shown& shown : asker.ShownDialogs()) {
             EXPECT_EQ(shown.title, u"New Name");
-            EXPECT_EQ(shown.text, QStringLiteral("What would you like the new name to be?\n(at most 5)"));
+            EXPECT_EQ(shown.text, u"What would you like the new name to be?\n(remember it cannot exceed 8 characters)");
             EXPECT_EQ(shown.defaultAnswer, u"Pistol");
         }
+        EXPECT_EQ(written.value_or(QByteArray()), c.written);
     }
 }

@@ -42,6 +42,18 @@ public:
         return model;
     }
 
+    // Thousands of entries, some far longer than the others, so lookups start from
+    // every kind of index point.
+    Model LargeTable()
+    {
+        Model model;
+        const int count = Pick(1000, 5000);
+        for (int i = 0; i < count; ++i)
+            model.texts.push_back(Text(Pick(0, 200) == 0 ? 9000 : Pick(0, 1) ? 0 : 12));
+        model.trailing = Text(5);
+        return model;
+    }
+
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
 
 private:
@@ -55,6 +67,22 @@ void ExpectMatches(const QByteArray& bytes, const Model& model)
     for (qsizetype i = 0; i < table.Count(); ++i)
         ASSERT_EQ(table.Text(i), model.texts[static_cast<std::size_t>(i)]) << i;
     ASSERT_EQ(table.Trailing(), model.trailing);
+}
+
+TEST(StringTableProperty, LargeTablesFindEveryEntryByIndexAndInOrder)
+{
+    RandomTables random;
+    for (int round = 0; round < 10; ++round) {
+        const Model model = random.LargeTable();
+        const QByteArray bytes = model.Serialised();
+        SCOPED_TRACE(round);
+        ExpectMatches(bytes, model);
+        const strings::StringTable table(bytes);
+        qsizetype index = 0;
+        for (const strings::StringEntry entry : table.Entries())
+            ASSERT_EQ(entry, table.Entry(index++));
+        ASSERT_EQ(index, table.Count());
+    }
 }
 
 TEST(StringTableProperty, RandomEditsChangeOnlyTheEditedEntry)

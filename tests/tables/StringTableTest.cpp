@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <string_view>
 #include <vector>
 
@@ -52,6 +54,25 @@ TEST(StringTableSplit, BoundsAreZeroThenEveryTerminator)
 {
     EXPECT_EQ(strings::StringTable(Bytes("A\0BC\0XY"sv)).StringBounds(), (std::vector<qsizetype>{0, 1, 4}));
     EXPECT_EQ(strings::StringTable(Bytes("\0\0"sv)).StringBounds(), (std::vector<qsizetype>{0, 0, 1}));
+}
+
+std::size_t HeapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// A file of zero bytes is one entry per byte: its index must stay a fraction of the
+// file, not many times its size.
+TEST(StringTableSplit, TheIndexOfAFileOfZerosCostsLessThanTheFile)
+{
+    const QByteArray zeros(4 * 1024 * 1024, '\0');
+    const std::size_t before = HeapInUse();
+    const strings::StringTable table(zeros);
+    const std::size_t grown = HeapInUse() - before;
+    EXPECT_EQ(table.Count(), zeros.size());
+    EXPECT_LT(grown, static_cast<std::size_t>(zeros.size() / 2));
+    EXPECT_EQ(table.Entry(zeros.size() - 1), (strings::StringEntry{zeros.size() - 1, 0}));
 }
 
 TEST(StringTableSplit, TextsOutliveChangesToTheCallersBuffer)
