@@ -5,7 +5,9 @@
 #include "core/CodePage.h"
 #include "core/DataFiles.h"
 #include "core/TableText.h"
+#include "core/NumberReader.h"
 #include "tables/BaseGrid.h"
+#include "tables/DayCounts.h"
 #include "tables/DamageTypes.h"
 #include "tables/Facilities.h"
 #include "tables/FacilityCodes.h"
@@ -16,6 +18,8 @@
 #include "tables/StringTable.h"
 #include "tables/UnitNames.h"
 #include "tables/Units.h"
+
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -124,7 +128,148 @@ QString FlagShown(const Slot& slot, std::uint8_t stored)
     return FlagText(stored, units::Flies, units::DoesNotFly);
 }
 
+Reading Refuse(const QString& reason)
+{
+    return {std::nullopt, reason};
+}
+
+Reading Accept(QByteArray bytes)
+{
+    return {std::move(bytes), {}};
+}
+
+QString Grouped(int number)
+{
+    return QLocale(QLocale::English).toString(number);
+}
+
+// A byte by the prompt's rule: the leading number, to the field's limit.
+Reading ReadByte(const QString& text, const BytePrompt& prompt)
+{
+    if (text.trimmed().isEmpty())
+        return Refuse(u"no value"_s);
+    const double typed = numbers::ReadLeadingNumber(text).value;
+    if (!(typed <= prompt.limit))
+        return Refuse(u"%1 is above the limit %2"_s.arg(text.trimmed(), Grouped(prompt.limit)));
+    if (const std::optional<std::uint8_t> byte = prompt::AcceptByte(text, prompt))
+        return Accept(QByteArray(1, char(*byte)));
+    if (typed < 0)
+        return Refuse(u"%1 is below 0"_s.arg(text.trimmed()));
+    return Refuse(u"%1 cannot be stored in this field"_s.arg(text.trimmed()));
+}
+
+Reading ReadWord(const QString& text)
+{
+    if (const std::optional<std::uint16_t> word = prompt::AcceptWord(text))
+        return Accept(bytes::U16LE(*word));
+    QString number = text;
+    number.remove(u',');
+    const numbers::NumberReading reading = numbers::ReadLeadingNumber(number);
+    if (!reading.IsNumber())
+        return Refuse(u"\"%1\" is not a number"_s.arg(text));
+    if (reading.value < 0)
+        return Refuse(u"%1 is below 0"_s.arg(text.trimmed()));
+    return Refuse(u"%1 is above the limit %2"_s.arg(text.trimmed(), Grouped(prompt::WordLimit)));
+}
+
+// A name from a list, or the number of an odd stored value.
+Reading ReadChoice(const QString& text, const std::vector<std::pair<QString, std::uint8_t>>& names)
+{
+    for (const auto& [name, value] : names) {
+        if (text.compare(name, Qt::CaseInsensitive) == 0)
+            return Accept(QByteArray(1, char(value)));
+    }
+    bool isNumber = false;
+    const int value = text.trimmed().toInt(&isNumber);
+    if (isNumber && value >= 0 && value <= 255)
+        return Accept(QByteArray(1, char(value)));
+    QStringList known;
+    for (const auto& entry : names)
+        known.append(entry.first);
+    return Refuse(u"\"%1\" is none of %2"_s.arg(text, known.join(u", "_s)));
+}
+
+QString UnstorableName(const QString& text)
+{
+    for (const QChar character : text) {
+        if (codepage::FromChar(character) == 0)
+            return u"U+%1"_s.arg(character.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    }
+    return {};
+}
+
+Reading ReadText(const QString& text, const Slot& slot)
+{
+    const QString unstorable = UnstorableName(text);
+    if (!unstorable.isEmpty())
+        return Refuse(u"the game's code page cannot hold the character %1"_s.arg(unstorable));
+    if (slot.field->kind == Kind::StringEntry)
+        return Accept(codepage::Encode(text));
+    if (text.isEmpty())
+        return Refuse(u"a name cannot be empty"_s);
+    if (const std::optional<QByteArray> name = prompt::AcceptName(text, *slot.field->rename))
+        return Accept(*name);
+    return Refuse(u"\"%1\" is longer than %2 characters"_s.arg(text).arg(slot.field->rename->writtenWidth));
+}
+
+std::vector<std::pair<QString, std::uint8_t>> FlagNames(const Slot& slot)
+{
+    if (slot.table->name == u"facilities"_s) {
+        return {{u"Yes"_s, facilitytypes::StandardValue(slot.record, true)},
+                {u"No"_s, facilitytypes::StandardValue(slot.record, false)}};
+    }
+    return {{u"Yes"_s, units::Flies}, {u"No"_s, units::DoesNotFly}};
+}
+
+std::vector<std::pair<QString, std::uint8_t>> DamageTypeNames()
+{
+    std::vector<std::pair<QString, std::uint8_t>> names;
+    for (const DamageTypeOption& option : damagetypes::All)
+        names.emplace_back(ToQString(option.caption), option.code);
+    return names;
+}
+
+std::vector<std::pair<QString, std::uint8_t>> FacilityNames()
+{
+    std::vector<std::pair<QString, std::uint8_t>> names;
+    for (const std::uint8_t code : facilitycodes::ChoiceOrder)
+        names.emplace_back(facilitycodes::OneLineName(code), code);
+    return names;
+}
+
+std::vector<std::pair<QString, std::uint8_t>> DayNames()
+{
+    std::vector<std::pair<QString, std::uint8_t>> names;
+    for (const std::uint8_t days : daycounts::Choices)
+        names.emplace_back(daycounts::DaysText(days), days);
+    return names;
+}
+
 } // namespace
+
+bool IsNumeric(Kind kind)
+{
+    return kind == Kind::Byte || kind == Kind::Word || kind == Kind::Bravery || kind == Kind::BaseDays
+           || kind == Kind::StoresAmount;
+}
+
+Reading Read(const Slot& slot, const QString& text)
+{
+    switch (slot.field->kind) {
+    case Kind::Byte:
+    case Kind::Bravery: return ReadByte(text, slot.field->prompt);
+    case Kind::Word: return ReadWord(text);
+    case Kind::StoresAmount:
+        return slot.width == 1 ? ReadByte(text, stores::PersonnelPrompt) : ReadWord(text);
+    case Kind::Flag: return ReadChoice(text, FlagNames(slot));
+    case Kind::DamageType: return ReadChoice(text, DamageTypeNames());
+    case Kind::BaseFacility: return ReadChoice(text, FacilityNames());
+    case Kind::BaseDays: return ReadChoice(text, DayNames());
+    case Kind::Name:
+    case Kind::StringEntry: return ReadText(text, slot);
+    }
+    return Refuse(u"unknown field"_s);
+}
 
 const std::vector<Table>& Tables()
 {

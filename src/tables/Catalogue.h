@@ -76,6 +76,19 @@ struct Slot {
 // The value as the user reads and types it.
 [[nodiscard]] QString Show(const Slot& slot, const QByteArray& fileBytes);
 
+// The bytes a typed value is written as, by the rule the field's prompt enforces; or why
+// the prompt would ask again. Numbers follow the prompts' answer rules ("1e2", "&hFF");
+// names as their choice lists or option captions show them; an odd stored value may be
+// given as its number.
+struct Reading {
+    std::optional<QByteArray> bytes;
+    QString refusal;
+};
+[[nodiscard]] Reading Read(const Slot& slot, const QString& text);
+
+// Whether a field's values are numbers (a change-set file gives them as JSON numbers).
+[[nodiscard]] bool IsNumeric(Kind kind);
+
 // How a record with a number for a name is listed: "3 RIFLE CLIP" for an item.
 [[nodiscard]] QString RecordCaption(const Table& table, int record, GameVersion version, const QByteArray& fileBytes);
 

@@ -6,6 +6,7 @@
 #include "support/InstallFixture.h"
 #include "support/ScriptedAsker.h"
 #include "support/TestFiles.h"
+#include "tables/Differences.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -168,6 +169,9 @@ TEST_F(EditHistoryTest, UndoAndRedoRestoreTheExactBytesOfEveryKindOfEdit)
         ASSERT_EQ(Stack().index(), int(at));
     }
     EXPECT_GT(Stack().count(), 40);  // the walk really edited
+    // Every byte any edit changed lies in a named field: no line is a raw byte.
+    for (const Difference& line : differences::Between(window.Document()))
+        EXPECT_FALSE(line.field.isEmpty()) << line.table.toStdString() << " " << line.record.toStdString();
     while (Stack().canUndo())
         drive::Trigger(window, u"mnuUndo"_s);
     EXPECT_EQ(Now(), AsLoaded());
