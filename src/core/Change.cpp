@@ -39,6 +39,14 @@ bool Edit::TouchesField(const QString& table, const QString& field) const
 
 namespace changes {
 
+Edit InApplyOrder(QString text, std::vector<Change> changes)
+{
+    std::stable_sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) {
+        return a.file == b.file ? a.offset > b.offset : a.file < b.file;
+    });
+    return {std::move(text), std::move(changes)};
+}
+
 QString FromTo(const QString& before, const QString& after)
 {
     return before + QStringLiteral(" \u2192 ") + after;

@@ -39,6 +39,11 @@ struct Edit {
 
 namespace changes {
 
+// One step of several changes, ordered so that each offset still holds when its turn
+// comes: a string entry that changes length moves every entry after it, so the later
+// entries of a file go first.
+[[nodiscard]] Edit InApplyOrder(QString text, std::vector<Change> changes);
+
 // "54 → 80": the arrow the step names use between a value before and after.
 [[nodiscard]] QString FromTo(const QString& before, const QString& after);
 

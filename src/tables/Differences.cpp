@@ -113,13 +113,4 @@ std::vector<Difference> Between(const GameDocument& document)
     return lines;
 }
 
-Edit RevertEdit(std::vector<Change> reverts, const QString& text)
-{
-    // A string entry that changes length moves every entry after it.
-    std::stable_sort(reverts.begin(), reverts.end(), [](const Change& a, const Change& b) {
-        return a.file == b.file ? a.offset > b.offset : a.file < b.file;
-    });
-    return {text, std::move(reverts)};
-}
-
 } // namespace differences

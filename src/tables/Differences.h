@@ -24,8 +24,4 @@ namespace differences {
 
 [[nodiscard]] std::vector<Difference> Between(const GameDocument& document);
 
-// One step that reverts the given lines; string entries last-first so that every offset
-// still holds when its turn comes.
-[[nodiscard]] Edit RevertEdit(std::vector<Change> reverts, const QString& text);
-
 } // namespace differences

@@ -74,7 +74,7 @@ void ChangesPanel::RevertSelected()
         return;
     const QString text = reverts.size() == 1 ? u"Revert %1: %2"_s.arg(reverts.front().record, reverts.front().field)
                                              : u"Revert %1 changes"_s.arg(reverts.size());
-    m_history.Submit(differences::RevertEdit(std::move(reverts), text));
+    m_history.Submit(changes::InApplyOrder(text, std::move(reverts)));
 }
 
 void ChangesPanel::RevertAll()
@@ -83,5 +83,5 @@ void ChangesPanel::RevertAll()
     for (int row = 0; row < m_model->rowCount(); ++row)
         reverts.push_back(m_model->Line(row).revert);
     if (!reverts.empty())
-        m_history.Submit(differences::RevertEdit(std::move(reverts), u"Revert All"_s));
+        m_history.Submit(changes::InApplyOrder(u"Revert All"_s, std::move(reverts)));
 }

@@ -1,0 +1,305 @@
+// Reading, checking and writing change-set files over the field catalogue.
+#include "core/ChangeSet.h"
+
+#include "core/GameDocument.h"
+#include "tables/Catalogue.h"
+#include "tables/Differences.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+
+#include <cmath>
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace changeset {
+namespace {
+
+std::pair<int, int> LineAndColumn(const QByteArray& text, qsizetype offset)
+{
+    int line = 1;
+    int column = 1;
+    for (qsizetype at = 0; at < offset && at < text.size(); ++at) {
+        if (text.at(at) == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return {line, column};
+}
+
+// A JSON scalar as the text a user would type: integers without a decimal point.
+std::optional<QString> ScalarText(const QJsonValue& value)
+{
+    if (value.isString())
+        return value.toString();
+    if (value.isDouble()) {
+        const double number = value.toDouble();
+        if (std::isfinite(number) && number == std::trunc(number) && std::abs(number) < 1e15)
+            return QString::number(qint64(number));
+        return QString::number(number, 'g', 17);
+    }
+    return std::nullopt;
+}
+
+QString RecordText(const QJsonValue& record)
+{
+    return ScalarText(record).value_or(QString::fromUtf8(QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact)));
+}
+
+QString Where(int number, const Entry& entry)
+{
+    return u"change %1 (%2 / %3 / %4)"_s.arg(number).arg(entry.table, RecordText(entry.record), entry.field);
+}
+
+bool FitsKind(catalogue::Kind kind, const QJsonValue& value)
+{
+    if (catalogue::IsNumeric(kind))
+        return value.isDouble();
+    if (kind == catalogue::Kind::Name || kind == catalogue::Kind::StringEntry)
+        return value.isString();
+    return value.isString() || value.isDouble();
+}
+
+QString KindName(catalogue::Kind kind)
+{
+    if (catalogue::IsNumeric(kind))
+        return u"a number"_s;
+    if (kind == catalogue::Kind::Name || kind == catalogue::Kind::StringEntry)
+        return u"a text"_s;
+    return u"a name or a number"_s;
+}
+
+const QByteArray& BytesOf(const GameDocument& document, const catalogue::Table& table)
+{
+    return document.Working(table.file);
+}
+
+// One entry checked against the files: the change it makes, nothing when its value
+// already stands, or a problem.
+struct Checked {
+    std::optional<Change> change;
+    QString problem;
+};
+
+Checked Check(const GameDocument& document, const Entry& entry, int number, bool force)
+{
+    const auto problem = [&](const QString& why) { return Checked{std::nullopt, Where(number, entry) + u": "_s + why}; };
+    const catalogue::Table* table = catalogue::FindTable(entry.table);
+    if (!table)
+        return {std::nullopt, u"change %1: no table \"%2\""_s.arg(number).arg(entry.table)};
+    if (!document.IsLoaded(table->file))
+        return problem(u"the file of table %1 is not loaded"_s.arg(table->name));
+    const catalogue::Field* field = catalogue::FindField(*table, entry.field);
+    if (!field)
+        return {std::nullopt, u"change %1: no field \"%2\" in table %3"_s.arg(number).arg(entry.field, table->name)};
+    const QByteArray& bytes = BytesOf(document, *table);
+    const std::optional<QString> recordText = ScalarText(entry.record);
+    const std::optional<int> record = recordText ? catalogue::FindRecord(*table, *recordText, bytes) : std::nullopt;
+    if (!record)
+        return problem(u"no record %1 in table %2"_s.arg(RecordText(entry.record), table->name));
+    const std::optional<catalogue::Slot> slot = catalogue::Locate(*table, *record, *field, document.Version(), bytes);
+    if (!slot)
+        return problem(u"the field lies outside the loaded file"_s);
+    if (!FitsKind(field->kind, entry.value))
+        return problem(u"the value must be %1"_s.arg(KindName(field->kind)));
+    const QString current = catalogue::Show(*slot, bytes);
+    if (entry.was && !force) {
+        const std::optional<QString> was = ScalarText(*entry.was);
+        if (!was || *was != current)
+            return problem(u"the file holds %1, not %2 as \"was\" says"_s.arg(current, RecordText(*entry.was)));
+    }
+    const QString text = *ScalarText(entry.value);
+    if (text == current)
+        return {};
+    const catalogue::Reading reading = catalogue::Read(*slot, text);
+    if (!reading.bytes)
+        return problem(reading.refusal);
+    const QByteArray before = bytes.mid(slot->offset, slot->width);
+    if (*reading.bytes == before)
+        return {};
+    return {Change{table->file, slot->offset, before, *reading.bytes, table->name,
+                   catalogue::RecordName(*table, *record), field->name},
+            {}};
+}
+
+Entry MakeEntry(const catalogue::Table& table, int record, const catalogue::Field& field, const QString& value,
+                std::optional<QString> was)
+{
+    const QJsonValue recordValue = table.numbered ? QJsonValue(record) : QJsonValue(catalogue::RecordName(table, record));
+    Entry entry{table.name, recordValue, field.name, std::nullopt, ValueOf(table.name, field.name, value)};
+    if (was)
+        entry.was = ValueOf(table.name, field.name, *was);
+    return entry;
+}
+
+} // namespace
+
+Parsed Parse(const QByteArray& json)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError) {
+        const auto [line, column] = LineAndColumn(json, error.offset);
+        return {{}, {u"line %1, column %2: %3"_s.arg(line).arg(column).arg(error.errorString())}};
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(u"format"_s).toString() != QStringView(Format))
+        return {{}, {u"not a change set: \"format\" must be \"%1\""_s.arg(QStringView(Format))}};
+    const QJsonValue version = root.value(u"version"_s);
+    if (!version.isDouble() || version.toDouble() != std::trunc(version.toDouble()) || version.toDouble() < 1)
+        return {{}, {u"\"version\" must be a whole number"_s}};
+    if (version.toDouble() > Version)
+        return {{}, {u"version %1 is newer than this editor reads (%2)"_s.arg(version.toDouble()).arg(Version)}};
+    if (!root.value(u"changes"_s).isArray())
+        return {{}, {u"\"changes\" must be a list"_s}};
+
+    Parsed parsed;
+    const QJsonArray changes = root.value(u"changes"_s).toArray();
+    for (qsizetype index = 0; index < changes.size(); ++index) {
+        const int number = int(index) + 1;
+        const QJsonObject change = changes.at(index).toObject();
+        const QJsonValue table = change.value(u"table"_s);
+        const QJsonValue record = change.value(u"record"_s);
+        const QJsonValue field = change.value(u"field"_s);
+        const QJsonValue value = change.value(u"value"_s);
+        if (!changes.at(index).isObject() || !table.isString() || !field.isString() || !ScalarText(record)
+            || !ScalarText(value)) {
+            parsed.problems.append(
+                u"change %1: needs \"table\" and \"field\" as texts, \"record\" and \"value\" as a text or number"_s.arg(
+                    number));
+            continue;
+        }
+        Entry entry{table.toString(), record, field.toString(), std::nullopt, value};
+        if (change.contains(u"was"_s))
+            entry.was = change.value(u"was"_s);
+        parsed.entries.push_back(std::move(entry));
+    }
+    return parsed;
+}
+
+Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries, bool force, const QString& text)
+{
+    Resolved resolved;
+    std::vector<Change> changes;
+    std::map<std::tuple<QString, QString, QString>, int> seen;
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const Entry& entry = entries[index];
+        const int number = int(index) + 1;
+        const auto key = std::make_tuple(entry.table, RecordText(entry.record), entry.field);
+        if (const auto [it, inserted] = seen.emplace(key, number); !inserted) {
+            resolved.problems.append(Where(number, entry) + u": the same field as change %1"_s.arg(it->second));
+            continue;
+        }
+        Checked checked = Check(document, entry, number, force);
+        if (!checked.problem.isEmpty())
+            resolved.problems.append(checked.problem);
+        else if (checked.change)
+            changes.push_back(std::move(*checked.change));
+        else
+            ++resolved.unchanged;
+    }
+    if (resolved.problems.isEmpty())
+        resolved.edit = changes::InApplyOrder(text, std::move(changes));
+    return resolved;
+}
+
+std::vector<Entry> SinceLoad(const GameDocument& document)
+{
+    std::vector<Entry> entries;
+    for (const Difference& line : differences::Between(document)) {
+        const catalogue::Table* table = catalogue::FindTable(line.table);
+        const catalogue::Field* field = table ? catalogue::FindField(*table, line.field) : nullptr;
+        if (!field)
+            continue;  // bytes in no field have no name to carry
+        const std::optional<int> record =
+            catalogue::FindRecord(*table, line.record, document.Working(table->file));
+        if (record)
+            entries.push_back(MakeEntry(*table, *record, *field, line.now, line.asLoaded));
+    }
+    return entries;
+}
+
+std::vector<Entry> WholeTables(const GameDocument& document, const QStringList& tables)
+{
+    std::vector<Entry> entries;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if ((!tables.isEmpty() && !tables.contains(table.name)) || !document.IsLoaded(table.file))
+            continue;
+        const QByteArray& bytes = BytesOf(document, table);
+        for (const catalogue::Slot& slot : catalogue::Slots(table, document.Version(), bytes))
+            entries.push_back(MakeEntry(table, slot.record, *slot.field, catalogue::Show(slot, bytes), std::nullopt));
+    }
+    return entries;
+}
+
+std::vector<Entry> Between(const GameDocument& current, const GameDocument& other, QStringList* notes)
+{
+    std::vector<Entry> entries;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if (!current.IsLoaded(table.file) || !other.IsLoaded(table.file))
+            continue;
+        const QByteArray& now = BytesOf(current, table);
+        const QByteArray& then = BytesOf(other, table);
+        const std::vector<catalogue::Slot> nowSlots = catalogue::Slots(table, current.Version(), now);
+        const std::vector<catalogue::Slot> thenSlots = catalogue::Slots(table, other.Version(), then);
+        if (nowSlots.size() != thenSlots.size() && notes) {
+            notes->append(u"%1 has %2 entries here and %3 in the other install; only the first %4 are compared"_s.arg(
+                table.name)
+                              .arg(nowSlots.size())
+                              .arg(thenSlots.size())
+                              .arg(std::min(nowSlots.size(), thenSlots.size())));
+        }
+        for (std::size_t index = 0; index < std::min(nowSlots.size(), thenSlots.size()); ++index) {
+            const QString value = catalogue::Show(nowSlots[index], now);
+            const QString was = catalogue::Show(thenSlots[index], then);
+            if (value != was)
+                entries.push_back(MakeEntry(table, nowSlots[index].record, *nowSlots[index].field, value, was));
+        }
+    }
+    return entries;
+}
+
+QJsonValue ValueOf(const QString& table, const QString& field, const QString& shown)
+{
+    const catalogue::Table* found = catalogue::FindTable(table);
+    const catalogue::Field* spec = found ? catalogue::FindField(*found, field) : nullptr;
+    bool isNumber = false;
+    const qint64 number = shown.toLongLong(&isNumber);
+    if (spec && catalogue::IsNumeric(spec->kind) && isNumber)
+        return QJsonValue(number);
+    if (spec && !catalogue::IsNumeric(spec->kind) && spec->kind != catalogue::Kind::Name
+        && spec->kind != catalogue::Kind::StringEntry && isNumber)
+        return QJsonValue(number);  // an odd stored value no name fits
+    return QJsonValue(shown);
+}
+
+QByteArray Write(const std::vector<Entry>& entries)
+{
+    QByteArray out = "{\n  \"format\": \"" + QString::fromUtf16(Format).toUtf8() + "\",\n  \"version\": "
+                     + QByteArray::number(Version) + ",\n  \"changes\": [";
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        const Entry& entry = entries[index];
+        QJsonObject change{{u"table"_s, entry.table}, {u"record"_s, entry.record}, {u"field"_s, entry.field}};
+        // Keys in the order a reader looks for them: what, then from what to what.
+        QByteArray line = QJsonDocument(change).toJson(QJsonDocument::Compact);
+        line.chop(1);
+        line = "{\"table\":" + QJsonDocument(QJsonArray{entry.table}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
+               + ", \"record\":" + QJsonDocument(QJsonArray{entry.record}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
+               + ", \"field\":" + QJsonDocument(QJsonArray{entry.field}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+        if (entry.was)
+            line += ", \"was\":" + QJsonDocument(QJsonArray{*entry.was}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+        line += ", \"value\":" + QJsonDocument(QJsonArray{entry.value}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
+                + "}";
+        out += (index == 0 ? "\n    " : ",\n    ") + line;
+    }
+    out += entries.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+} // namespace changeset

@@ -1,0 +1,67 @@
+// Change-set files: a mod as a readable list of values by table, record and field, the
+// same for every build. Reading checks the file's form; resolving checks every change
+// against the loaded files by the prompts' own rules and gives one edit, or every problem.
+#pragma once
+
+#include "core/Change.h"
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class GameDocument;
+
+namespace changeset {
+
+inline constexpr char16_t Format[] = u"x-com-kestrel-changes";
+inline constexpr int Version = 1;
+
+struct Entry {
+    QString table;
+    QJsonValue record;  // a name, or an index for tables numbered from 0
+    QString field;
+    std::optional<QJsonValue> was;
+    QJsonValue value;
+};
+
+struct Parsed {
+    std::vector<Entry> entries;
+    QStringList problems;  // empty when the file's form is sound
+};
+
+// The entries of a change-set file, or why its form is wrong: the parser's message with
+// line and column, another format, a newer version, or a change without its keys.
+[[nodiscard]] Parsed Parse(const QByteArray& json);
+
+struct Resolved {
+    Edit edit;             // every change that alters a byte, in the order to apply them
+    QStringList problems;  // "change 4 (units / Sectoid Soldier / Bravery): 120 is above the limit 110"
+    int unchanged = 0;     // changes whose value already stands
+};
+
+// Checks every entry against the loaded files. A value already in place changes nothing
+// and is not checked; force also takes entries whose "was" differs from the file.
+[[nodiscard]] Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries, bool force,
+                               const QString& text);
+
+// The changes since the load, with "was": what the Changes panel lists.
+[[nodiscard]] std::vector<Entry> SinceLoad(const GameDocument& document);
+
+// Every field of the named tables (all when empty) at its current value, without "was".
+[[nodiscard]] std::vector<Entry> WholeTables(const GameDocument& document, const QStringList& tables);
+
+// What turns other into current over the tables both hold, with "was" from other.
+// notes names what cannot be expressed (a string table with another number of entries).
+[[nodiscard]] std::vector<Entry> Between(const GameDocument& current, const GameDocument& other, QStringList* notes);
+
+// The file: one change per line, so it reads and diffs well in version control.
+[[nodiscard]] QByteArray Write(const std::vector<Entry>& entries);
+
+// A shown value as a change set carries it: a number for numeric fields, text otherwise.
+[[nodiscard]] QJsonValue ValueOf(const QString& table, const QString& field, const QString& shown);
+
+} // namespace changeset
