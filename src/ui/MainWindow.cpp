@@ -2,8 +2,10 @@
 #include "ui/MainWindow.h"
 
 #include "core/GameSaver.h"
+#include "core/Version.h"
 #include "ui/Fonts.h"
 #include "ui/LoadWindow.h"
+#include "ui/RecentFiles.h"
 #include "ui/tabs/BaseEditorTab.h"
 #include "ui/tabs/EditorTab.h"
 #include "ui/tabs/FacilityEditorTab.h"
@@ -13,9 +15,13 @@
 #include "ui/tabs/UnitEditorTab.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTabWidget>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +32,7 @@ MainWindow::MainWindow(Asker& asker, QWidget* parent)
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"UFO.EXE Editor"_s);
     setFont(fonts::TerminalFont());
+    setAcceptDrops(true);
     CreateControls();
     ConnectControls();
     Open();
@@ -75,6 +82,13 @@ void MainWindow::CreateMenus()
     ui.mnuBack->setCheckable(true);
     ui.mnuBack->setChecked(true);
 
+    ui.mnuRecent = new QMenu(u"Open &Recent"_s, ui.mnuFile);
+    ui.mnuRecent->setObjectName(u"mnuRecent"_s);
+    ui.mnuRecent->menuAction()->setObjectName(u"mnuRecent"_s);
+    const QList<QAction*> fileActions = ui.mnuFile->actions();
+    ui.mnuFile->insertMenu(fileActions.value(fileActions.indexOf(ui.mnuOpen) + 1), ui.mnuRecent);
+    m_recent = new RecentFiles(*ui.mnuRecent);
+
     ui.mnuHelp = menuBar()->addMenu(u"&Help"_s);
     ui.mnuHelp->setObjectName(u"mnuHelp"_s);
     ui.mnuAbout = ui.mnuHelp->addAction(u"&About"_s);
@@ -109,6 +123,7 @@ void MainWindow::ConnectControls()
     connect(ui.mnuClose, &QAction::triggered, this, &MainWindow::mnuClose_Click);
     connect(ui.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(m_recent, &RecentFiles::Chosen, this, &MainWindow::LoadFromUser);
 }
 
 // What the window does as it opens: start with no files, then fill the fixed lists.
@@ -134,6 +149,8 @@ void MainWindow::EnableAll()
     ui.mnuMaster->setEnabled(true);
     for (EditorTab* tab : Tabs())
         tab->ExecutableLoaded();
+    // The load calls this once it has accepted an executable, whatever the data files do next.
+    m_recent->Add(m_files.ExePath);
 }
 
 std::array<EditorTab*, 6> MainWindow::Tabs() const
@@ -210,6 +227,30 @@ LoadOutcome MainWindow::LoadFrom(const QString& exePath)
     return Load([exePath]() -> std::optional<QString> { return exePath; });
 }
 
+void MainWindow::LoadFromUser(const QString& exePath)
+{
+    (void)LoadFrom(exePath);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // Loaded after the drop has returned, so the program the file came from is not held up
+    // while the load, or a question before it, runs.
+    const QString path = urls.front().toLocalFile();
+    QTimer::singleShot(0, this, [this, path] { LoadFromUser(path); });
+}
+
 void MainWindow::mnuOpen_Click()
 {
     Load([this] {
@@ -239,7 +280,7 @@ void MainWindow::mnuExit_Click()
 
 void MainWindow::mnuAbout_Click()
 {
-    m_context.asker.ShowMessage(u"About"_s, u"The current version is 0.85 beta.\n"
+    m_context.asker.ShowMessage(u"About"_s, u"The current version is " KESTREL_VERSION " beta.\n"
                                             u"Written by the X-Com Kestrel developers.\n"
                                             u"It only works for Collector's Edition of X-Com: Ufo Defense at the "
                                             u"present time."_s);

@@ -19,6 +19,7 @@ class LoadWindow;
 class QAction;
 class QMenu;
 class QTabWidget;
+class RecentFiles;
 class SoldierNamesTab;
 class StringEditorTab;
 class UnitEditorTab;
@@ -30,6 +31,10 @@ public:
 
     // The load of "L&oad Files", with the executable given here instead of asked for.
     LoadOutcome LoadFrom(const QString& exePath);
+    // Every load the user asks for by naming a path (the command line, "Open &Recent", a
+    // dropped file) comes through here, so whatever must happen before the loaded files are
+    // replaced is done here once.
+    void LoadFromUser(const QString& exePath);
 
     // The two enabling states: executable accepted, and no files.
     void EnableAll() override;
@@ -44,6 +49,10 @@ public:
     void FillStringLists() override;
     void FillFirstNames() override;
     void FillLastNames() override;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void mnuOpen_Click();
@@ -64,10 +73,12 @@ private:
     GameFileSet m_files;
     EditorContext m_context;
     LoadWindow* m_loadWindow = nullptr;
+    RecentFiles* m_recent = nullptr;
 
     struct Ui {
         QMenu* mnuFile;
         QAction* mnuOpen;
+        QMenu* mnuRecent;
         QAction* mnuBack;
         QAction* mnuMaster;
         QAction* mnuSave;
