@@ -2,6 +2,8 @@
 #include "BenchSupport.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 void EnsureApplication()
 {
@@ -13,4 +15,7 @@ void EnsureApplication()
     static char name[] = "kestrel-bench";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
+    // Every load adds to the recent-files list; keep the user's own settings out of reach.
+    static const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 }

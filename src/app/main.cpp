@@ -1,43 +1,76 @@
-// The editor's entry point: one optional argument, the path of the game executable.
+// The editor's entry point: the command line, the application's identity, and the windows.
+#include "core/Version.h"
+#include "ui/CommandLine.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 #include "ui/QtAsker.h"
 #include "ui/SplashWindow.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int SplashIntervalMs = 3500;
 
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 2) {
-        std::fprintf(stderr, "usage: kestrel [path/to/ufo.exe]\n");
-        return 2;
+    // Parsed before the application object exists, so --help, --version and a wrong
+    // command line answer without a display and before any window opens.
+    const CommandLine commandLine = commandline::Parse(ArgumentsOf(argc, argv));
+    if (commandLine.action != CommandLine::Action::Run) {
+        const QByteArray text = commandLine.text.toLocal8Bit();
+        std::fputs(text.constData(), commandLine.action == CommandLine::Action::WrongUsage ? stderr : stdout);
+        return commandLine.ExitStatus();
     }
+
+    QApplication app(argc, argv);
+    // Settings land in ~/.config/xcom-kestrel/kestrel.conf; the desktop file name lets the
+    // desktop match the windows to the installed menu entry and its icon.
+    QApplication::setOrganizationName(u"xcom-kestrel"_s);
+    QApplication::setApplicationName(u"kestrel"_s);
+    QApplication::setApplicationVersion(u"" KESTREL_VERSION ""_s);
+    QGuiApplication::setDesktopFileName(u"" KESTREL_APP_ID ""_s);
+    QApplication::setWindowIcon(QIcon(u":/icons/kestrel.png"_s));
     // Dialogs and menus are windows of their own; the application font reaches them too.
     QApplication::setFont(fonts::TerminalFont());
 
     QtAsker asker;
     MainWindow mainWindow(asker);
     asker.SetParent(&mainWindow);
+    placement::Restore(mainWindow);
 
-    SplashWindow splash(SplashIntervalMs);
-    QObject::connect(&splash, &SplashWindow::Dismissed, &mainWindow, [&mainWindow, &arguments] {
+    const auto openMainWindow = [&mainWindow, exePath = commandLine.exePath] {
         mainWindow.show();
-        if (arguments.size() == 2) {
-            const QString exePath = arguments.at(1);
-            QTimer::singleShot(0, &mainWindow, [&mainWindow, exePath] { (void)mainWindow.LoadFrom(exePath); });
-        }
-    });
-    splash.show();
-    return QApplication::exec();
+        if (!exePath.isEmpty())
+            QTimer::singleShot(0, &mainWindow, [&mainWindow, exePath] { mainWindow.LoadFromUser(exePath); });
+    };
+    std::optional<SplashWindow> splash;
+    if (commandLine.splash) {
+        splash.emplace(SplashIntervalMs);
+        QObject::connect(&*splash, &SplashWindow::Dismissed, &mainWindow, openMainWindow);
+        splash->show();
+    } else {
+        openMainWindow();
+    }
+    const int status = QApplication::exec();
+    placement::Save(mainWindow);
+    return status;
 }

@@ -14,19 +14,6 @@
 namespace saving {
 namespace {
 
-// Where a file's backup goes: the executable's name with a suffix, a data file's backup
-// beside it in the geodata folder found at load.
-QString BackupPath(const GameFileSet& files, GameFile file, bool master)
-{
-    if (file == GameFile::Executable) {
-        return files.ExePath
-            + QString::fromUtf16(master ? datafiles::ExeMasterBackupSuffix : datafiles::ExeBackupSuffix);
-    }
-    const DataFileSpec* spec = datafiles::Find(file);
-    const QString folder = QFileInfo(files.Buffer(file).sourcePath).absolutePath();
-    return QDir(folder).filePath(master ? spec->masterBackupName : spec->backupName);
-}
-
 // Backups in the order of Save: executable, english, english2, obdata.
 void AppendBackups(const GameFileSet& files, bool master, std::vector<FileWrite>& writes)
 {
@@ -107,6 +94,17 @@ std::optional<WriteFailure> ReadOnlyGameFile(const std::vector<FileWrite>& write
 }
 
 } // namespace
+
+QString BackupPath(const GameFileSet& files, GameFile file, bool master)
+{
+    if (file == GameFile::Executable) {
+        return files.ExePath
+            + QString::fromUtf16(master ? datafiles::ExeMasterBackupSuffix : datafiles::ExeBackupSuffix);
+    }
+    const DataFileSpec* spec = datafiles::Find(file);
+    const QString folder = QFileInfo(files.Buffer(file).sourcePath).absolutePath();
+    return QDir(folder).filePath(master ? spec->masterBackupName : spec->backupName);
+}
 
 std::vector<FileWrite> SaveWrites(const GameFileSet& files, bool makeBackups)
 {

@@ -27,6 +27,10 @@ struct WriteFailure {
 
 namespace saving {
 
+// Where a file's backup goes: the executable's name with a suffix, a data file's backup
+// beside it in the geodata folder found at load.
+[[nodiscard]] QString BackupPath(const GameFileSet& files, GameFile file, bool master);
+
 // What Save writes, in order: the backups (pristine copies) when asked for, then the
 // game files (working buffers). Only buffers read from the loaded installation appear.
 [[nodiscard]] std::vector<FileWrite> SaveWrites(const GameFileSet& files, bool makeBackups);

@@ -3,8 +3,10 @@
 
 #include "core/GameSaver.h"
 #include "ui/ChangesPanel.h"
+#include "core/Version.h"
 #include "ui/Fonts.h"
 #include "ui/LoadWindow.h"
+#include "ui/RecentFiles.h"
 #include "ui/tabs/BaseEditorTab.h"
 #include "ui/tabs/EditorTab.h"
 #include "ui/tabs/FacilityEditorTab.h"
@@ -16,11 +18,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUndoView>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +39,7 @@ MainWindow::MainWindow(Asker& asker, QWidget* parent)
     setObjectName(u"frmMain"_s);
     UpdateTitle();
     setFont(fonts::TerminalFont());
+    setAcceptDrops(true);
     CreateControls();
     ConnectControls();
     Open();
@@ -94,6 +101,13 @@ void MainWindow::CreateFileMenu()
     }
     ui.mnuBack->setCheckable(true);
     ui.mnuBack->setChecked(true);
+
+    ui.mnuRecent = new QMenu(u"Open &Recent"_s, ui.mnuFile);
+    ui.mnuRecent->setObjectName(u"mnuRecent"_s);
+    ui.mnuRecent->menuAction()->setObjectName(u"mnuRecent"_s);
+    const QList<QAction*> fileActions = ui.mnuFile->actions();
+    ui.mnuFile->insertMenu(fileActions.value(fileActions.indexOf(ui.mnuOpen) + 1), ui.mnuRecent);
+    m_recent = new RecentFiles(*ui.mnuRecent);
 }
 
 // Qt's undo actions name the step they take back or do again: "Undo Hangar: Hit Ratio (%) 20 → 30".
@@ -169,6 +183,7 @@ void MainWindow::ConnectControls()
     connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
     connect(ui.changesDock, &ChangesPanel::RevealRequested, this, &MainWindow::Reveal);
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateTitle);
+    connect(m_recent, &RecentFiles::Chosen, this, &MainWindow::LoadFromUser);
 }
 
 // What the window does as it opens: start with no files, then fill the fixed lists.
@@ -194,6 +209,8 @@ void MainWindow::EnableAll()
     ui.mnuMaster->setEnabled(true);
     for (EditorTab* tab : Tabs())
         tab->FilesChanged(FilesState::ExecutableOnly);
+    // The load calls this once it has accepted an executable, whatever the data files do next.
+    m_recent->Add(m_document.Files().ExePath);
 }
 
 std::array<EditorTab*, 6> MainWindow::Tabs() const
@@ -268,6 +285,31 @@ LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
 LoadOutcome MainWindow::LoadFrom(const QString& exePath)
 {
     return Load([exePath]() -> std::optional<QString> { return exePath; });
+}
+
+void MainWindow::LoadFromUser(const QString& exePath)
+{
+    if (MayDropUnsavedChanges())
+        (void)LoadFrom(exePath);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    // Loaded after the drop has returned, so the program the file came from is not held up
+    // while the load, or a question before it, runs.
+    const QString path = urls.front().toLocalFile();
+    QTimer::singleShot(0, this, [this, path] { LoadFromUser(path); });
 }
 
 void MainWindow::mnuOpen_Click()
@@ -366,7 +408,7 @@ void MainWindow::mnuExit_Click()
 
 void MainWindow::mnuAbout_Click()
 {
-    m_context.asker.ShowMessage(u"About"_s, u"The current version is 0.85 beta.\n"
+    m_context.asker.ShowMessage(u"About"_s, u"The current version is " KESTREL_VERSION " beta.\n"
                                             u"Written by the X-Com Kestrel developers.\n"
                                             u"It only works for Collector's Edition of X-Com: Ufo Defense at the "
                                             u"present time."_s);

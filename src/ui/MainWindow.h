@@ -23,6 +23,7 @@ class QAction;
 class QDockWidget;
 class QMenu;
 class QTabWidget;
+class RecentFiles;
 class SoldierNamesTab;
 class StringEditorTab;
 class UnitEditorTab;
@@ -34,6 +35,10 @@ public:
 
     // The load of "L&oad Files", with the executable given here instead of asked for.
     LoadOutcome LoadFrom(const QString& exePath);
+    // Every load the user asks for by naming a path (the command line, "Open &Recent", a
+    // dropped file) comes through here, so whatever must happen before the loaded files are
+    // replaced is done here once.
+    void LoadFromUser(const QString& exePath);
 
     // The two enabling states: executable accepted, and no files.
     void EnableAll() override;
@@ -54,6 +59,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void mnuOpen_Click();
@@ -87,10 +94,12 @@ private:
     EditHistory m_history{m_document};
     EditorContext m_context;
     LoadWindow* m_loadWindow = nullptr;
+    RecentFiles* m_recent = nullptr;
 
     struct Ui {
         QMenu* mnuFile;
         QAction* mnuOpen;
+        QMenu* mnuRecent;
         QAction* mnuBack;
         QAction* mnuMaster;
         QAction* mnuSave;

@@ -1,6 +1,7 @@
 // The splash window: title, credits and disclaimer, closed by its timer or a click.
 #include "ui/SplashWindow.h"
 
+#include "core/Version.h"
 #include "ui/Fonts.h"
 
 #include <QLabel>
@@ -39,7 +40,7 @@ SplashWindow::SplashWindow(int intervalMs, QWidget* parent)
 
 void SplashWindow::CreateControls()
 {
-    ui.Label1 = NewLabel(this, u"Label1"_s, u"X-Com Kestrel\nversion 0.85 beta"_s);
+    ui.Label1 = NewLabel(this, u"Label1"_s, u"X-Com Kestrel\nversion " KESTREL_VERSION " beta"_s);
     QFont titleFont = font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);

@@ -61,12 +61,13 @@ TEST_F(MainWindowStart, MenusCarryTheirCaptionsAndShortcuts)
     const auto* help = probe::Find<QMenu>(window, u"mnuHelp"_s);
     ASSERT_TRUE(file && help);
     EXPECT_EQ(file->title(), u"&File"_s);
+    EXPECT_EQ(probe::Find<QMenu>(window, u"mnuRecent"_s)->title(), u"Open &Recent"_s);
     EXPECT_EQ(help->title(), u"&Help"_s);
     QStringList order;
     for (const QAction* action : file->actions())
         order << (action->isSeparator() ? u"-"_s : action->objectName());
-    EXPECT_EQ(order, (QStringList{u"mnuOpen"_s, u"-"_s, u"mnuBack"_s, u"mnuMaster"_s, u"mnuSave"_s, u"mnuClose"_s,
-                                  u"-"_s, u"mnuExit"_s}));
+    EXPECT_EQ(order, (QStringList{u"mnuOpen"_s, u"mnuRecent"_s, u"-"_s, u"mnuBack"_s, u"mnuMaster"_s, u"mnuSave"_s,
+                                  u"mnuClose"_s, u"-"_s, u"mnuExit"_s}));
 }
 
 TEST_F(MainWindowStart, TabsInOrder)

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -49,6 +50,14 @@ QString LoadText(const MainWindow& window, const QString& name)
     const auto* loadWindow = Find<QDialog>(window, u"frmLoad"_s);
     const auto* label = loadWindow ? Find<QLabel>(*loadWindow, name) : nullptr;
     return label ? label->text() : u"<missing>"_s;
+}
+
+QStringList Captions(const QMenu& menu)
+{
+    QStringList captions;
+    for (const QAction* action : menu.actions())
+        captions << (action->isSeparator() ? u"-"_s : action->text());
+    return captions;
 }
 
 void ExpectFileCommands(const MainWindow& window, bool enabled)

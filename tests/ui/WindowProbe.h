@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSettings>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -16,7 +17,14 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 class MainWindow;
 class QAbstractItemView;
+class QMenu;
 class QTabWidget;
+
+// Empties the settings (kept in a temporary folder by the tests' main) before a window
+// reads them; a member declared ahead of the window.
+struct FreshSettings {
+    FreshSettings() { QSettings().clear(); }
+};
 
 namespace probe {
 
@@ -40,6 +48,9 @@ void PressKeyOn(QAbstractItemView* list, int row, Qt::Key key);
 
 // Text of a control in the load progress window.
 [[nodiscard]] QString LoadText(const MainWindow& window, const QString& name);
+
+// The captions of a menu's entries, "-" for a separator.
+[[nodiscard]] QStringList Captions(const QMenu& menu);
 
 // The state at start and after Close.
 void ExpectNoFiles(const MainWindow& window, bool backupsTicked = true);

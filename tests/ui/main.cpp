@@ -1,5 +1,8 @@
-// The window tests' entry point: an offscreen QApplication around GoogleTest.
+// The window tests' entry point: an offscreen QApplication around GoogleTest, with the
+// settings the windows keep (recent files) in a temporary folder, never the user's own.
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,5 +13,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     return RUN_ALL_TESTS();
 }

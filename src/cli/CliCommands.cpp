@@ -1,0 +1,285 @@
+// info, export, diff and apply: load an install as the window does, then work on its
+// document through the same core routines.
+#include "cli/CliCommands.h"
+
+#include "core/ChangeSet.h"
+#include "core/DataFiles.h"
+#include "core/GameDocument.h"
+#include "core/GameFiles.h"
+#include "core/GameSaver.h"
+#include "core/TableCsv.h"
+#include "tables/Catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+namespace {
+
+constexpr int Refused = 1;
+
+// Keeps the load's last status text: it says why a load stopped.
+class StatusReporter final : public LoadReporter {
+public:
+    void Begin() override {}
+    void Append(const QString&) override {}
+    void SetStatus(const QString& text) override { status = text; }
+    void Finish() override {}
+    QString status;
+};
+
+// The saver reports a failed write through its Asker; here that is standard error.
+class ConsoleAsker final : public Asker {
+public:
+    explicit ConsoleAsker(QTextStream& err)
+        : m_err(err)
+    {
+    }
+    QString AskText(const QString&, const QString&, const QString&) override { return {}; }
+    bool AskYesNo(const QString&, const QString&) override { return false; }
+    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
+    Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Cancel; }
+    void ShowMessage(const QString&, const QString& text) override { m_err << text << '\n'; }
+    void ShowError(const QString& title, const QString& text) override { m_err << title << ": " << text << '\n'; }
+
+private:
+    QTextStream& m_err;
+};
+
+// Loads the install of exePath; false, with the reason on err, unless every file was read.
+bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err)
+{
+    StatusReporter reporter;
+    LoadViews views;
+    const LoadOutcome outcome =
+        document.Load([&exePath]() -> std::optional<QString> { return exePath; }, reporter, views);
+    if (outcome == LoadOutcome::Complete)
+        return true;
+    err << "kestrel-cli: " << QDir::toNativeSeparators(exePath) << ": "
+        << (reporter.status.isEmpty() ? u"the game files could not be read"_s : reporter.status) << '\n';
+    return false;
+}
+
+void PrintFile(QTextStream& out, const QString& name, const GameBuffer& buffer)
+{
+    if (buffer.IsLoaded())
+        out << name << ": " << QDir::toNativeSeparators(buffer.sourcePath) << ", " << buffer.working.size() << " bytes\n";
+    else
+        out << name << ": not read\n";
+}
+
+int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    GameDocument document;
+    StatusReporter reporter;
+    LoadViews views;
+    const LoadOutcome outcome =
+        document.Load([&]() -> std::optional<QString> { return options.exePath; }, reporter, views);
+    if (!document.HasExecutable()) {
+        err << "kestrel-cli: " << QDir::toNativeSeparators(options.exePath) << ": "
+            << (reporter.status.isEmpty() ? u"not a game executable"_s : reporter.status) << '\n';
+        return Refused;
+    }
+    const GameFileSet& files = document.Files();
+    out << "build: " << gameversion::Caption(files.Version).section(u": "_s, 1) << " ("
+        << gameversion::ShortName(files.Version) << ")\n";
+    out << "data root: " << QDir::toNativeSeparators(files.DataRoot) << '\n';
+    PrintFile(out, u"ufo.exe"_s, files.ExeImage);
+    for (const DataFileSpec* spec : datafiles::LoadOrder())
+        PrintFile(out, spec->fileName, files.Buffer(spec->file));
+    if (outcome != LoadOutcome::Complete)
+        out << "load stopped: " << reporter.status << '\n';
+    return 0;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes, QTextStream& err)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ": " << file.errorString() << '\n';
+    return false;
+}
+
+bool Emit(const CliOptions& options, const QByteArray& bytes, QTextStream& out, QTextStream& err)
+{
+    if (!options.output.isEmpty())
+        return WriteFile(options.output, bytes, err);
+    out << QString::fromUtf8(bytes);
+    return true;
+}
+
+bool KnownTables(const QStringList& tables, const GameDocument& document, QTextStream& err)
+{
+    for (const QString& name : tables) {
+        const catalogue::Table* table = catalogue::FindTable(name);
+        if (!table || !document.IsLoaded(table->file)) {
+            err << "kestrel-cli: no table \"" << name << "\" in this install\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+int Export(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    GameDocument document;
+    if (!LoadComplete(options.exePath, document, err) || !KnownTables(options.tables, document, err))
+        return Refused;
+    if (options.format == u"json"_s)
+        return Emit(options, changeset::Write(changeset::WholeTables(document, options.tables)), out, err) ? 0 : Refused;
+    QStringList tables = options.tables;
+    if (tables.isEmpty()) {
+        for (const catalogue::Table& table : catalogue::Tables()) {
+            if (document.IsLoaded(table.file))
+                tables.append(table.name);
+        }
+    }
+    if (options.output.isEmpty()) {
+        out << QString::fromUtf8(tablecsv::Export(document, tables.front()));
+        return 0;
+    }
+    if (!QDir().mkpath(options.output)) {
+        err << "kestrel-cli: " << QDir::toNativeSeparators(options.output) << ": cannot make the folder\n";
+        return Refused;
+    }
+    for (const QString& table : tables) {
+        if (!WriteFile(QDir(options.output).filePath(tablecsv::FileName(table)), tablecsv::Export(document, table), err))
+            return Refused;
+    }
+    return 0;
+}
+
+// The files as the backups beside the install hold them, for the tables whose backup exists.
+bool LoadBackups(const GameDocument& current, GameDocument& backups, QTextStream& err)
+{
+    const GameFileSet& files = current.Files();
+    GameFileSet set;
+    set.Version = files.Version;
+    set.ExePath = files.ExePath;
+    set.DataRoot = files.DataRoot;
+    for (const GameFile file : datafiles::SaveOrder) {
+        if (!files.Buffer(file).IsLoaded())
+            continue;
+        const QString path = saving::BackupPath(files, file, false);
+        const std::optional<qint64> size = gamefiles::Measure(path);
+        const std::optional<QByteArray> bytes =
+            size && *size > 0 ? gamefiles::ReadWhole(path, *size) : std::optional<QByteArray>();
+        if (!bytes) {
+            if (file == GameFile::Executable) {
+                err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ": no backup to compare with\n";
+                return false;
+            }
+            continue;
+        }
+        if (bytes->size() != files.Buffer(file).pristine.size() && file != GameFile::English
+            && file != GameFile::English2) {
+            err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ": not the size of the file it backs up\n";
+            return false;
+        }
+        set.Buffer(file).Accept(*bytes, path, files.DataRoot);
+    }
+    backups.Adopt(set);
+    return true;
+}
+
+int Diff(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    GameDocument current;
+    GameDocument other;
+    if (!LoadComplete(options.exePath, current, err))
+        return Refused;
+    if (options.againstBackups ? !LoadBackups(current, other, err) : !LoadComplete(options.againstExe, other, err))
+        return Refused;
+    QStringList notes;
+    const std::vector<changeset::Entry> entries = changeset::Between(current, other, &notes);
+    for (const QString& note : notes)
+        err << "kestrel-cli: " << note << '\n';
+    out << QString::fromUtf8(changeset::Write(entries));
+    return 0;
+}
+
+void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& out)
+{
+    for (const Change& change : edit.changes) {
+        const catalogue::Table* table = catalogue::FindTable(change.table);
+        const catalogue::Field* field = table ? catalogue::FindField(*table, change.field) : nullptr;
+        const QByteArray& bytes = document.Working(change.file);
+        const std::optional<int> record = table ? catalogue::FindRecord(*table, change.record, bytes) : std::nullopt;
+        const std::optional<catalogue::Slot> slot =
+            record ? catalogue::Locate(*table, *record, *field, document.Version(), bytes) : std::nullopt;
+        QString after = QString::fromLatin1(change.after.toHex());
+        if (slot) {
+            catalogue::Slot written = *slot;
+            written.offset = 0;
+            written.width = written.shownWidth = change.after.size();
+            after = catalogue::Show(written, change.after);
+        }
+        out << change.table << " / " << change.record << " / " << change.field << ": "
+            << (slot ? catalogue::Show(*slot, bytes) : QString()) << " -> " << after << '\n';
+    }
+}
+
+int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    QFile file(options.changesPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << file.errorString() << '\n';
+        return Refused;
+    }
+    const changeset::Parsed parsed = changeset::Parse(file.readAll());
+    for (const QString& problem : parsed.problems)
+        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << problem << '\n';
+    if (!parsed.problems.isEmpty())
+        return Refused;
+    GameDocument document;
+    if (!LoadComplete(options.exePath, document, err))
+        return Refused;
+    const changeset::Resolved resolved = changeset::Resolve(
+        document, parsed.entries, options.force, u"Apply %1"_s.arg(QFileInfo(options.changesPath).fileName()));
+    for (const QString& problem : resolved.problems)
+        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << problem << '\n';
+    if (!resolved.problems.isEmpty())
+        return Refused;
+    if (options.dryRun) {
+        PrintChanges(resolved.edit, document, out);
+        out << resolved.edit.changes.size() << " changes would be made, " << resolved.unchanged
+            << " values already in place; nothing was written.\n";
+        return 0;
+    }
+    PrintChanges(resolved.edit, document, out);
+    if (!resolved.edit.changes.empty()) {
+        if (!document.Apply(resolved.edit)) {
+            err << "kestrel-cli: the changes could not be applied\n";
+            return Refused;
+        }
+        ConsoleAsker asker(err);
+        if (!saving::Save(document.FilesToSave(), !options.noBackups, asker))
+            return Refused;
+    }
+    out << resolved.edit.changes.size() << " changes made, " << resolved.unchanged << " values already in place.\n";
+    return 0;
+}
+
+} // namespace
+
+int Run(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    switch (options.command) {
+    case CliOptions::Command::Help:
+    case CliOptions::Command::Version: out << options.text; return 0;
+    case CliOptions::Command::WrongUsage: err << options.text; return 2;
+    case CliOptions::Command::Info: return Info(options, out, err);
+    case CliOptions::Command::Export: return Export(options, out, err);
+    case CliOptions::Command::Diff: return Diff(options, out, err);
+    case CliOptions::Command::Apply: return Apply(options, out, err);
+    }
+    return 2;
+}
+
+} // namespace cli

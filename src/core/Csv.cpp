@@ -1,0 +1,101 @@
+// Writing and reading RFC 4180 text.
+#include "core/Csv.h"
+
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+namespace csv {
+namespace {
+
+QString Quoted(const QString& field)
+{
+    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') && !field.contains(u'\r'))
+        return field;
+    QString quoted = field;
+    quoted.replace(u"\""_s, u"\"\""_s);
+    return u'"' + quoted + u'"';
+}
+
+} // namespace
+
+QByteArray Write(const Rows& rows)
+{
+    QString text;
+    for (const QStringList& row : rows) {
+        QStringList fields;
+        fields.reserve(row.size());
+        for (const QString& field : row)
+            fields.append(Quoted(field));
+        text += fields.join(u',') + u"\r\n"_s;
+    }
+    return text.toUtf8();
+}
+
+Parsed Read(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return {std::nullopt, u"the file is not UTF-8 text"_s};
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    Rows rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;     // inside a quoted field
+    bool wasQuoted = false;  // the current field began with a quote
+    int line = 1;
+    const auto endField = [&] {
+        row.append(field);
+        field.clear();
+        wasQuoted = false;
+    };
+    const auto endRow = [&] {
+        endField();
+        rows.push_back(row);
+        row.clear();
+    };
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar character = text.at(at);
+        if (quoted) {
+            if (character == u'"') {
+                if (at + 1 < text.size() && text.at(at + 1) == u'"') {
+                    field += u'"';
+                    ++at;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                if (character == u'\n')
+                    ++line;
+                field += character;
+            }
+            continue;
+        }
+        if (character == u'"') {
+            if (!field.isEmpty() || wasQuoted)
+                return {std::nullopt, u"line %1: a quote inside an unquoted field"_s.arg(line)};
+            quoted = wasQuoted = true;
+        } else if (character == u',') {
+            endField();
+        } else if (character == u'\r' || character == u'\n') {
+            if (character == u'\r' && at + 1 < text.size() && text.at(at + 1) == u'\n')
+                ++at;
+            endRow();
+            ++line;
+        } else {
+            if (wasQuoted)
+                return {std::nullopt, u"line %1: text after a closing quote"_s.arg(line)};
+            field += character;
+        }
+    }
+    if (quoted)
+        return {std::nullopt, u"line %1: a quoted field is never closed"_s.arg(line)};
+    if (!field.isEmpty() || !row.isEmpty() || wasQuoted)
+        endRow();
+    return {std::move(rows), {}};
+}
+
+} // namespace csv

@@ -1,0 +1,103 @@
+// The main window as a desktop program: a dropped file and the "Open &Recent" menu load an
+// executable as "L&oad Files" would, and every accepted executable joins the recent list.
+#include "WindowProbe.h"
+
+#include "support/InstallFixture.h"
+#include "support/ScriptedAsker.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTest>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class MainWindowDesktop : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(install.IsValid()); }
+
+    // A drag of the data onto the window and its drop; false when the window refused the drag.
+    bool Drop(const QMimeData& data)
+    {
+        const QPoint centre = window.rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &drop);
+        return drop.isAccepted();
+    }
+
+    [[nodiscard]] QString VersionCaption() const
+    {
+        return probe::Find<QLabel>(probe::Tabs(window), u"lblVer"_s)->text();
+    }
+
+    [[nodiscard]] QStringList RecentEntries() const
+    {
+        return probe::Captions(*probe::Find<QMenu>(window, u"mnuRecent"_s)).mid(0, 1);
+    }
+
+    InstallFixture install;
+    ScriptedAsker asker;
+    const FreshSettings settings;
+    MainWindow window{asker};
+};
+
+TEST_F(MainWindowDesktop, DroppedFileLoadsWithoutTheDialog)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(install.Paths().exePath)});
+    ASSERT_TRUE(Drop(data));
+
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !VersionCaption().isEmpty(); }, 2000));
+    EXPECT_EQ(VersionCaption(), u"Version: Collector's Edition"_s);
+    EXPECT_EQ(probe::LoadText(window, u"lblComp"_s), u"All files loaded successfully!"_s);
+    EXPECT_TRUE(probe::Tabs(window).isEnabled());
+    EXPECT_TRUE(asker.ShownDialogs().empty());
+    EXPECT_EQ(RecentEntries(), QStringList{u"&1 "_s + install.Paths().exePath});
+}
+
+TEST_F(MainWindowDesktop, DragWithoutAFileIsRefused)
+{
+    QMimeData data;
+    data.setText(install.Paths().exePath);
+    EXPECT_FALSE(Drop(data));
+}
+
+TEST_F(MainWindowDesktop, RecentEntryLoadsAgainAfterClose)
+{
+    asker.AnswerOpenFile(install.Paths().exePath);
+    probe::Find<QAction>(window, u"mnuOpen"_s)->trigger();
+    probe::Find<QAction>(window, u"mnuClose"_s)->trigger();
+    probe::ExpectNoFiles(window);
+    ASSERT_EQ(RecentEntries(), QStringList{u"&1 "_s + install.Paths().exePath});
+
+    probe::Find<QMenu>(window, u"mnuRecent"_s)->actions().front()->trigger();
+
+    EXPECT_EQ(VersionCaption(), u"Version: Collector's Edition"_s);
+    probe::ExpectFileCommands(window, true);
+}
+
+// The executable was accepted, so it is remembered, even though a data file was missing.
+TEST_F(MainWindowDesktop, AcceptedExecutableIsRememberedWhateverItsDataFiles)
+{
+    const std::optional<SamplePaths> noItems = install.AddInstall(u"no-items"_s, GameVersion::Dos14);
+    ASSERT_TRUE(noItems && QFile::remove(noItems->items));
+    window.LoadFromUser(noItems->exePath);
+
+    EXPECT_EQ(probe::LoadText(window, u"lblComp"_s), u"Unable to load obdata.dat"_s);
+    EXPECT_EQ(RecentEntries(), QStringList{u"&1 "_s + noItems->exePath});
+}
+
+} // namespace
