@@ -19,6 +19,8 @@ public:
     QString AskText(const QString&, const QString&, const QString&) override { return {}; }
     bool AskYesNo(const QString&, const QString&) override { return true; }
     std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> AskSaveFile(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> AskFolder(const QString&) override { return std::nullopt; }
     Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Discard; }
     void ShowMessage(const QString&, const QString&) override {}
     void ShowError(const QString&, const QString&) override {}

@@ -36,6 +36,8 @@ public:
     QString AskText(const QString&, const QString&, const QString&) override { std::abort(); }
     bool AskYesNo(const QString&, const QString&) override { std::abort(); }
     std::optional<QString> AskOpenFile(const QString&, const QString&) override { std::abort(); }
+    std::optional<QString> AskSaveFile(const QString&, const QString&) override { std::abort(); }
+    std::optional<QString> AskFolder(const QString&) override { std::abort(); }
     Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { std::abort(); }
     void ShowMessage(const QString&, const QString&) override { std::abort(); }
     void ShowError(const QString&, const QString&) override { std::abort(); }

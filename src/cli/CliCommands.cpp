@@ -43,6 +43,8 @@ public:
     QString AskText(const QString&, const QString&, const QString&) override { return {}; }
     bool AskYesNo(const QString&, const QString&) override { return false; }
     std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> AskSaveFile(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> AskFolder(const QString&) override { return std::nullopt; }
     Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Cancel; }
     void ShowMessage(const QString&, const QString& text) override { m_err << text << '\n'; }
     void ShowError(const QString& title, const QString& text) override { m_err << title << ": " << text << '\n'; }

@@ -22,6 +22,12 @@ public:
     // An open-file dialog. The filter is "Description|pattern". nullopt on Cancel.
     virtual std::optional<QString> AskOpenFile(const QString& title, const QString& filter) = 0;
 
+    // A save-file dialog: where to write a new file. nullopt on Cancel.
+    virtual std::optional<QString> AskSaveFile(const QString& title, const QString& filter) = 0;
+
+    // A folder dialog. nullopt on Cancel.
+    virtual std::optional<QString> AskFolder(const QString& title) = 0;
+
     // A modal question with the buttons Save, Discard and Cancel; Escape is Cancel.
     virtual Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) = 0;
 

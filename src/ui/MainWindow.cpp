@@ -6,6 +6,7 @@
 #include "core/Version.h"
 #include "ui/Fonts.h"
 #include "ui/LoadWindow.h"
+#include "ui/ModCommands.h"
 #include "ui/RecentFiles.h"
 #include "ui/tabs/BaseEditorTab.h"
 #include "ui/tabs/EditorTab.h"
@@ -83,6 +84,11 @@ void MainWindow::CreateFileMenu()
         {&Ui::mnuMaster, u"mnuMaster"_s, u"Make Master Backup"_s, QKeySequence(Qt::CTRL | Qt::Key_B)},
         {&Ui::mnuSave, u"mnuSave"_s, u"&Save"_s, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {&Ui::mnuClose, u"mnuClose"_s, u"&C&lose files"_s, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {nullptr, {}, {}, {}},
+        {&Ui::mnuImportChanges, u"mnuImportChanges"_s, u"&Import Changes\u2026"_s, {}},
+        {&Ui::mnuExportChanges, u"mnuExportChanges"_s, u"&Export Changes\u2026"_s, {}},
+        {&Ui::mnuExportTables, u"mnuExportTables"_s, u"Export &Tables\u2026"_s, {}},
+        {&Ui::mnuImportTable, u"mnuImportTable"_s, u"Import T&able\u2026"_s, {}},
         {nullptr, {}, {}, {}},
         {&Ui::mnuExit, u"mnuExit"_s, u"E&xit"_s, QKeySequence(Qt::CTRL | Qt::Key_F4)},
     };
@@ -179,6 +185,15 @@ void MainWindow::ConnectControls()
     connect(ui.mnuClose, &QAction::triggered, this, &MainWindow::mnuClose_Click);
     connect(ui.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(ui.mnuImportChanges, &QAction::triggered, this,
+            [this] { modcommands::ImportChanges(m_document, m_history, m_context.asker); });
+    connect(ui.mnuExportChanges, &QAction::triggered, this,
+            [this] { modcommands::ExportChanges(m_document, m_context.asker); });
+    connect(ui.mnuExportTables, &QAction::triggered, this,
+            [this] { modcommands::ExportTables(m_document, m_context.asker); });
+    connect(ui.mnuImportTable, &QAction::triggered, this,
+            [this] { modcommands::ImportTable(m_document, m_history, m_context.asker); });
+    connect(&m_document, &GameDocument::Reset, this, &MainWindow::EnableModCommands);
     connect(&m_history.Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
     connect(ui.changesDock, &ChangesPanel::RevealRequested, this, &MainWindow::Reveal);
@@ -190,6 +205,7 @@ void MainWindow::ConnectControls()
 void MainWindow::Open()
 {
     DisableAll();
+    EnableModCommands();
     ui.baseEditor->FillChoiceLists();
     ui.facilityEditor->FillTypeList();
     ui.soldierNames->ShowIntroduction();
@@ -372,6 +388,14 @@ bool MainWindow::MayDropUnsavedChanges()
     case Asker::Choice::Cancel: break;
     }
     return false;
+}
+
+// A mod needs every file it may name: the commands wait for a complete load.
+void MainWindow::EnableModCommands()
+{
+    const bool complete = m_document.State() == FilesState::Complete;
+    for (QAction* action : {ui.mnuImportChanges, ui.mnuExportChanges, ui.mnuExportTables, ui.mnuImportTable})
+        action->setEnabled(complete);
 }
 
 void MainWindow::UpdateTitle()

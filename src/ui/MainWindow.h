@@ -86,6 +86,7 @@ private:
     [[nodiscard]] bool MayDropUnsavedChanges();
     bool Save();
     void UpdateTitle();
+    void EnableModCommands();
     // Brings the tab and record of an undone or redone step into sight.
     void RevealStep(const Edit& edit);
     void Reveal(const Change& change);
@@ -105,6 +106,10 @@ private:
         QAction* mnuSave;
         QAction* mnuClose;
         QAction* mnuExit;
+        QAction* mnuImportChanges;
+        QAction* mnuExportChanges;
+        QAction* mnuExportTables;
+        QAction* mnuImportTable;
         QMenu* mnuEdit;
         QAction* mnuUndo;
         QAction* mnuRedo;

@@ -47,6 +47,24 @@ std::optional<QString> QtAsker::AskOpenFile(const QString& title, const QString&
     return path;
 }
 
+std::optional<QString> QtAsker::AskSaveFile(const QString& title, const QString& filter)
+{
+    const QString path = QFileDialog::getSaveFileName(m_parent, title, QString(), ToQtFilter(filter), nullptr,
+                                                      QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtAsker::AskFolder(const QString& title)
+{
+    const QString path = QFileDialog::getExistingDirectory(
+        m_parent, title, QString(), QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 void QtAsker::ShowMessage(const QString& title, const QString& text)
 {
     QMessageBox::information(m_parent, title, text);

@@ -14,6 +14,8 @@ public:
     QString AskText(const QString& prompt, const QString& title, const QString& defaultAnswer) override;
     bool AskYesNo(const QString& title, const QString& text) override;
     std::optional<QString> AskOpenFile(const QString& title, const QString& filter) override;
+    std::optional<QString> AskSaveFile(const QString& title, const QString& filter) override;
+    std::optional<QString> AskFolder(const QString& title) override;
     Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;

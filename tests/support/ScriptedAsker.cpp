@@ -10,6 +10,8 @@ const char* KindName(ScriptedAsker::Kind kind)
     case ScriptedAsker::Kind::YesNo: return "Yes/No box";
     case ScriptedAsker::Kind::SaveDiscardCancel: return "Save/Discard/Cancel question";
     case ScriptedAsker::Kind::OpenFile: return "open dialog";
+    case ScriptedAsker::Kind::SaveFile: return "save dialog";
+    case ScriptedAsker::Kind::Folder: return "folder dialog";
     case ScriptedAsker::Kind::Message: return "message box";
     case ScriptedAsker::Kind::Error: return "error box";
     }
@@ -44,6 +46,18 @@ ScriptedAsker& ScriptedAsker::AnswerOpenFile(std::optional<QString> path)
 ScriptedAsker& ScriptedAsker::AnswerSaveDiscardCancel(Choice choice)
 {
     m_script.push_back({Kind::SaveDiscardCancel, {}, false, {}, choice});
+    return *this;
+}
+
+ScriptedAsker& ScriptedAsker::AnswerSaveFile(std::optional<QString> path)
+{
+    m_script.push_back({Kind::SaveFile, {}, false, std::move(path)});
+    return *this;
+}
+
+ScriptedAsker& ScriptedAsker::AnswerFolder(std::optional<QString> path)
+{
+    m_script.push_back({Kind::Folder, {}, false, std::move(path)});
     return *this;
 }
 
@@ -103,6 +117,20 @@ Asker::Choice ScriptedAsker::AskSaveDiscardCancel(const QString& title, const QS
     m_shown.push_back({Kind::SaveDiscardCancel, title, text, informativeText});
     const auto step = Next(Kind::SaveDiscardCancel);
     return step ? step->choice : Choice::Cancel;
+}
+
+std::optional<QString> ScriptedAsker::AskSaveFile(const QString& title, const QString& filter)
+{
+    m_shown.push_back({Kind::SaveFile, title, filter, {}});
+    const auto step = Next(Kind::SaveFile);
+    return step ? step->path : std::nullopt;
+}
+
+std::optional<QString> ScriptedAsker::AskFolder(const QString& title)
+{
+    m_shown.push_back({Kind::Folder, title, {}, {}});
+    const auto step = Next(Kind::Folder);
+    return step ? step->path : std::nullopt;
 }
 
 void ScriptedAsker::ShowMessage(const QString& title, const QString& text)

@@ -12,7 +12,7 @@
 
 class ScriptedAsker final : public Asker {
 public:
-    enum class Kind { Text, YesNo, OpenFile, Message, Error, SaveDiscardCancel };
+    enum class Kind { Text, YesNo, OpenFile, SaveFile, Folder, Message, Error, SaveDiscardCancel };
 
     struct Shown {
         Kind kind;
@@ -31,6 +31,8 @@ public:
     ScriptedAsker& AnswerYesNo(bool yes);
     ScriptedAsker& AnswerOpenFile(std::optional<QString> path);
     ScriptedAsker& AnswerSaveDiscardCancel(Choice choice);
+    ScriptedAsker& AnswerSaveFile(std::optional<QString> path);
+    ScriptedAsker& AnswerFolder(std::optional<QString> path);
     ScriptedAsker& AcknowledgeMessage();
     ScriptedAsker& AcknowledgeError();
 
@@ -38,6 +40,8 @@ public:
     bool AskYesNo(const QString& title, const QString& text) override;
     std::optional<QString> AskOpenFile(const QString& title, const QString& filter) override;
     Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) override;
+    std::optional<QString> AskSaveFile(const QString& title, const QString& filter) override;
+    std::optional<QString> AskFolder(const QString& title) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
 

@@ -67,7 +67,8 @@ TEST_F(MainWindowStart, MenusCarryTheirCaptionsAndShortcuts)
     for (const QAction* action : file->actions())
         order << (action->isSeparator() ? u"-"_s : action->objectName());
     EXPECT_EQ(order, (QStringList{u"mnuOpen"_s, u"mnuRecent"_s, u"-"_s, u"mnuBack"_s, u"mnuMaster"_s, u"mnuSave"_s,
-                                  u"mnuClose"_s, u"-"_s, u"mnuExit"_s}));
+                                  u"mnuClose"_s, u"-"_s, u"mnuImportChanges"_s, u"mnuExportChanges"_s,
+                                  u"mnuExportTables"_s, u"mnuImportTable"_s, u"-"_s, u"mnuExit"_s}));
 }
 
 TEST_F(MainWindowStart, TabsInOrder)

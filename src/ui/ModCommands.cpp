@@ -1,0 +1,134 @@
+// Change sets and CSV tables from the window.
+#include "ui/ModCommands.h"
+
+#include "core/Asker.h"
+#include "core/ChangeSet.h"
+#include "core/GameDocument.h"
+#include "core/TableCsv.h"
+#include "tables/Catalogue.h"
+#include "ui/EditHistory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace modcommands {
+namespace {
+
+// A long list of problems is cut so the message box still fits the screen.
+QString Listed(const QStringList& problems)
+{
+    constexpr qsizetype Shown = 20;
+    QString text = problems.first(std::min(Shown, problems.size())).join(u'\n');
+    if (problems.size() > Shown)
+        text += u"\n… and %1 more"_s.arg(problems.size() - Shown);
+    return text;
+}
+
+std::optional<QByteArray> ReadFile(const QString& path, Asker& asker, const QString& title)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        asker.ShowError(title, u"%1 could not be read:\n%2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes, Asker& asker, const QString& title)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    asker.ShowError(title, u"%1 could not be written:\n%2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+}
+
+void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& asker,
+                  const std::vector<changeset::Entry>& entries, const QString& title, const QString& stepText)
+{
+    const changeset::Resolved resolved = changeset::Resolve(document, entries, false, stepText);
+    if (!resolved.problems.isEmpty()) {
+        asker.ShowError(title, u"Nothing was changed:\n\n"_s + Listed(resolved.problems));
+        return;
+    }
+    if (resolved.edit.changes.empty()) {
+        asker.ShowMessage(title, u"Every value is already as the file gives it; nothing was changed."_s);
+        return;
+    }
+    history.Submit(resolved.edit);
+}
+
+} // namespace
+
+void ImportChanges(const GameDocument& document, EditHistory& history, Asker& asker)
+{
+    const QString title = u"Import Changes"_s;
+    const std::optional<QString> path = asker.AskOpenFile(title, u"Change sets (*.json)|*.json"_s);
+    if (!path)
+        return;
+    const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
+    if (!bytes)
+        return;
+    const changeset::Parsed parsed = changeset::Parse(*bytes);
+    if (!parsed.problems.isEmpty()) {
+        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(QFileInfo(*path).fileName(), Listed(parsed.problems)));
+        return;
+    }
+    ApplyEntries(document, history, asker, parsed.entries, title, u"Import %1"_s.arg(QFileInfo(*path).fileName()));
+}
+
+void ExportChanges(const GameDocument& document, Asker& asker)
+{
+    const QString title = u"Export Changes"_s;
+    std::optional<QString> path = asker.AskSaveFile(title, u"Change sets (*.json)|*.json"_s);
+    if (!path)
+        return;
+    if (QFileInfo(*path).suffix().isEmpty())
+        *path += u".json"_s;
+    (void)WriteFile(*path, changeset::Write(changeset::SinceLoad(document)), asker, title);
+}
+
+void ExportTables(const GameDocument& document, Asker& asker)
+{
+    const QString title = u"Export Tables"_s;
+    const std::optional<QString> folder = asker.AskFolder(title);
+    if (!folder)
+        return;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if (document.IsLoaded(table.file)
+            && !WriteFile(QDir(*folder).filePath(tablecsv::FileName(table.name)), tablecsv::Export(document, table.name),
+                          asker, title))
+            return;
+    }
+}
+
+void ImportTable(const GameDocument& document, EditHistory& history, Asker& asker)
+{
+    const QString title = u"Import Table"_s;
+    const std::optional<QString> path = asker.AskOpenFile(title, u"Tables (*.csv)|*.csv"_s);
+    if (!path)
+        return;
+    const QString table = tablecsv::TableOf(*path);
+    if (table.isEmpty()) {
+        asker.ShowError(title, u"%1 names no table: a table's file is called after it, as \"units.csv\"."_s.arg(
+                                   QFileInfo(*path).fileName()));
+        return;
+    }
+    const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
+    if (!bytes)
+        return;
+    const tablecsv::Imported imported = tablecsv::Import(document, table, *bytes);
+    if (!imported.problems.isEmpty()) {
+        asker.ShowError(title, u"Nothing was changed:\n\n"_s + Listed(imported.problems));
+        return;
+    }
+    ApplyEntries(document, history, asker, imported.entries, title, u"Import table %1"_s.arg(table));
+}
+
+} // namespace modcommands
