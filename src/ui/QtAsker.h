@@ -15,6 +15,9 @@ public:
     bool AskYesNo(const QString& title, const QString& text) override;
     std::optional<QString> AskOpenFile(const QString& title, const QString& filter) override;
     Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) override;
+    int AskThreeWay(const QString& title, const QString& text, const QString& informativeText,
+                    const std::array<QString, 3>& buttons) override;
+    bool AskWarningYesNo(const QString& title, const QString& text) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
 

@@ -9,6 +9,8 @@ const char* KindName(ScriptedAsker::Kind kind)
     case ScriptedAsker::Kind::Text: return "input box";
     case ScriptedAsker::Kind::YesNo: return "Yes/No box";
     case ScriptedAsker::Kind::SaveDiscardCancel: return "Save/Discard/Cancel question";
+    case ScriptedAsker::Kind::ThreeWay: return "three-way question";
+    case ScriptedAsker::Kind::WarningYesNo: return "Yes/No warning";
     case ScriptedAsker::Kind::OpenFile: return "open dialog";
     case ScriptedAsker::Kind::Message: return "message box";
     case ScriptedAsker::Kind::Error: return "error box";
@@ -44,6 +46,18 @@ ScriptedAsker& ScriptedAsker::AnswerOpenFile(std::optional<QString> path)
 ScriptedAsker& ScriptedAsker::AnswerSaveDiscardCancel(Choice choice)
 {
     m_script.push_back({Kind::SaveDiscardCancel, {}, false, {}, choice});
+    return *this;
+}
+
+ScriptedAsker& ScriptedAsker::AnswerThreeWay(int button)
+{
+    m_script.push_back({Kind::ThreeWay, {}, false, {}, Choice::Cancel, button});
+    return *this;
+}
+
+ScriptedAsker& ScriptedAsker::AnswerWarningYesNo(bool yes)
+{
+    m_script.push_back({Kind::WarningYesNo, {}, yes});
     return *this;
 }
 
@@ -103,6 +117,21 @@ Asker::Choice ScriptedAsker::AskSaveDiscardCancel(const QString& title, const QS
     m_shown.push_back({Kind::SaveDiscardCancel, title, text, informativeText});
     const auto step = Next(Kind::SaveDiscardCancel);
     return step ? step->choice : Choice::Cancel;
+}
+
+int ScriptedAsker::AskThreeWay(const QString& title, const QString& text, const QString& informativeText,
+                               const std::array<QString, 3>& buttons)
+{
+    m_shown.push_back({Kind::ThreeWay, title, text, informativeText, buttons});
+    const auto step = Next(Kind::ThreeWay);
+    return step ? step->button : 2;
+}
+
+bool ScriptedAsker::AskWarningYesNo(const QString& title, const QString& text)
+{
+    m_shown.push_back({Kind::WarningYesNo, title, text, {}});
+    const auto step = Next(Kind::WarningYesNo);
+    return step && step->yes;
 }
 
 void ScriptedAsker::ShowMessage(const QString& title, const QString& text)

@@ -6,19 +6,21 @@
 
 #include <QString>
 
+#include <array>
 #include <deque>
 #include <optional>
 #include <vector>
 
 class ScriptedAsker final : public Asker {
 public:
-    enum class Kind { Text, YesNo, OpenFile, Message, Error, SaveDiscardCancel };
+    enum class Kind { Text, YesNo, OpenFile, Message, Error, SaveDiscardCancel, ThreeWay, WarningYesNo };
 
     struct Shown {
         Kind kind;
         QString title;
         QString text;          // prompt or message text; the filter for OpenFile
         QString defaultAnswer; // Text only; the informative text of a three-way question
+        std::array<QString, 3> buttons = {};  // ThreeWay only
     };
 
     ScriptedAsker() = default;
@@ -31,6 +33,9 @@ public:
     ScriptedAsker& AnswerYesNo(bool yes);
     ScriptedAsker& AnswerOpenFile(std::optional<QString> path);
     ScriptedAsker& AnswerSaveDiscardCancel(Choice choice);
+    // The index of the button chosen, 0 to 2.
+    ScriptedAsker& AnswerThreeWay(int button);
+    ScriptedAsker& AnswerWarningYesNo(bool yes);
     ScriptedAsker& AcknowledgeMessage();
     ScriptedAsker& AcknowledgeError();
 
@@ -38,6 +43,9 @@ public:
     bool AskYesNo(const QString& title, const QString& text) override;
     std::optional<QString> AskOpenFile(const QString& title, const QString& filter) override;
     Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) override;
+    int AskThreeWay(const QString& title, const QString& text, const QString& informativeText,
+                    const std::array<QString, 3>& buttons) override;
+    bool AskWarningYesNo(const QString& title, const QString& text) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
 
@@ -53,6 +61,7 @@ private:
         bool yes = false;
         std::optional<QString> path = {};
         Choice choice = Choice::Cancel;
+        int button = 2;
     };
 
     std::optional<Step> Next(Kind kind);
