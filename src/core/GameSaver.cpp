@@ -37,7 +37,9 @@ void AppendBackups(const GameFileSet& files, bool master, std::vector<FileWrite>
     }
 }
 
-// What a file held before this write, to put back should a later commit fail.
+// What a file held before this write, to put back should a later commit fail. Read from
+// disk rather than taken from the buffers: after the user chose to overwrite another
+// program's change, that change is what the file held before.
 struct Before {
     bool existed = false;
     std::optional<QByteArray> bytes;  // nullopt for a file that existed but could not be read

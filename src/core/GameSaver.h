@@ -8,7 +8,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>

@@ -15,8 +15,6 @@
 
 #include <QRandomGenerator>
 
-#include <array>
-#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -171,62 +169,31 @@ INSTANTIATE_TEST_SUITE_P(Builds, PlausibleInstall, testing::ValuesIn(Builds),
                              return gameversion::ShortName(info.param.version).toStdString();
                          });
 
-// The load asks before it replaces anything, the data files' tables included; No ends
-// it exactly as a cancelled dialog does.
-class UnexpectedContents : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_install.IsValid());
-        m_other = m_install.AddInstall(QStringLiteral("other"), GameVersion::Dos12);
-        ASSERT_TRUE(m_other);
-        const LoadRun first(m_files, m_install.Paths().exePath);
-        ASSERT_EQ(first.Outcome(), LoadOutcome::Complete);
-    }
-
-    LoadAnyway Asking() { return [this](const QStringList& reasons) { return loading::AskLoadAnyway(m_asker, reasons); }; }
-
-    InstallFixture m_install;
-    std::optional<SamplePaths> m_other;
-    GameFileSet m_files;
-    ScriptedAsker m_asker;
-};
-
-TEST_F(UnexpectedContents, NoLeavesTheLoadedFilesAsACancelledDialogDoes)
+// The load asks once, with the reasons for the executable and for the data files it is
+// about to read; Yes loads them as they are. (No is a row of the load failures.)
+TEST(UnexpectedContents, AsksOnceWithEveryReasonAndYesLoads)
 {
-    ASSERT_TRUE(testfiles::Overwrite(m_other->items, QByteArray(4320, '\0')));
-    const GameFileSet before = m_files;
-    m_asker.AnswerWarningYesNo(false);
-
-    const LoadRun run(m_files, m_other->exePath, Asking());
-
-    EXPECT_EQ(run.Outcome(), LoadOutcome::Failed);
-    EXPECT_EQ(run.Reporter().LoadText(), QStringLiteral("UFO.EXE...  "));
-    EXPECT_EQ(run.Reporter().CompText(), QString());
-    EXPECT_TRUE(run.Views().Calls().isEmpty());
-    EXPECT_EQ(m_files.ExePath, before.ExePath);
-    EXPECT_EQ(m_files.ExeImage.working, before.ExeImage.working);
-    EXPECT_EQ(m_files.ItemTable.working, before.ItemTable.working);
-    ASSERT_EQ(m_asker.ShownDialogs().size(), 1u);
-    EXPECT_EQ(m_asker.ShownDialogs()[0].title, QStringLiteral("Unexpected File Contents"));
-    EXPECT_EQ(m_asker.ShownDialogs()[0].text,
-              QStringLiteral("The chosen files do not look like this game's:\n\n"
-                             "The item names of obdata.dat at byte 0 are all empty.\n\nLoad anyway?"));
-}
-
-TEST_F(UnexpectedContents, YesLoadsTheFilesAsTheyAre)
-{
+    const InstallFixture install(GameVersion::Dos12);
+    ASSERT_TRUE(install.IsValid());
     const QByteArray zeros(415271, '\0');
-    ASSERT_TRUE(testfiles::Overwrite(m_other->exePath, zeros));
-    m_asker.AnswerWarningYesNo(true);
+    ASSERT_TRUE(testfiles::Overwrite(install.Paths().exePath, zeros));
+    ASSERT_TRUE(testfiles::Overwrite(install.Paths().items, QByteArray(4320, '\0')));
+    ScriptedAsker asker;
+    asker.AnswerWarningYesNo(true);
+    GameFileSet files;
 
-    const LoadRun run(m_files, m_other->exePath, Asking());
+    const LoadRun run(files, install.Paths().exePath,
+                      [&asker](const QStringList& reasons) { return loading::AskLoadAnyway(asker, reasons); });
 
     EXPECT_EQ(run.Outcome(), LoadOutcome::Complete);
-    EXPECT_EQ(m_files.ExeImage.working, zeros);
-    ASSERT_EQ(m_asker.ShownDialogs().size(), 1u);
-    EXPECT_TRUE(m_asker.ShownDialogs()[0].text.contains(
-        QStringLiteral("The soldier first names at byte 390544 are all empty.")));
+    EXPECT_EQ(files.ExeImage.working, zeros);
+    ASSERT_EQ(asker.ShownDialogs().size(), 1u);
+    EXPECT_EQ(asker.ShownDialogs()[0].title, QStringLiteral("Unexpected File Contents"));
+    EXPECT_EQ(asker.ShownDialogs()[0].text,
+              QStringLiteral("The chosen files do not look like this game's:\n\n"
+                             "The soldier last names at byte 389104 are all empty.\n"
+                             "The soldier first names at byte 390544 are all empty.\n"
+                             "The item names of obdata.dat at byte 0 are all empty.\n\nLoad anyway?"));
 }
 
 } // namespace
