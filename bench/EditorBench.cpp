@@ -36,6 +36,11 @@ public:
     std::optional<QString> AskSaveFile(const QString&, const QString&) override { return std::nullopt; }
     std::optional<QString> AskFolder(const QString&) override { return std::nullopt; }
     Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Discard; }
+    int AskThreeWay(const QString&, const QString&, const QString&, const std::array<QString, 3>&) override
+    {
+        return 2;
+    }
+    bool AskWarningYesNo(const QString&, const QString&) override { return true; }
     void ShowMessage(const QString&, const QString&) override {}
     void ShowError(const QString&, const QString&) override { m_failed = true; }
     [[nodiscard]] bool Failed() const { return m_failed; }

@@ -46,6 +46,8 @@ public:
     std::optional<QString> AskSaveFile(const QString&, const QString&) override { return std::nullopt; }
     std::optional<QString> AskFolder(const QString&) override { return std::nullopt; }
     Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Cancel; }
+    int AskThreeWay(const QString&, const QString&, const QString&, const std::array<QString, 3>&) override { return 2; }
+    bool AskWarningYesNo(const QString&, const QString&) override { return false; }
     void ShowMessage(const QString&, const QString& text) override { m_err << text << '\n'; }
     void ShowError(const QString& title, const QString& text) override { m_err << title << ": " << text << '\n'; }
 
@@ -53,13 +55,26 @@ private:
     QTextStream& m_err;
 };
 
+// Files whose contents do not look like the game's are refused with the reasons, unless
+// the user forces the load.
+LoadAnyway Plausibility(bool force, QTextStream& err)
+{
+    return [force, &err](const QStringList& reasons) {
+        for (const QString& reason : reasons)
+            err << "kestrel-cli: " << reason << '\n';
+        if (!force)
+            err << "kestrel-cli: refused; --force loads such files anyway\n";
+        return force;
+    };
+}
+
 // Loads the install of exePath; false, with the reason on err, unless every file was read.
-bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err)
+bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err, bool force = false)
 {
     StatusReporter reporter;
     LoadViews views;
-    const LoadOutcome outcome =
-        document.Load([&exePath]() -> std::optional<QString> { return exePath; }, reporter, views);
+    const LoadOutcome outcome = document.Load([&exePath]() -> std::optional<QString> { return exePath; }, reporter,
+                                              views, Plausibility(force, err));
     if (outcome == LoadOutcome::Complete)
         return true;
     err << "kestrel-cli: " << QDir::toNativeSeparators(exePath) << ": "
@@ -80,8 +95,8 @@ int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
     GameDocument document;
     StatusReporter reporter;
     LoadViews views;
-    const LoadOutcome outcome =
-        document.Load([&]() -> std::optional<QString> { return options.exePath; }, reporter, views);
+    const LoadOutcome outcome = document.Load([&]() -> std::optional<QString> { return options.exePath; }, reporter,
+                                              views, Plausibility(options.force, err));
     if (!document.HasExecutable()) {
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.exePath) << ": "
             << (reporter.status.isEmpty() ? u"not a game executable"_s : reporter.status) << '\n';
@@ -240,7 +255,7 @@ int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
     if (!parsed.problems.isEmpty())
         return Refused;
     GameDocument document;
-    if (!LoadComplete(options.exePath, document, err))
+    if (!LoadComplete(options.exePath, document, err, options.force))
         return Refused;
     const changeset::Resolved resolved = changeset::Resolve(
         document, parsed.entries, options.force, u"Apply %1"_s.arg(QFileInfo(options.changesPath).fileName()));

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class Asker {
@@ -30,6 +31,14 @@ public:
 
     // A modal question with the buttons Save, Discard and Cancel; Escape is Cancel.
     virtual Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) = 0;
+
+    // A modal question with three buttons of these captions. The last one is the default
+    // and Escape's, so it must be the one that does nothing. Returns 0, 1 or 2.
+    virtual int AskThreeWay(const QString& title, const QString& text, const QString& informativeText,
+                            const std::array<QString, 3>& buttons) = 0;
+
+    // A modal warning with the buttons Yes and No, No the default; true for Yes.
+    virtual bool AskWarningYesNo(const QString& title, const QString& text) = 0;
 
     // A modal message box with an OK button.
     virtual void ShowMessage(const QString& title, const QString& text) = 0;

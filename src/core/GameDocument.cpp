@@ -2,6 +2,8 @@
 #include "core/GameDocument.h"
 
 #include "core/ByteAccess.h"
+#include "core/DataFiles.h"
+#include "core/DiskCheck.h"
 
 GameDocument::GameDocument(QObject* parent)
     : QObject(parent)
@@ -57,14 +59,24 @@ bool GameDocument::Apply(const Edit& edit)
     return true;
 }
 
-LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views)
+LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
+                               const LoadAnyway& loadAnyway)
 {
     const int acceptedBefore = m_files.AcceptedLoads;
-    const LoadOutcome outcome = loading::LoadGameFiles(m_files, chooseExe, reporter, views);
+    const LoadOutcome outcome = loading::LoadGameFiles(m_files, chooseExe, reporter, views, loadAnyway);
     // A load that stopped before accepting an executable changed nothing.
     if (m_files.AcceptedLoads != acceptedBefore)
         emit Reset();
     return outcome;
+}
+
+void GameDocument::NoteSaved()
+{
+    for (const GameFile file : datafiles::SaveOrder) {
+        GameBuffer& buffer = m_files.Buffer(file);
+        if (m_files.BelongsToCurrentInstall(buffer))
+            buffer.onDisk = diskcheck::StampOf(buffer.sourcePath, buffer.working);
+    }
 }
 
 void GameDocument::Close()

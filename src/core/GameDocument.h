@@ -34,7 +34,8 @@ public:
     [[nodiscard]] bool Apply(const Edit& edit);
 
     // The load of "L&oad Files", on the document's own files.
-    LoadOutcome Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views);
+    LoadOutcome Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
+                     const LoadAnyway& loadAnyway = {});
     // Drops every buffer: nothing of this load can be saved any more.
     void Close();
     // Takes a whole file set as loaded elsewhere (tests, benchmarks, the command-line tool).
@@ -42,6 +43,9 @@ public:
 
     // Saving writes the document's buffers; it never changes them.
     [[nodiscard]] const GameFileSet& FilesToSave() const { return m_files; }
+    // After a save: the files on disk now hold the working buffers. The pristine copies
+    // stay as loaded.
+    void NoteSaved();
 
 signals:
     void Changed(const Edit& edit);

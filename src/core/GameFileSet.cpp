@@ -1,10 +1,13 @@
 // The game file set's buffers and the rule of which of them belong to the loaded install.
 #include "core/GameFileSet.h"
 
+#include "core/DiskCheck.h"
+
 void GameBuffer::Accept(const QByteArray& bytes, const QString& path, const QString& root)
 {
     pristine = bytes;
     working = bytes;
+    onDisk = diskcheck::StampOf(path, bytes);
     sourcePath = path;
     installRoot = root;
 }

@@ -6,11 +6,23 @@
 #include "core/GameVersion.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
+
+// What a file on disk held when this program last read or wrote it.
+struct DiskStamp {
+    qint64 size = -1;
+    QDateTime modified;
+    QByteArray hash;  // of the whole contents
+};
 
 struct GameBuffer {
     QByteArray working;
+    // The file as the load read it: what the backups write, whatever was saved since.
     QByteArray pristine;
+    // The file as it is on disk as far as this program knows: as loaded, then as saved.
+    // Saving checks it first, so another program's change is never written over unasked.
+    DiskStamp onDisk;
     // The file this buffer was read from, exactly as found on disk (case included);
     // empty until a load read it. Saving writes the buffer back here and nowhere else.
     QString sourcePath;

@@ -3,6 +3,7 @@
 
 #include "core/DataFiles.h"
 #include "core/GameFiles.h"
+#include "tables/Plausibility.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -84,10 +85,39 @@ std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& 
     return std::nullopt;
 }
 
+// The data file of a step as the load would take it, or nullopt when its own step would
+// stop the load anyway. Nothing but a regular file is opened.
+std::optional<QByteArray> ReadAhead(const QString& dataRoot, const DataFileSpec& step)
+{
+    const QString path = gamefiles::FindEntry(GeodataFolder(dataRoot), step.fileName);
+    if (!ObstacleText(path).isEmpty())
+        return std::nullopt;
+    const std::optional<qint64> size = gamefiles::Measure(path);
+    if (!size || *size == 0 || (step.requiredSize && *size != *step.requiredSize)
+        || (step.maxSize && *size > *step.maxSize))
+        return std::nullopt;
+    return gamefiles::ReadWhole(path, *size);
+}
+
+// The tables are checked before anything of an earlier load is replaced, those of the
+// data files included, so that declining leaves everything as a cancelled dialog does.
+bool MayLoad(GameVersion version, const QString& exePath, const QByteArray& exe, const LoadAnyway& loadAnyway)
+{
+    QStringList reasons = plausibility::Reasons(GameFile::Executable, version, exe);
+    const QString dataRoot = DataRootFor(exePath, version);
+    for (const DataFileSpec* step : datafiles::LoadOrder()) {
+        if (!plausibility::HasChecks(step->file))
+            continue;
+        if (const std::optional<QByteArray> bytes = ReadAhead(dataRoot, *step))
+            reasons += plausibility::Reasons(step->file, version, *bytes);
+    }
+    return reasons.isEmpty() || (loadAnyway && loadAnyway(reasons));
+}
+
 // Steps 3 to 7: choose, measure, recognise and read the executable, then rebuild the
 // views that need only it.
 std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
-                                          LoadViews& views)
+                                          LoadViews& views, const LoadAnyway& loadAnyway)
 {
     const std::optional<QString> chosen = chooseExe();
     if (!chosen || chosen->isEmpty())
@@ -109,7 +139,7 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
         return LoadOutcome::ExeWrongSize;
     }
     std::optional<QByteArray> bytes = gamefiles::ReadWhole(exePath, *size);
-    if (!bytes)
+    if (!bytes || !MayLoad(*version, exePath, *bytes, loadAnyway))
         return LoadOutcome::Failed;
 
     const QString dataRoot = DataRootFor(exePath, *version);
@@ -135,6 +165,13 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
 
 } // namespace
 
+bool AskLoadAnyway(Asker& asker, const QStringList& reasons)
+{
+    return asker.AskWarningYesNo(QStringLiteral("Unexpected File Contents"),
+                                 QStringLiteral("The chosen files do not look like this game's:\n\n%1\n\nLoad anyway?")
+                                     .arg(reasons.join(QLatin1Char('\n'))));
+}
+
 QString DataRootFor(const QString& exePath, GameVersion version)
 {
     const QString folder = QFileInfo(exePath).absolutePath();
@@ -143,13 +180,14 @@ QString DataRootFor(const QString& exePath, GameVersion version)
     return QDir::cleanPath(folder);
 }
 
-LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views)
+LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
+                          const LoadAnyway& loadAnyway)
 {
     reporter.Begin();
     reporter.Append(QStringLiteral("UFO.EXE...  "));
 
     LoadOutcome outcome = LoadOutcome::Complete;
-    if (const auto stop = LoadExecutable(files, chooseExe, reporter, views)) {
+    if (const auto stop = LoadExecutable(files, chooseExe, reporter, views, loadAnyway)) {
         outcome = *stop;
     } else {
         for (const DataFileSpec* step : datafiles::LoadOrder()) {

@@ -2,10 +2,12 @@
 // data files under the data root, reported step by step.
 #pragma once
 
+#include "core/Asker.h"
 #include "core/GameFileSet.h"
 #include "core/LoadReporter.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -25,6 +27,10 @@ enum class LoadOutcome {
 // path in its place. nullopt counts as a cancelled dialog.
 using ExeChooser = std::function<std::optional<QString>()>;
 
+// Decides whether a load goes on with files whose tables do not look like the game's,
+// given one sentence for each table that looked wrong. Left empty, such a load stops.
+using LoadAnyway = std::function<bool(const QStringList& reasons)>;
+
 namespace loading {
 
 inline constexpr qint64 ItemFileSize = 4320;
@@ -33,9 +39,15 @@ inline constexpr qint64 ItemFileSize = 4320;
 inline constexpr qint64 StringFileLimit = 16 * 1024 * 1024;
 
 // Runs the whole load. What a step replaced stays replaced when a later step fails;
-// a load that fails before the executable is accepted changes nothing in files.
+// a load that fails before the executable is accepted changes nothing in files. Files
+// that do not look like the game's are accepted only when loadAnyway says so; otherwise
+// the load ends as a cancelled dialog does.
 [[nodiscard]] LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
-                                        LoadViews& views);
+                                        LoadViews& views, const LoadAnyway& loadAnyway = {});
+
+// Asks in a warning box titled "Unexpected File Contents" whether to load files that do
+// not look like the game's; No is the default.
+[[nodiscard]] bool AskLoadAnyway(Asker& asker, const QStringList& reasons);
 
 // The data root of an executable at exePath for a build.
 [[nodiscard]] QString DataRootFor(const QString& exePath, GameVersion version);

@@ -24,10 +24,19 @@ void AppendBackups(const GameFileSet& files, bool master, std::vector<FileWrite>
     }
 }
 
+// What a file held before this write, to put back should a later commit fail. Read from
+// disk rather than taken from the buffers: after the user chose to overwrite another
+// program's change, that change is what the file held before.
+struct Before {
+    bool existed = false;
+    std::optional<QByteArray> bytes;  // nullopt for a file that existed but could not be read
+};
+
 // A file staged in a temporary file beside its target, not yet visible.
 struct StagedFile {
     std::unique_ptr<QSaveFile> file;
-    const FileWrite* write;
+    QString path;
+    Before before;
 };
 
 // The system's reason for the failure just met. QFile words some failures, a short write
@@ -60,20 +69,60 @@ bool WriteEvery(QFileDevice& file, QByteArrayView bytes)
     return true;
 }
 
-std::optional<WriteFailure> Stage(const FileWrite& write, std::vector<StagedFile>& staged)
+Before ReadBefore(const QString& path)
 {
-    auto file = std::make_unique<QSaveFile>(write.path);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return {true, std::nullopt};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {true, std::nullopt};
+    return {true, std::move(bytes)};
+}
+
+std::optional<WriteFailure> Stage(const QString& path, const QByteArray& bytes, std::vector<StagedFile>& staged)
+{
+    auto file = std::make_unique<QSaveFile>(path);
     // Unbuffered, so every write reaches the system at once and its failure is the system's.
     errno = 0;
     if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Failed(write.path, *file);
-    if (!WriteEvery(*file, write.bytes))
-        return Failed(write.path, *file);
+        return Failed(path, *file);
+    if (!WriteEvery(*file, bytes))
+        return Failed(path, *file);
     errno = 0;
-    if (!gamefiles::KeepOwnerAndMode(write.path, *file))
-        return WriteFailure{write.path, qt_error_string(errno), {}};
-    staged.push_back({std::move(file), &write});
+    if (!gamefiles::KeepOwnerAndMode(path, *file))
+        return WriteFailure{path, qt_error_string(errno), {}};
+    staged.push_back({std::move(file), path, {}});
     return std::nullopt;
+}
+
+std::optional<WriteFailure> Commit(StagedFile& staged, const BeforeCommit& beforeCommit)
+{
+    if (beforeCommit)
+        beforeCommit(staged.path);
+    errno = 0;
+    if (!staged.file->commit())
+        return WriteFailure{staged.path, Reason(*staged.file, errno), {}};
+    return std::nullopt;
+}
+
+// Why the file could not be given back what it held, or empty when it was.
+QString PutBack(const StagedFile& committed, const BeforeCommit& beforeCommit)
+{
+    if (!committed.before.existed) {
+        QFile file(committed.path);
+        return file.remove() ? QString() : file.errorString();
+    }
+    if (!committed.before.bytes)
+        return QStringLiteral("what it held before could not be read");
+    std::vector<StagedFile> again;
+    std::optional<WriteFailure> failure = Stage(committed.path, *committed.before.bytes, again);
+    if (!failure)
+        failure = Commit(again.front(), beforeCommit);
+    return failure ? failure->reason : QString();
 }
 
 // A game file nobody may write to was made so by the user on purpose; Save leaves it,
@@ -128,22 +177,27 @@ std::vector<FileWrite> MasterBackupWrites(const GameFileSet& files)
     return writes;
 }
 
-std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes)
+std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes, const BeforeCommit& beforeCommit)
 {
     if (auto failure = ReadOnlyGameFile(writes))
         return failure;
     std::vector<StagedFile> staged;
     staged.reserve(writes.size());
     for (const FileWrite& write : writes) {
-        if (auto failure = Stage(write, staged))
+        if (auto failure = Stage(write.path, write.bytes, staged))
             return failure;  // the staged temporary files are removed as they go out of scope
+        staged.back().before = ReadBefore(write.path);
     }
-    QStringList committed;
-    for (StagedFile& file : staged) {
-        errno = 0;
-        if (!file.file->commit())
-            return WriteFailure{file.write->path, Reason(*file.file, errno), committed};
-        committed.append(file.write->path);
+    for (std::size_t next = 0; next < staged.size(); ++next) {
+        std::optional<WriteFailure> failure = Commit(staged[next], beforeCommit);
+        if (!failure)
+            continue;
+        for (std::size_t done = next; done-- > 0;) {
+            const QString reason = PutBack(staged[done], beforeCommit);
+            if (!reason.isEmpty())
+                failure->notPutBack.emplace_back(staged[done].path, reason);
+        }
+        return failure;
     }
     return std::nullopt;
 }
@@ -152,14 +206,13 @@ QString FailureMessage(const WriteFailure& failure)
 {
     QString text = QStringLiteral("The file %1 could not be written:\n%2\n\n")
                        .arg(QDir::toNativeSeparators(failure.path), failure.reason);
-    if (failure.committed.isEmpty()) {
-        text += QStringLiteral("No file was changed.");
-    } else {
-        text += QStringLiteral("These files had already been written:");
-        for (const QString& path : failure.committed)
-            text += QLatin1Char('\n') + QDir::toNativeSeparators(path);
-    }
-    return text;
+    if (failure.notPutBack.empty())
+        return text + QStringLiteral("No file was changed.");
+    text += QStringLiteral("These files hold what this save wrote, because what they held before could not be put "
+                           "back:");
+    for (const auto& [path, reason] : failure.notPutBack)
+        text += QStringLiteral("\n%1 (%2)").arg(QDir::toNativeSeparators(path), reason);
+    return text + QStringLiteral("\n\nEvery other file is as it was before.");
 }
 
 bool Save(const GameFileSet& files, bool makeBackups, Asker& asker)
@@ -173,10 +226,18 @@ bool Save(const GameFileSet& files, bool makeBackups, Asker& asker)
 
 bool MakeMasterBackup(const GameFileSet& files, Asker& asker)
 {
-    if (!asker.AskYesNo(QStringLiteral("Make master backup?"),
-                        QStringLiteral("Are you sure you want to make a master back up? This will overwrite any other "
-                                       "master backup of your executable.")))
-        return false;
+    return ConfirmMasterBackup(asker) && WriteMasterBackup(files, asker);
+}
+
+bool ConfirmMasterBackup(Asker& asker)
+{
+    return asker.AskYesNo(QStringLiteral("Make master backup?"),
+                          QStringLiteral("Are you sure you want to make a master back up? This will overwrite any "
+                                         "other master backup of your executable."));
+}
+
+bool WriteMasterBackup(const GameFileSet& files, Asker& asker)
+{
     const std::optional<WriteFailure> failure = WriteAll(MasterBackupWrites(files));
     if (failure)
         asker.ShowError(QStringLiteral("Master backup failed"), FailureMessage(*failure));

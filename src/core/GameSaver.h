@@ -8,9 +8,10 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 struct FileWrite {
@@ -22,8 +23,13 @@ struct FileWrite {
 struct WriteFailure {
     QString path;
     QString reason;
-    QStringList committed;  // files already replaced when the failure happened
+    // Files this write had already replaced and whose earlier contents could not be put
+    // back, each with the reason; every other file is as it was before.
+    std::vector<std::pair<QString, QString>> notPutBack;
 };
+
+// Called with each file's path just before it is committed; tests fail a commit with it.
+using BeforeCommit = std::function<void(const QString& path)>;
 
 namespace saving {
 
@@ -40,15 +46,20 @@ namespace saving {
 
 // Stages every file in a temporary file beside it, then commits them in order. If any
 // file cannot be staged, or a game file among them is read-only for everyone, nothing on
-// disk changes; a failed commit stops the rest. A file written over an existing one
+// disk changes. A failed commit stops the rest and puts every file already committed back
+// as it was, so all or none of the files are written. A file written over an existing one
 // keeps its mode, and its owner and group where the system allows.
-[[nodiscard]] std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes);
+[[nodiscard]] std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes,
+                                                   const BeforeCommit& beforeCommit = {});
 
 // The Save command: writes, and reports a failure to the user in one message.
 bool Save(const GameFileSet& files, bool makeBackups, Asker& asker);
 
 // The Make Master Backup command: asks first, then writes; a failure is reported.
 bool MakeMasterBackup(const GameFileSet& files, Asker& asker);
+// Its two halves, for a caller that checks the disk between them.
+[[nodiscard]] bool ConfirmMasterBackup(Asker& asker);
+bool WriteMasterBackup(const GameFileSet& files, Asker& asker);
 
 // The message that tells the user which file could not be written and why.
 [[nodiscard]] QString FailureMessage(const WriteFailure& failure);

@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUndoView>
@@ -199,6 +200,7 @@ void MainWindow::ConnectControls()
     connect(ui.changesDock, &ChangesPanel::RevealRequested, this, &MainWindow::Reveal);
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateTitle);
     connect(m_recent, &RecentFiles::Chosen, this, &MainWindow::LoadFromUser);
+    connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateDiskNotice);
 }
 
 // What the window does as it opens: start with no files, then fill the fixed lists.
@@ -295,7 +297,9 @@ void MainWindow::FillLastNames()
 
 LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
 {
-    return m_document.Load(chooseExe, *m_loadWindow, *this);
+    return m_document.Load(chooseExe, *m_loadWindow, *this, [this](const QStringList& reasons) {
+        return loading::AskLoadAnyway(m_context.asker, reasons);
+    });
 }
 
 LoadOutcome MainWindow::LoadFrom(const QString& exePath)
@@ -344,15 +348,58 @@ void MainWindow::mnuSave_Click()
 
 bool MainWindow::Save()
 {
+    if (!MayWriteOverDisk(diskcheck::Command::Save))
+        return false;
     if (!saving::Save(m_document.FilesToSave(), ui.mnuBack->isChecked(), m_context.asker))
         return false;
+    m_document.NoteSaved();
     m_history.MarkSaved();
+    UpdateDiskNotice();
     return true;
 }
 
 void MainWindow::mnuMaster_Click()
 {
-    saving::MakeMasterBackup(m_document.FilesToSave(), m_context.asker);
+    if (saving::ConfirmMasterBackup(m_context.asker) && MayWriteOverDisk(diskcheck::Command::MasterBackup))
+        saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker);
+}
+
+bool MainWindow::MayWriteOverDisk(diskcheck::Command command)
+{
+    switch (diskcheck::Confirm(m_document.Files(), command, m_context.asker)) {
+    case diskcheck::Decision::Write: return true;
+    case diskcheck::Decision::Reload: ReloadFromDisk(); break;
+    case diskcheck::Decision::Cancel: break;
+    }
+    return false;
+}
+
+// The same executable again; unsaved edits go only once the user has said so twice.
+void MainWindow::ReloadFromDisk()
+{
+    if (m_history.HasUnsavedChanges()
+        && !m_context.asker.AskYesNo(u"Discard Unsaved Changes"_s,
+                                     u"Reloading discards the changes you have not saved. Discard them and load "
+                                     u"the files from disk?"_s))
+        return;
+    (void)LoadFrom(m_document.Files().ExePath);
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        UpdateDiskNotice();
+    return QMainWindow::event(event);
+}
+
+void MainWindow::UpdateDiskNotice()
+{
+    const std::vector<ChangedFile> changed = diskcheck::ChangedFiles(m_document.Files(), diskcheck::Depth::Quick);
+    // The bar appears with the first notice, so a window that never needs one keeps its room.
+    if (!changed.empty())
+        statusBar()->showMessage(diskcheck::Notice(changed));
+    else if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        bar->clearMessage();
 }
 
 // Unsaved edits are gone after Close, so their buffers go too: a later Save can never

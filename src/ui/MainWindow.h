@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Asker.h"
+#include "core/DiskCheck.h"
 #include "core/GameDocument.h"
 #include "core/GameLoader.h"
 #include "core/LoadReporter.h"
@@ -61,6 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void mnuOpen_Click();
@@ -85,6 +87,12 @@ private:
     // or the save fails: the caller must not go on.
     [[nodiscard]] bool MayDropUnsavedChanges();
     bool Save();
+    // Asks before writing when a file changed on disk since it was loaded or saved. False
+    // when nothing may be written now.
+    [[nodiscard]] bool MayWriteOverDisk(diskcheck::Command command);
+    void ReloadFromDisk();
+    // The status-bar notice of files changed on disk; no dialog while the user works.
+    void UpdateDiskNotice();
     void UpdateTitle();
     void EnableModCommands();
     // Brings the tab and record of an undone or redone step into sight.

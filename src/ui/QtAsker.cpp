@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 QtAsker::QtAsker(QWidget* parent)
     : m_parent(parent)
@@ -35,6 +36,32 @@ Asker::Choice QtAsker::AskSaveDiscardCancel(const QString& title, const QString&
     case QMessageBox::Discard: return Choice::Discard;
     default: return Choice::Cancel;
     }
+}
+
+int QtAsker::AskThreeWay(const QString& title, const QString& text, const QString& informativeText,
+                         const std::array<QString, 3>& buttons)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, m_parent);
+    box.setInformativeText(informativeText);
+    const QMessageBox::ButtonRole roles[] = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole,
+                                             QMessageBox::RejectRole};
+    std::array<QAbstractButton*, 3> added{};
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        added[i] = box.addButton(buttons[i], roles[i]);
+    box.setDefaultButton(qobject_cast<QPushButton*>(added[2]));
+    box.setEscapeButton(added[2]);
+    box.exec();
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        if (box.clickedButton() == added[i])
+            return int(i);
+    }
+    return 2;
+}
+
+bool QtAsker::AskWarningYesNo(const QString& title, const QString& text)
+{
+    return QMessageBox::warning(m_parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 std::optional<QString> QtAsker::AskOpenFile(const QString& title, const QString& filter)

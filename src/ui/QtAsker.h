@@ -17,6 +17,9 @@ public:
     std::optional<QString> AskSaveFile(const QString& title, const QString& filter) override;
     std::optional<QString> AskFolder(const QString& title) override;
     Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) override;
+    int AskThreeWay(const QString& title, const QString& text, const QString& informativeText,
+                    const std::array<QString, 3>& buttons) override;
+    bool AskWarningYesNo(const QString& title, const QString& text) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
 

@@ -72,7 +72,8 @@ protected:
         ASSERT_TRUE(testfiles::Overwrite(m_old->english, QByteArrayLiteral("old english\0")));
         ASSERT_TRUE(testfiles::Overwrite(m_old->english2, QByteArrayLiteral("old english2\0")));
         ASSERT_TRUE(testfiles::Overwrite(m_old->items, QByteArray(4320, '\x77')));
-        const LoadRun previous(m_files, m_old->exePath);
+        // Marker bytes are no item table of the game's, so they are loaded anyway.
+        const LoadRun previous(m_files, m_old->exePath, [](const QStringList&) { return true; });
         ASSERT_EQ(previous.Outcome(), LoadOutcome::Complete);
     }
 
@@ -141,6 +142,12 @@ const FailureCase FailureCases[] = {
      NotTheVersion, LoadOutcome::ExeWrongSize, Reached::Nothing},
     {"ExecutableOneByteShorter", [](const SamplePaths& p) { return Resize(p.exePath, -1); }, TheExecutable, Exe,
      NotTheVersion, LoadOutcome::ExeWrongSize, Reached::Nothing},
+    // Files of the right size that do not look like the game's, and no one to say load
+    // them anyway: the load ends before it replaces anything, as a cancelled dialog does.
+    {"ExecutableOfZeros", [](const SamplePaths& p) { return testfiles::Overwrite(p.exePath, QByteArray(495616, 0)); },
+     TheExecutable, Exe, QString(), LoadOutcome::Failed, Reached::Nothing},
+    {"ItemsOfZeros", [](const SamplePaths& p) { return testfiles::Overwrite(p.items, QByteArray(4320, 0)); },
+     TheExecutable, Exe, QString(), LoadOutcome::Failed, Reached::Nothing},
     {"ItemsMissing", [](const SamplePaths& p) { return testfiles::Remove(p.items); }, TheExecutable,
      Exe + Done + Items, QStringLiteral("Unable to load obdata.dat"), LoadOutcome::ItemsMissing, Reached::Executable},
     {"ItemsEmpty", [](const SamplePaths& p) { return testfiles::Truncate(p.items, 0); }, TheExecutable,

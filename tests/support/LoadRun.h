@@ -11,7 +11,7 @@
 class LoadRun {
 public:
     // Runs the load at once; nullopt as the path stands for a cancelled dialog.
-    LoadRun(GameFileSet& files, const std::optional<QString>& exePath);
+    LoadRun(GameFileSet& files, const std::optional<QString>& exePath, const LoadAnyway& loadAnyway = {});
     LoadRun(const LoadRun&) = delete;
     LoadRun& operator=(const LoadRun&) = delete;
 

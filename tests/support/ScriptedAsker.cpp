@@ -9,6 +9,8 @@ const char* KindName(ScriptedAsker::Kind kind)
     case ScriptedAsker::Kind::Text: return "input box";
     case ScriptedAsker::Kind::YesNo: return "Yes/No box";
     case ScriptedAsker::Kind::SaveDiscardCancel: return "Save/Discard/Cancel question";
+    case ScriptedAsker::Kind::ThreeWay: return "three-way question";
+    case ScriptedAsker::Kind::WarningYesNo: return "Yes/No warning";
     case ScriptedAsker::Kind::OpenFile: return "open dialog";
     case ScriptedAsker::Kind::SaveFile: return "save dialog";
     case ScriptedAsker::Kind::Folder: return "folder dialog";
@@ -58,6 +60,18 @@ ScriptedAsker& ScriptedAsker::AnswerSaveFile(std::optional<QString> path)
 ScriptedAsker& ScriptedAsker::AnswerFolder(std::optional<QString> path)
 {
     m_script.push_back({Kind::Folder, {}, false, std::move(path)});
+    return *this;
+}
+
+ScriptedAsker& ScriptedAsker::AnswerThreeWay(int button)
+{
+    m_script.push_back({Kind::ThreeWay, {}, false, {}, Choice::Cancel, button});
+    return *this;
+}
+
+ScriptedAsker& ScriptedAsker::AnswerWarningYesNo(bool yes)
+{
+    m_script.push_back({Kind::WarningYesNo, {}, yes});
     return *this;
 }
 
@@ -131,6 +145,21 @@ std::optional<QString> ScriptedAsker::AskFolder(const QString& title)
     m_shown.push_back({Kind::Folder, title, {}, {}});
     const auto step = Next(Kind::Folder);
     return step ? step->path : std::nullopt;
+}
+
+int ScriptedAsker::AskThreeWay(const QString& title, const QString& text, const QString& informativeText,
+                               const std::array<QString, 3>& buttons)
+{
+    m_shown.push_back({Kind::ThreeWay, title, text, informativeText, buttons});
+    const auto step = Next(Kind::ThreeWay);
+    return step ? step->button : 2;
+}
+
+bool ScriptedAsker::AskWarningYesNo(const QString& title, const QString& text)
+{
+    m_shown.push_back({Kind::WarningYesNo, title, text, {}});
+    const auto step = Next(Kind::WarningYesNo);
+    return step && step->yes;
 }
 
 void ScriptedAsker::ShowMessage(const QString& title, const QString& text)

@@ -6,19 +6,21 @@
 
 #include <QString>
 
+#include <array>
 #include <deque>
 #include <optional>
 #include <vector>
 
 class ScriptedAsker final : public Asker {
 public:
-    enum class Kind { Text, YesNo, OpenFile, SaveFile, Folder, Message, Error, SaveDiscardCancel };
+    enum class Kind { Text, YesNo, OpenFile, SaveFile, Folder, Message, Error, SaveDiscardCancel, ThreeWay, WarningYesNo };
 
     struct Shown {
         Kind kind;
         QString title;
         QString text;          // prompt or message text; the filter for OpenFile
         QString defaultAnswer; // Text only; the informative text of a three-way question
+        std::array<QString, 3> buttons = {};  // ThreeWay only
     };
 
     ScriptedAsker() = default;
@@ -33,6 +35,9 @@ public:
     ScriptedAsker& AnswerSaveDiscardCancel(Choice choice);
     ScriptedAsker& AnswerSaveFile(std::optional<QString> path);
     ScriptedAsker& AnswerFolder(std::optional<QString> path);
+    // The index of the button chosen, 0 to 2.
+    ScriptedAsker& AnswerThreeWay(int button);
+    ScriptedAsker& AnswerWarningYesNo(bool yes);
     ScriptedAsker& AcknowledgeMessage();
     ScriptedAsker& AcknowledgeError();
 
@@ -42,6 +47,9 @@ public:
     Choice AskSaveDiscardCancel(const QString& title, const QString& text, const QString& informativeText) override;
     std::optional<QString> AskSaveFile(const QString& title, const QString& filter) override;
     std::optional<QString> AskFolder(const QString& title) override;
+    int AskThreeWay(const QString& title, const QString& text, const QString& informativeText,
+                    const std::array<QString, 3>& buttons) override;
+    bool AskWarningYesNo(const QString& title, const QString& text) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
 
@@ -57,6 +65,7 @@ private:
         bool yes = false;
         std::optional<QString> path = {};
         Choice choice = Choice::Cancel;
+        int button = 2;
     };
 
     std::optional<Step> Next(Kind kind);

@@ -282,8 +282,9 @@ TEST_F(EditHistoryTest, NoWayOutDropsUnsavedEditsUnasked)
             const bool goesOn = answer == Answer::None || answer == Answer::Save || answer == Answer::Discard;
             if (answer == Answer::FailingSave) {
                 // A folder in the item file's place: staging it fails, so nothing is written.
+                // The file changed on disk, so Save asks first; Overwrite goes on to the failure.
                 ASSERT_TRUE(testfiles::Remove(items) && QDir().mkdir(items));
-                asker.AnswerSaveDiscardCancel(Asker::Choice::Save).AcknowledgeError();
+                asker.AnswerSaveDiscardCancel(Asker::Choice::Save).AnswerThreeWay(0).AcknowledgeError();
             } else if (answer != Answer::None) {
                 asker.AnswerSaveDiscardCancel(answer == Answer::Save      ? Asker::Choice::Save
                                               : answer == Answer::Discard ? Asker::Choice::Discard

@@ -1,0 +1,104 @@
+// Stamps of the game files on disk and the check against them before a write.
+#include "core/DiskCheck.h"
+
+#include "core/DataFiles.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace diskcheck {
+namespace {
+
+QByteArray HashOf(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+enum class FileState { Same, Changed, Missing };
+
+FileState StateOf(const QString& path, const DiskStamp& stamp, Depth depth)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return FileState::Missing;
+    if (!info.isFile() || info.size() != stamp.size)
+        return FileState::Changed;
+    // The time alone never counts as a change: a file saved again with the same bytes
+    // loses nothing when it is written over.
+    if (depth == Depth::Quick && info.lastModified() == stamp.modified)
+        return FileState::Same;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileState::Changed;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FileState::Changed;
+    return HashOf(bytes) == stamp.hash ? FileState::Same : FileState::Changed;
+}
+
+QString NameOf(const ChangedFile& changed)
+{
+    const QString name = QFileInfo(changed.path).fileName();
+    return changed.missing ? QStringLiteral("%1 (no longer there)").arg(name) : name;
+}
+
+QStringList NamesOf(const std::vector<ChangedFile>& changed)
+{
+    QStringList names;
+    for (const ChangedFile& file : changed)
+        names.append(NameOf(file));
+    return names;
+}
+
+} // namespace
+
+DiskStamp StampOf(const QString& path, const QByteArray& bytes)
+{
+    return {bytes.size(), QFileInfo(path).lastModified(), HashOf(bytes)};
+}
+
+std::vector<ChangedFile> ChangedFiles(const GameFileSet& files, Depth depth)
+{
+    std::vector<ChangedFile> changed;
+    for (const GameFile file : datafiles::SaveOrder) {
+        const GameBuffer& buffer = files.Buffer(file);
+        if (!files.BelongsToCurrentInstall(buffer))
+            continue;
+        const FileState state = StateOf(buffer.sourcePath, buffer.onDisk, depth);
+        if (state != FileState::Same)
+            changed.push_back({file, buffer.sourcePath, state == FileState::Missing});
+    }
+    return changed;
+}
+
+Decision Confirm(const GameFileSet& files, Command command, Asker& asker)
+{
+    const std::vector<ChangedFile> changed = ChangedFiles(files, Depth::Full);
+    if (changed.empty())
+        return Decision::Write;
+    const QString text = QStringLiteral("These files changed on disk after they were loaded or last saved, perhaps "
+                                        "by another program:\n\n")
+                         + NamesOf(changed).join(QLatin1Char('\n'));
+    const QString overwrite = command == Command::Save
+                                  ? QStringLiteral("Overwrite saves your edits over them.")
+                                  : QStringLiteral("Overwrite makes the master backup from the files as they were "
+                                                   "loaded.");
+    const QString informative = overwrite
+                                + QStringLiteral(" Reload loads the files from disk again. Cancel writes nothing.");
+    switch (asker.AskThreeWay(QStringLiteral("Files Changed on Disk"), text, informative,
+                              {QStringLiteral("Overwrite"), QStringLiteral("Reload"), QStringLiteral("Cancel")})) {
+    case 0: return Decision::Write;
+    case 1: return Decision::Reload;
+    default: return Decision::Cancel;
+    }
+}
+
+QString Notice(const std::vector<ChangedFile>& changed)
+{
+    return QStringLiteral("Changed on disk since loaded or saved: %1. Save will ask before writing over them.")
+        .arg(NamesOf(changed).join(QStringLiteral(", ")));
+}
+
+} // namespace diskcheck

@@ -1,0 +1,121 @@
+// The checks of the tables' contents, one row per table.
+#include "tables/Plausibility.h"
+
+#include "core/ByteAccess.h"
+#include "tables/Items.h"
+#include "tables/SoldierNames.h"
+
+#include <array>
+#include <string_view>
+
+namespace plausibility {
+namespace {
+
+enum class Rule {
+    // Every slot holds text followed by zero bytes only, as the editor writes it, and not
+    // every slot is empty. Random bytes put a zero before other bytes somewhere; a table
+    // that lies in another build's padding is all zeros.
+    PaddedText,
+    // Not every slot is empty. Whatever follows the end of a name is left alone.
+    SomeText,
+    // Most bytes name an item record (0 to 79) or no item (255). Only most: a record the
+    // game never uses may hold anything, while random bytes hit that range a third of the
+    // time.
+    ItemReferences,
+};
+
+struct TableCheck {
+    std::u16string_view what;
+    GameFile file;
+    VersionOffsets start;
+    qsizetype stride;  // from one record or slot to the next
+    int count;
+    qsizetype width;   // the bytes checked at the start of each
+    Rule rule;
+};
+
+constexpr VersionOffsets SameInEveryBuild(qsizetype offset)
+{
+    return {offset, offset, offset};
+}
+
+// The twelfth byte of a last-name slot is never written, so it is never checked.
+constexpr std::array<TableCheck, 4> Checks = {{
+    {u"soldier last names", GameFile::Executable, soldiernames::LastNameStart, soldiernames::LastNameSlotSize,
+     soldiernames::SlotCount, soldiernames::WrittenNameLength, Rule::PaddedText},
+    {u"soldier first names", GameFile::Executable, soldiernames::FirstNameStart, soldiernames::FirstNameSlotSize,
+     soldiernames::SlotCount, soldiernames::WrittenNameLength, Rule::PaddedText},
+    {u"item names of obdata.dat", GameFile::Items, SameInEveryBuild(items::NamePosition), items::RecordSize,
+     items::RecordCount, items::NameLength, Rule::SomeText},
+    {u"ammo references of obdata.dat", GameFile::Items, SameInEveryBuild(items::AmmoPositions[0]), items::RecordSize,
+     items::RecordCount, std::size(items::AmmoPositions), Rule::ItemReferences},
+}};
+
+bool IsPaddedText(const QByteArray& bytes, qsizetype offset, qsizetype width)
+{
+    bool ended = false;
+    for (qsizetype i = 0; i < width; ++i) {
+        const bool zero = bytes::ReadU8(bytes, offset + i) == 0;
+        if (ended && !zero)
+            return false;
+        ended = ended || zero;
+    }
+    return true;
+}
+
+bool IsItemReference(std::uint8_t value)
+{
+    return value <= items::HighestIndex || value == 255;
+}
+
+// What is wrong with the table, ending a sentence; empty when nothing is.
+QString Verdict(const TableCheck& check, qsizetype start, const QByteArray& bytes)
+{
+    const qsizetype end = start + check.stride * (check.count - 1) + check.width;
+    if (start < 0 || !bytes::InRange(bytes, start, end - start))
+        return QStringLiteral("lie past the end of the file");
+    bool allEmpty = true;
+    int references = 0;
+    for (int record = 0; record < check.count; ++record) {
+        const qsizetype offset = start + check.stride * record;
+        allEmpty = allEmpty && bytes::ReadU8(bytes, offset) == 0;
+        if (check.rule == Rule::PaddedText && !IsPaddedText(bytes, offset, check.width))
+            return QStringLiteral("are not text");
+        for (qsizetype i = 0; check.rule == Rule::ItemReferences && i < check.width; ++i)
+            references += IsItemReference(bytes::ReadU8(bytes, offset + i)) ? 1 : 0;
+    }
+    if (check.rule == Rule::ItemReferences)
+        return 2 * references > check.count * check.width ? QString() : QStringLiteral("mostly name no item");
+    return allEmpty ? QStringLiteral("are all empty") : QString();
+}
+
+} // namespace
+
+QStringList Reasons(GameFile file, GameVersion version, const QByteArray& bytes)
+{
+    QStringList reasons;
+    for (const TableCheck& check : Checks) {
+        if (check.file != file)
+            continue;
+        const qsizetype start = check.start.For(version);
+        const QString verdict = Verdict(check, start, bytes);
+        if (!verdict.isEmpty()) {
+            reasons.append(QStringLiteral("The %1 at byte %2 %3.")
+                               .arg(QString::fromUtf16(check.what.data(), qsizetype(check.what.size())))
+                               .arg(start)
+                               .arg(verdict));
+        }
+    }
+    return reasons;
+}
+
+bool HasChecks(GameFile file)
+{
+    for (const TableCheck& check : Checks) {
+        if (check.file == file)
+            return true;
+    }
+    return false;
+}
+
+} // namespace plausibility

@@ -1,0 +1,166 @@
+// A commit that fails after earlier files were already committed: each of those is put
+// back, so every file is byte for byte as before, the user hears "No file was changed.",
+// and once the cause is gone the same command succeeds.
+#include "core/GameSaver.h"
+#include "support/InstallFixture.h"
+#include "support/LoadRun.h"
+#include "support/ScriptedAsker.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Command { SaveWithBackups, SaveWithoutBackups, MasterBackup };
+
+struct Fault {
+    Command command;
+    int failingCommit;  // counted from 1 in the order the command writes
+};
+
+std::string Name(const Fault& fault)
+{
+    static const char* const commands[] = {"SaveWithBackups", "SaveWithoutBackups", "MasterBackup"};
+    return std::string(commands[static_cast<int>(fault.command)]) + "_Commit" + std::to_string(fault.failingCommit);
+}
+
+void PrintTo(const Fault& fault, std::ostream* os)
+{
+    *os << Name(fault);
+}
+
+// A folder where the file is, as if another program had put it there at that moment: the
+// rename that commits the file fails. The file itself waits beside it.
+void PutFolderAt(const QString& path)
+{
+    if (QFileInfo::exists(path)) {
+        ASSERT_TRUE(QDir().rename(path, path + QStringLiteral(".aside")));
+    }
+    ASSERT_TRUE(QDir().mkpath(path));
+}
+
+void RemoveFolderAt(const QString& path)
+{
+    ASSERT_TRUE(QDir(path).removeRecursively());
+    if (QFileInfo::exists(path + QStringLiteral(".aside"))) {
+        ASSERT_TRUE(QDir().rename(path + QStringLiteral(".aside"), path));
+    }
+}
+
+class CommitFailure : public testing::TestWithParam<Fault> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_install.IsValid());
+        const LoadRun run(m_files, m_install.Paths().exePath);
+        ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
+        m_files.ExeImage.working[480421] = char(80);
+        m_files.ItemTable.working[22] = char(99);
+        m_files.EnglishTable.working.chop(7);
+        // An older master backup, so putting one back means old contents, while the
+        // first backups of Save are put back by removing them.
+        for (const FileWrite& write : saving::MasterBackupWrites(m_files))
+            ASSERT_TRUE(testfiles::Overwrite(write.path, QByteArrayLiteral("an older master backup")));
+    }
+
+    [[nodiscard]] std::vector<FileWrite> Writes() const
+    {
+        switch (GetParam().command) {
+        case Command::SaveWithBackups: return saving::SaveWrites(m_files, true);
+        case Command::SaveWithoutBackups: return saving::SaveWrites(m_files, false);
+        case Command::MasterBackup: return saving::MasterBackupWrites(m_files);
+        }
+        return {};
+    }
+
+    bool Run(ScriptedAsker& asker)
+    {
+        if (GetParam().command == Command::MasterBackup) {
+            asker.AnswerYesNo(true);
+            return saving::MakeMasterBackup(m_files, asker);
+        }
+        return saving::Save(m_files, GetParam().command == Command::SaveWithBackups, asker);
+    }
+
+    InstallFixture m_install;
+    GameFileSet m_files;
+};
+
+TEST_P(CommitFailure, PutsBackEveryFileCommittedAndARetrySucceeds)
+{
+    const std::vector<FileWrite> writes = Writes();
+    ASSERT_LE(GetParam().failingCommit, int(writes.size()));
+    const testfiles::Snapshot before = testfiles::Take(m_install.Root());
+    int commits = 0;
+    QString blocked;
+    const auto failNth = [&](const QString& path) {
+        if (++commits == GetParam().failingCommit) {
+            blocked = path;
+            PutFolderAt(path);
+        }
+    };
+
+    const std::optional<WriteFailure> failure = saving::WriteAll(writes, failNth);
+
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, writes[std::size_t(GetParam().failingCommit - 1)].path);
+    EXPECT_TRUE(failure->notPutBack.empty());
+    const QString message = saving::FailureMessage(*failure);
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(blocked))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral("No file was changed."))) << message.toStdString();
+    RemoveFolderAt(blocked);
+    EXPECT_EQ(testfiles::Take(m_install.Root()), before);
+
+    ScriptedAsker retry;
+    ASSERT_TRUE(Run(retry));
+    for (const FileWrite& write : writes)
+        EXPECT_EQ(testfiles::Read(write.path), write.bytes) << write.path.toStdString();
+}
+
+std::vector<Fault> SecondThirdAndLast()
+{
+    return {{Command::SaveWithBackups, 2},    {Command::SaveWithBackups, 3},    {Command::SaveWithBackups, 8},
+            {Command::SaveWithoutBackups, 2}, {Command::SaveWithoutBackups, 3}, {Command::SaveWithoutBackups, 4},
+            {Command::MasterBackup, 2},       {Command::MasterBackup, 3},       {Command::MasterBackup, 4}};
+}
+
+INSTANTIATE_TEST_SUITE_P(EachCommand, CommitFailure, testing::ValuesIn(SecondThirdAndLast()),
+                         [](const testing::TestParamInfo<Fault>& info) { return Name(info.param); });
+
+// When putting a file back fails as well, the message says which file holds what.
+TEST(CommitFailureNotPutBack, NamesTheFileThatHoldsTheNewContents)
+{
+    const InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    GameFileSet files;
+    const LoadRun run(files, install.Paths().exePath);
+    ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
+    files.ExeImage.working[480421] = char(80);
+    const QByteArray englishBefore = *testfiles::Read(install.Paths().english);
+
+    // Save writes ufo.exe, english.dat, english2.dat, obdata.dat; english2.dat fails, then
+    // so does putting ufo.exe back, the last of the two put back.
+    int commits = 0;
+    const auto fault = [&](const QString& path) {
+        ++commits;
+        if (commits == 3 || commits == 5)
+            PutFolderAt(path);
+    };
+    const std::optional<WriteFailure> failure = saving::WriteAll(saving::SaveWrites(files, false), fault);
+
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, install.Paths().english2);
+    ASSERT_EQ(failure->notPutBack.size(), 1u);
+    EXPECT_EQ(failure->notPutBack[0].first, install.Paths().exePath);
+    const QString message = saving::FailureMessage(*failure);
+    EXPECT_TRUE(message.contains(QStringLiteral("These files hold what this save wrote")));
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(install.Paths().exePath)));
+    EXPECT_TRUE(message.endsWith(QStringLiteral("Every other file is as it was before.")));
+    EXPECT_EQ(testfiles::Read(install.Paths().exePath + QStringLiteral(".aside")), files.ExeImage.working);
+    EXPECT_EQ(testfiles::Read(install.Paths().english), englishBefore);
+}
+
+} // namespace
