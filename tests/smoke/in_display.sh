@@ -19,7 +19,7 @@ pid=$!
 splash="$(find_window '^X-Com Kestrel$')" || fail "the splash window did not appear"
 [ "$tabs" = 1 ] && { sleep 0.5; import -window root "$base-splash.png"; }
 
-main="$(find_window '^UFO\.EXE Editor$')" || fail "the main window did not appear"
+main="$(find_window '^UFO\.EXE Editor')" || fail "the main window did not appear"
 load="$(find_window '^Loading Files\.\.\.$')" || fail "the load window did not appear"
 if [ -n "$size" ]; then
   # With no window manager nothing holds the window to its minimum size: a layout that
