@@ -1,0 +1,98 @@
+// Figures for change sets and tables: applying a change to every field of every table
+// with the save, and exporting every table.
+#include "core/ChangeSet.h"
+#include "core/GameDocument.h"
+#include "core/GameSaver.h"
+#include "core/TableCsv.h"
+#include "sample/SampleInstall.h"
+#include "tables/Catalogue.h"
+#include "BenchSupport.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A value for every field that differs from most sample values and passes every rule.
+QJsonValue NewValue(const catalogue::Table& table, const catalogue::Slot& slot)
+{
+    switch (slot.field->kind) {
+    case catalogue::Kind::Flag: return QStringLiteral("Yes");
+    case catalogue::Kind::DamageType: return QStringLiteral("HE");
+    case catalogue::Kind::BaseFacility: return QStringLiteral("Workshop");
+    case catalogue::Kind::Name: return QStringLiteral("N%1").arg(slot.record);
+    case catalogue::Kind::StringEntry: return QStringLiteral("String number %1").arg(slot.record);
+    default: return table.name == QStringLiteral("items") && slot.field->name.startsWith(QStringLiteral("Ammo")) ? 3 : 7;
+    }
+}
+
+std::vector<changeset::Entry> EveryField(const GameDocument& document)
+{
+    std::vector<changeset::Entry> entries;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        for (const catalogue::Slot& slot : catalogue::Slots(table, document.Version(), document.Working(table.file))) {
+            const QJsonValue record = table.numbered ? QJsonValue(slot.record)
+                                                     : QJsonValue(catalogue::RecordName(table, slot.record));
+            entries.push_back({table.name, record, slot.field->name, std::nullopt, NewValue(table, slot)});
+        }
+    }
+    return entries;
+}
+
+void BM_ApplyEveryFieldAndSave(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const std::optional<SamplePaths> paths = sample::WriteInstall(dir.path(), GameVersion::CollectorsEdition);
+    GameDocument document;
+    SilentReporter reporter;
+    LoadViews views;
+    (void)document.Load([&]() -> std::optional<QString> { return paths->exePath; }, reporter, views);
+    const std::vector<changeset::Entry> entries = EveryField(document);
+    const GameFileSet loaded = document.Files();
+    SilentAsker asker;
+    std::size_t changes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        document.Adopt(loaded);
+        state.ResumeTiming();
+        const changeset::Resolved resolved = changeset::Resolve(document, entries, false, QStringLiteral("bench"));
+        if (!resolved.problems.isEmpty() || !document.Apply(resolved.edit)
+            || !saving::Save(document.FilesToSave(), true, asker)) {
+            state.SkipWithError(resolved.problems.value(0, QStringLiteral("apply or save failed")).toUtf8().constData());
+            return;
+        }
+        changes = resolved.edit.changes.size();
+    }
+    state.counters["entries"] = double(entries.size());
+    state.counters["changes"] = double(changes);
+}
+BENCHMARK(BM_ApplyEveryFieldAndSave)->Unit(benchmark::kMillisecond);
+
+void BM_ExportEveryTable(benchmark::State& state)
+{
+    GameDocument document;
+    GameFileSet files;
+    files.Version = GameVersion::CollectorsEdition;
+    files.ExeImage.Accept(sample::Executable(files.Version), QStringLiteral("ufo.exe"), {});
+    files.ItemTable.Accept(sample::ItemFile(), QStringLiteral("obdata.dat"), {});
+    files.EnglishTable.Accept(sample::EnglishFile(), QStringLiteral("english.dat"), {});
+    files.English2Table.Accept(sample::English2File(), QStringLiteral("english2.dat"), {});
+    document.Adopt(files);
+    const bool csv = state.range(0) == 1;
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        bytes = 0;
+        if (csv) {
+            for (const catalogue::Table& table : catalogue::Tables())
+                bytes += tablecsv::Export(document, table.name).size();
+        } else {
+            bytes = changeset::Write(changeset::WholeTables(document, {})).size();
+        }
+    }
+    state.SetLabel(csv ? "CSV, one file per table" : "JSON change set");
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_ExportEveryTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
