@@ -59,14 +59,41 @@ void RecordTableModel::Rebuild()
     }
 }
 
-// Any change of the table's file may be shown here: an item's new name is also the name
-// in every ammo cell that points at it.
+// Only the cells an edit wrote are shown anew, unless it renamed an item (every ammo cell
+// naming it changes too) or wrote bytes no catalogue table names. No two catalogue
+// tables share a byte, so another table's edit changes nothing here.
 void RecordTableModel::DocumentChanged(const Edit& edit)
 {
-    const bool touchesFile =
-        std::ranges::any_of(edit.changes, [this](const Change& change) { return change.file == m_table->file; });
-    if (touchesFile && m_rows > 0)
-        emit dataChanged(index(0, RecordColumn + 1), index(m_rows - 1, columnCount() - 1));
+    if (m_rows == 0)
+        return;
+    int top = m_rows;
+    int bottom = -1;
+    int left = columnCount();
+    int right = -1;
+    for (const Change& change : edit.changes) {
+        if (change.file != m_table->file)
+            continue;
+        const catalogue::Field* field =
+            change.table == m_table->name ? catalogue::FindField(*m_table, change.field) : nullptr;
+        const std::optional<int> record =
+            field ? catalogue::FindRecord(*m_table, change.record, Working()) : std::nullopt;
+        if (!record || field->kind == catalogue::Kind::Name) {
+            if (change.table != m_table->name && catalogue::FindTable(change.table))
+                continue;
+            top = 0;
+            bottom = m_rows - 1;
+            left = RecordColumn + 1;
+            right = columnCount() - 1;
+            break;
+        }
+        const int column = int(field - m_table->fields.data()) + 1;
+        top = std::min(top, *record);
+        bottom = std::max(bottom, *record);
+        left = std::min(left, column);
+        right = std::max(right, column);
+    }
+    if (bottom >= 0)
+        emit dataChanged(index(top, left), index(bottom, right));
 }
 
 const QByteArray& RecordTableModel::Working() const

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QStatusBar>
 
 #include <set>
@@ -72,9 +73,33 @@ RecordTableView::RecordTableView(EditorContext& context, const QString& table, c
     connect(&context.history, &EditHistory::Revisited, this, &RecordTableView::Revisit);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         SortAnew();
-        resizeColumnsToContents();
+        FitColumns();
     });
-    resizeColumnsToContents();
+    FitColumns();
+}
+
+// Each column as wide as its longest text, measured once: the table's font is fixed-width,
+// and measuring every cell, as resizeColumnsToContents does, took longer than the rest of
+// the whole fill and its repaint.
+void RecordTableView::FitColumns()
+{
+    const QFontMetrics metrics(font());
+    const int cellMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1)
+                           + metrics.averageCharWidth();
+    const int headerMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this)
+                             + style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) + cellMargin;
+    const QFontMetrics headerMetrics(horizontalHeader()->font());
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        QString longest;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            QString text = m_model->index(row, column).data().toString();
+            if (text.size() > longest.size())
+                longest = std::move(text);
+        }
+        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+        setColumnWidth(column, std::max(metrics.horizontalAdvance(longest) + cellMargin,
+                                        headerMetrics.horizontalAdvance(title) + headerMargin));
+    }
 }
 
 void RecordTableView::SortAnew()

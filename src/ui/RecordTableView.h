@@ -42,6 +42,7 @@ private:
     void ShowStatus(const QString& text);
     void Revisit(const Edit& edit);
     void SortAnew();
+    void FitColumns();
 
     EditorContext& m_context;
     RecordTableModel* m_model;
