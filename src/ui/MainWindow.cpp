@@ -8,6 +8,7 @@
 #include "ui/LoadWindow.h"
 #include "ui/ModCommands.h"
 #include "ui/RecentFiles.h"
+#include "ui/RecordTableView.h"
 #include "ui/tabs/BaseEditorTab.h"
 #include "ui/tabs/EditorTab.h"
 #include "ui/tabs/FacilityEditorTab.h"
@@ -55,6 +56,8 @@ void MainWindow::CreateControls()
 {
     CreateMenus();
     CreateTabs();
+    // Where a table cell says why it refuses a value.
+    statusBar()->setObjectName(u"sbrStatus"_s);
     m_loadWindow = new LoadWindow(this);
 }
 
@@ -130,6 +133,26 @@ void MainWindow::CreateEditMenu()
     ui.mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     ui.mnuEdit->addAction(ui.mnuUndo);
     ui.mnuEdit->addAction(ui.mnuRedo);
+    ui.mnuEdit->addSeparator();
+    // Copy has no key of its own: Ctrl+C is Close files', except in a table with the focus.
+    ui.mnuCopy = ui.mnuEdit->addAction(u"&Copy"_s);
+    ui.mnuCopy->setObjectName(u"mnuCopy"_s);
+    ui.mnuPaste = ui.mnuEdit->addAction(u"&Paste"_s);
+    ui.mnuPaste->setObjectName(u"mnuPaste"_s);
+    ui.mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(ui.mnuEdit, &QMenu::aboutToShow, this, [this] {
+        const bool inTable = RecordTableView::Focused() != nullptr;
+        ui.mnuCopy->setEnabled(inTable);
+        ui.mnuPaste->setEnabled(inTable);
+    });
+    connect(ui.mnuCopy, &QAction::triggered, this, [] {
+        if (RecordTableView* table = RecordTableView::Focused())
+            table->Copy();
+    });
+    connect(ui.mnuPaste, &QAction::triggered, this, [] {
+        if (RecordTableView* table = RecordTableView::Focused())
+            table->Paste();
+    });
 }
 
 void MainWindow::CreateViewMenu()

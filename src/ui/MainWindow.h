@@ -121,6 +121,8 @@ private:
         QMenu* mnuEdit;
         QAction* mnuUndo;
         QAction* mnuRedo;
+        QAction* mnuCopy;
+        QAction* mnuPaste;
         QMenu* mnuView;
         QDockWidget* historyDock;
         ChangesPanel* changesDock;

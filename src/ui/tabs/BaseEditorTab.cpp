@@ -8,6 +8,8 @@
 #include "tables/DayCounts.h"
 #include "tables/FacilityCodes.h"
 #include "tables/Stores.h"
+#include "ui/RecordTableView.h"
+#include "ui/ViewSwitch.h"
 #include "ui/tabs/Controls.h"
 
 #include <QComboBox>
@@ -93,8 +95,9 @@ void BaseEditorTab::CreateControls()
 
     auto* right = new QVBoxLayout;
     right->addWidget(CreateChangeFrame());
-    right->addWidget(ui.Label5);
-    right->addWidget(ui.lstItems, 1);
+    ui.tblStores = new RecordTableView(Context(), u"stores"_s, u"Stores"_s, this);
+    ui.tblStores->setObjectName(u"tblStores"_s);
+    right->addWidget(new ViewSwitch(u"Stores"_s, ui.lstItems, ui.tblStores, ui.Label5, this), 1);
     right->addWidget(ui.Label2);
 
     // The grid gives way first: the stores keep their width on a narrow screen.

@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class RecordTableView;
 
 class BaseEditorTab final : public EditorTab {
     Q_OBJECT
@@ -91,6 +92,7 @@ private:
         QPushButton* cmdCancel;
         QLabel* Label5;
         QListWidget* lstItems;
+        RecordTableView* tblStores;
         QLabel* Label2;
         QLabel* lblVer;
     } ui{};

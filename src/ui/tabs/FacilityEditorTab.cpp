@@ -6,6 +6,8 @@
 #include "core/TextRoutines.h"
 #include "core/ValuePrompt.h"
 #include "tables/FacilityTypes.h"
+#include "ui/RecordTableView.h"
+#include "ui/ViewSwitch.h"
 #include "ui/tabs/Controls.h"
 
 #include <QComboBox>
@@ -74,9 +76,12 @@ void FacilityEditorTab::CreateControls()
     auto* column = new QVBoxLayout;
     column->addLayout(form);
     column->addStretch(1);
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout;
     layout->addLayout(column);
     layout->addStretch(1);
+    ui.tblFacilities = new RecordTableView(Context(), u"facilities"_s, u"Facility"_s, this);
+    ui.tblFacilities->setObjectName(u"tblFacilities"_s);
+    ViewSwitch::AroundTab(this, layout, u"Facility"_s, ui.tblFacilities);
 }
 
 void FacilityEditorTab::ConnectControls()

@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class RecordTableView;
 
 class FacilityEditorTab final : public EditorTab {
     Q_OBJECT
@@ -61,5 +62,6 @@ private:
         QGroupBox* frmBuild;
         QRadioButton* optYes;
         QRadioButton* optNo;
+        RecordTableView* tblFacilities;
     } ui{};
 };

@@ -5,6 +5,8 @@
 #include "core/CodePage.h"
 #include "core/TableText.h"
 #include "tables/DamageTypes.h"
+#include "ui/RecordTableView.h"
+#include "ui/ViewSwitch.h"
 #include "ui/tabs/Controls.h"
 
 #include <QButtonGroup>
@@ -42,11 +44,14 @@ ItemEditorTab::ItemEditorTab(EditorContext& context, QWidget* parent)
 
 void ItemEditorTab::CreateControls()
 {
-    auto* layout = new QHBoxLayout(this);
+    auto* layout = new QHBoxLayout;
     layout->addLayout(CreateListColumn(), 1);
     layout->addSpacing(fontMetrics().averageCharWidth() * 3);
     layout->addLayout(CreateValueColumn());
     layout->addStretch(1);
+    ui.tblItems = new RecordTableView(Context(), u"items"_s, u"Index"_s, this);
+    ui.tblItems->setObjectName(u"tblItems"_s);
+    ViewSwitch::AroundTab(this, layout, u"Item"_s, ui.tblItems);
 }
 
 QLayout* ItemEditorTab::CreateListColumn()

@@ -13,6 +13,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class RecordTableView;
 
 class ItemEditorTab final : public EditorTab {
     Q_OBJECT
@@ -70,5 +71,6 @@ private:
         QGroupBox* Frame2;
         // Each option's id is the damage type code it stands for.
         QButtonGroup* damageTypes;
+        RecordTableView* tblItems;
     } ui{};
 };

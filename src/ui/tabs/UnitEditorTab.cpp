@@ -5,6 +5,8 @@
 #include "core/TableText.h"
 #include "core/ValuePrompt.h"
 #include "tables/UnitNames.h"
+#include "ui/RecordTableView.h"
+#include "ui/ViewSwitch.h"
 #include "ui/tabs/Controls.h"
 
 #include <QComboBox>
@@ -53,10 +55,13 @@ void UnitEditorTab::CreateControls()
     top->addWidget(ui.cmbUnit);
     top->addStretch(1);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout;
     layout->addLayout(top);
     layout->addSpacing(fontMetrics().lineSpacing());
     layout->addLayout(CreateValueColumns(), 1);
+    ui.tblUnits = new RecordTableView(Context(), u"units"_s, u"Unit"_s, this);
+    ui.tblUnits->setObjectName(u"tblUnits"_s);
+    ViewSwitch::AroundTab(this, layout, u"Unit"_s, ui.tblUnits);
 }
 
 QLayout* UnitEditorTab::CreateValueColumns()

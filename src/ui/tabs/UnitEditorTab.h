@@ -14,6 +14,7 @@ class QLabel;
 class QLayout;
 class QPushButton;
 class QRadioButton;
+class RecordTableView;
 
 class UnitEditorTab final : public EditorTab {
     Q_OBJECT
@@ -62,5 +63,6 @@ private:
         QGroupBox* Frame1;
         QRadioButton* optYesU;
         QRadioButton* optNoU;
+        RecordTableView* tblUnits;
     } ui{};
 };

@@ -1,0 +1,92 @@
+// The texts of record table cells.
+#include "tables/CellText.h"
+
+#include "core/TableText.h"
+#include "core/TextRoutines.h"
+#include "tables/DamageTypes.h"
+#include "tables/Items.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace cells {
+namespace {
+
+constexpr std::uint8_t NoAmmo = 255;
+
+// An ammo field holds the index of another record of the item file.
+bool IsAmmo(const catalogue::Slot& slot)
+{
+    return slot.table->file == GameFile::Items && slot.field->kind == catalogue::Kind::Byte
+           && std::ranges::find(items::AmmoPositions, slot.field->position) != std::end(items::AmmoPositions);
+}
+
+QString AmmoText(int value, const catalogue::Table& table, const QByteArray& fileBytes, GameVersion version)
+{
+    if (value == NoAmmo)
+        return u"%1 none"_s.arg(value);
+    if (value < catalogue::RecordCount(table, fileBytes))
+        return catalogue::RecordCaption(table, value, version, fileBytes);
+    return QString::number(value);
+}
+
+// "3 RIFLE CLIP" as an ammo cell shows it stands for 3, whatever the name: a name that
+// began with digits would otherwise join them to the number.
+std::optional<int> AmmoNumber(const QString& text, const catalogue::Table& table, const QByteArray& fileBytes,
+                              GameVersion version)
+{
+    const qsizetype space = text.indexOf(u' ');
+    if (space <= 0)
+        return std::nullopt;
+    bool isNumber = false;
+    const int value = text.first(space).toInt(&isNumber);
+    if (!isNumber || value < 0 || value > 255 || AmmoText(value, table, fileBytes, version) != text)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString Text(const catalogue::Slot& slot, const QByteArray& fileBytes, GameVersion version)
+{
+    const QString shown = catalogue::Show(slot, fileBytes);
+    if (IsAmmo(slot))
+        return AmmoText(shown.toInt(), *slot.table, fileBytes, version);
+    if (slot.width == 2 && catalogue::IsNumeric(slot.field->kind))
+        return modEdit::GroupThousands(shown);
+    return shown;
+}
+
+catalogue::Reading Read(const catalogue::Slot& slot, const QString& text, const QByteArray& fileBytes,
+                        GameVersion version)
+{
+    if (text == Text(slot, fileBytes, version) || text == catalogue::Show(slot, fileBytes))
+        return {fileBytes.mid(slot.offset, slot.width), {}};
+    if (IsAmmo(slot)) {
+        if (const std::optional<int> value = AmmoNumber(text, *slot.table, fileBytes, version))
+            return catalogue::Read(slot, QString::number(*value));
+    }
+    return catalogue::Read(slot, text);
+}
+
+bool IsNumber(const catalogue::Slot& slot)
+{
+    return catalogue::IsNumeric(slot.field->kind) && !IsAmmo(slot);
+}
+
+QStringList Choices(const catalogue::Field& field)
+{
+    switch (field.kind) {
+    case catalogue::Kind::Flag: return {u"Yes"_s, u"No"_s};
+    case catalogue::Kind::DamageType: {
+        QStringList names;
+        for (const DamageTypeOption& option : damagetypes::All)
+            names.append(ToQString(option.caption));
+        return names;
+    }
+    default: return {};
+    }
+}
+
+} // namespace cells

@@ -1,0 +1,260 @@
+// The cells of a record table: shown, compared with the files as loaded, read and written.
+#include "ui/RecordTableModel.h"
+
+#include "core/GameDocument.h"
+#include "tables/CellText.h"
+#include "ui/EditHistory.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A fifth of the way from the cell background to the selection colour: visible in any
+// palette, and still readable when the cell is selected.
+QColor ChangedTint()
+{
+    const QPalette palette = QGuiApplication::palette();
+    const QColor base = palette.color(QPalette::Base);
+    const QColor mark = palette.color(QPalette::Highlight);
+    const auto mix = [](float from, float to) { return from * 0.8f + to * 0.2f; };
+    return QColor::fromRgbF(mix(base.redF(), mark.redF()), mix(base.greenF(), mark.greenF()),
+                            mix(base.blueF(), mark.blueF()));
+}
+
+} // namespace
+
+RecordTableModel::RecordTableModel(const GameDocument& document, EditHistory& history, const QString& table,
+                                   const QString& recordHeader, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_document(document)
+    , m_history(history)
+    , m_table(catalogue::FindTable(table))
+    , m_recordHeader(recordHeader)
+{
+    Q_ASSERT(m_table);
+    connect(&m_document, &GameDocument::Changed, this, &RecordTableModel::DocumentChanged);
+    connect(&m_document, &GameDocument::Reset, this, [this] {
+        beginResetModel();
+        Rebuild();
+        endResetModel();
+    });
+    Rebuild();
+}
+
+void RecordTableModel::Rebuild()
+{
+    m_slots.clear();
+    m_rows = m_document.IsLoaded(m_table->file) ? catalogue::RecordCount(*m_table, Working()) : 0;
+    m_slots.reserve(std::size_t(m_rows) * m_table->fields.size());
+    for (int record = 0; record < m_rows; ++record) {
+        for (const catalogue::Field& field : m_table->fields)
+            m_slots.push_back(catalogue::Locate(*m_table, record, field, m_document.Version(), Working()));
+    }
+}
+
+// Only the cells an edit wrote are shown anew, unless it renamed an item (every ammo cell
+// naming it changes too) or wrote bytes no catalogue table names. No two catalogue
+// tables share a byte, so another table's edit changes nothing here.
+void RecordTableModel::DocumentChanged(const Edit& edit)
+{
+    if (m_rows == 0)
+        return;
+    int top = m_rows;
+    int bottom = -1;
+    int left = columnCount();
+    int right = -1;
+    for (const Change& change : edit.changes) {
+        if (change.file != m_table->file)
+            continue;
+        const catalogue::Field* field =
+            change.table == m_table->name ? catalogue::FindField(*m_table, change.field) : nullptr;
+        const std::optional<int> record =
+            field ? catalogue::FindRecord(*m_table, change.record, Working()) : std::nullopt;
+        if (!record || field->kind == catalogue::Kind::Name) {
+            if (change.table != m_table->name && catalogue::FindTable(change.table))
+                continue;
+            top = 0;
+            bottom = m_rows - 1;
+            left = RecordColumn + 1;
+            right = columnCount() - 1;
+            break;
+        }
+        const int column = int(field - m_table->fields.data()) + 1;
+        top = std::min(top, *record);
+        bottom = std::max(bottom, *record);
+        left = std::min(left, column);
+        right = std::max(right, column);
+    }
+    if (bottom >= 0)
+        emit dataChanged(index(top, left), index(bottom, right));
+}
+
+const QByteArray& RecordTableModel::Working() const
+{
+    return m_document.Working(m_table->file);
+}
+
+std::optional<catalogue::Slot> RecordTableModel::SlotAt(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.model() != this || index.column() == RecordColumn || index.row() >= m_rows)
+        return std::nullopt;
+    return m_slots[std::size_t(index.row()) * m_table->fields.size() + std::size_t(index.column() - 1)];
+}
+
+QString RecordTableModel::RowCaption(int row) const
+{
+    return catalogue::RecordCaption(*m_table, row, m_document.Version(), Working());
+}
+
+bool RecordTableModel::IsChanged(const catalogue::Slot& slot) const
+{
+    const QByteArray& pristine = m_document.Pristine(m_table->file);
+    if (pristine.size() < slot.offset + slot.width)
+        return true;
+    return QByteArrayView(Working()).sliced(slot.offset, slot.width)
+           != QByteArrayView(pristine).sliced(slot.offset, slot.width);
+}
+
+int RecordTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int RecordTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_table->fields.size()) + 1;
+}
+
+QVariant RecordTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (index.column() == RecordColumn) {
+        const QString name = m_table->numbered ? QString::number(index.row())
+                                               : catalogue::RecordName(*m_table, index.row());
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: return name;
+        case SortRole: return m_table->numbered ? QVariant(index.row()) : QVariant(name);
+        case Qt::TextAlignmentRole:
+            return m_table->numbered ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        default: return {};
+        }
+    }
+    const std::optional<catalogue::Slot> slot = SlotAt(index);
+    if (!slot)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: return cells::Text(*slot, Working(), m_document.Version());
+    case Qt::EditRole: return catalogue::Show(*slot, Working());
+    case SortRole:
+        if (catalogue::IsNumeric(slot->field->kind))
+            return catalogue::Show(*slot, Working()).toInt();
+        return cells::Text(*slot, Working(), m_document.Version());
+    case Qt::TextAlignmentRole:
+        return cells::IsNumber(*slot) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+    case Qt::ToolTipRole:
+        if (!IsChanged(*slot))
+            return {};
+        return u"As loaded: %1"_s.arg(cells::Text(*slot, m_document.Pristine(m_table->file), m_document.Version()));
+    case Qt::FontRole: {
+        if (!IsChanged(*slot))
+            return {};
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    case Qt::BackgroundRole: return IsChanged(*slot) ? QVariant(ChangedTint()) : QVariant();
+    default: return {};
+    }
+}
+
+QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return section == RecordColumn ? m_recordHeader : m_table->fields[std::size_t(section - 1)].name;
+}
+
+Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+    return SlotAt(index) ? flags | Qt::ItemIsEditable : flags;
+}
+
+catalogue::Reading RecordTableModel::Check(const QModelIndex& index, const QString& text) const
+{
+    if (const std::optional<catalogue::Slot> slot = SlotAt(index))
+        return cells::Read(*slot, text, Working(), m_document.Version());
+    if (index.isValid() && text == data(index).toString())
+        return {QByteArray(), {}};
+    return {std::nullopt, u"the %1 column cannot be changed"_s.arg(m_recordHeader)};
+}
+
+std::optional<Change> RecordTableModel::ChangeFor(const catalogue::Slot& slot, const QByteArray& after) const
+{
+    if (QByteArrayView(Working()).sliced(slot.offset, slot.width) == after)
+        return std::nullopt;
+    return m_document.ChangeTo(m_table->file, slot.offset, after, m_table->name,
+                               catalogue::RecordName(*m_table, slot.record), slot.field->name);
+}
+
+RecordTableModel::Writes RecordTableModel::Read(const std::vector<std::pair<QModelIndex, QString>>& cells) const
+{
+    Writes writes;
+    for (const auto& [index, text] : cells) {
+        const catalogue::Reading reading = Check(index, text);
+        if (!reading.bytes) {
+            writes.refusals.append(u"%1, %2: %3"_s.arg(RowCaption(index.row()),
+                                                       headerData(index.column(), Qt::Horizontal).toString(),
+                                                       reading.refusal));
+            continue;
+        }
+        if (const std::optional<catalogue::Slot> slot = SlotAt(index)) {
+            if (std::optional<Change> change = ChangeFor(*slot, *reading.bytes))
+                writes.changes.push_back(std::move(*change));
+        }
+    }
+    if (!writes.refusals.isEmpty())
+        writes.changes.clear();
+    return writes;
+}
+
+// The form's own words: "Sectoid Soldier: Time Units 54 → 80", "item 3: Damage 30 → 35",
+// "Rename item 3 to RIFLE CLIP".
+QString RecordTableModel::StepText(const catalogue::Slot& slot, const QByteArray& after) const
+{
+    catalogue::Slot written = slot;
+    written.offset = 0;
+    written.shownWidth = written.width;
+    const QString now = catalogue::Show(written, after);
+    const bool isItem = m_table->file == GameFile::Items;
+    if (isItem && slot.field->kind == catalogue::Kind::Name)
+        return u"Rename item %1 to %2"_s.arg(slot.record).arg(now);
+    const QString record = isItem ? u"item %1"_s.arg(slot.record) : catalogue::RecordName(*m_table, slot.record);
+    return u"%1: %2 %3"_s.arg(record, slot.field->name, changes::FromTo(catalogue::Show(slot, Working()), now));
+}
+
+bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole)
+        return false;
+    const std::optional<catalogue::Slot> slot = SlotAt(index);
+    if (!slot)
+        return false;
+    const catalogue::Reading reading = Check(index, value.toString());
+    if (!reading.bytes)
+        return false;
+    if (std::optional<Change> change = ChangeFor(*slot, *reading.bytes))
+        m_history.Submit({StepText(*slot, *reading.bytes), {std::move(*change)}});
+    return true;
+}

@@ -1,0 +1,307 @@
+// The record table view: sorting, in-place editing, copy and paste.
+#include "ui/RecordTableView.h"
+
+#include "core/TabSeparated.h"
+#include "ui/EditorContext.h"
+#include "ui/RecordCellDelegate.h"
+#include "ui/RecordTableModel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSortFilterProxyModel>
+#include <QStyle>
+#include <QStatusBar>
+
+#include <set>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Refusals listed in one message before the rest are only counted.
+constexpr qsizetype ListedRefusals = 20;
+constexpr int StatusMilliseconds = 10000;
+
+QPointer<RecordTableView>& LastFocused()
+{
+    static QPointer<RecordTableView> table;
+    return table;
+}
+
+bool IsCopyOrPaste(const QKeyEvent* key)
+{
+    return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste);
+}
+
+} // namespace
+
+RecordTableView::RecordTableView(EditorContext& context, const QString& table, const QString& recordHeader,
+                                 QWidget* parent)
+    : QTableView(parent)
+    , m_context(context)
+    , m_model(new RecordTableModel(context.document, context.history, table, recordHeader, this))
+    , m_proxy(new QSortFilterProxyModel(this))
+{
+    m_proxy->setSourceModel(m_model);
+    m_proxy->setSortRole(RecordTableModel::SortRole);
+    // Rows stay where they are while they are edited; a click on the header sorts again.
+    m_proxy->setDynamicSortFilter(false);
+    setModel(m_proxy);
+    auto* delegate = new RecordCellDelegate(*m_model, this);
+    setItemDelegate(delegate);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setStretchLastSection(true);
+    // Rows a line of text high, as in a spreadsheet, rather than the style's roomier default.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().lineSpacing() + 6);
+    horizontalHeader()->setSortIndicatorClearable(true);
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    setSortingEnabled(true);
+
+    connect(delegate, &RecordCellDelegate::Refusal, this, &RecordTableView::ShowStatus);
+    connect(&context.history, &EditHistory::Revisited, this, &RecordTableView::Revisit);
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        SortAnew();
+        FitColumns();
+    });
+    FitColumns();
+}
+
+// Each column as wide as its longest text, measured once: the table's font is fixed-width,
+// and measuring every cell, as resizeColumnsToContents does, took longer than the rest of
+// the whole fill and its repaint.
+void RecordTableView::FitColumns()
+{
+    const QFontMetrics metrics(font());
+    const int cellMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1)
+                           + metrics.averageCharWidth();
+    const int headerMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this)
+                             + style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) + cellMargin;
+    const QFontMetrics headerMetrics(horizontalHeader()->font());
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        QString longest;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            QString text = m_model->index(row, column).data().toString();
+            if (text.size() > longest.size())
+                longest = std::move(text);
+        }
+        const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+        setColumnWidth(column, std::max(metrics.horizontalAdvance(longest) + cellMargin,
+                                        headerMetrics.horizontalAdvance(title) + headerMargin));
+    }
+}
+
+void RecordTableView::SortAnew()
+{
+    m_proxy->sort(horizontalHeader()->sortIndicatorSection(), horizontalHeader()->sortIndicatorOrder());
+}
+
+RecordTableView* RecordTableView::Focused()
+{
+    QWidget* focus = QApplication::focusWidget();
+    for (QWidget* widget = focus; widget; widget = widget->parentWidget()) {
+        if (auto* table = qobject_cast<RecordTableView*>(widget))
+            return table;
+    }
+    if (qobject_cast<QMenuBar*>(focus) || qobject_cast<QMenu*>(focus)) {
+        RecordTableView* last = LastFocused();
+        return last && last->isVisible() ? last : nullptr;
+    }
+    return nullptr;
+}
+
+void RecordTableView::focusInEvent(QFocusEvent* event)
+{
+    LastFocused() = this;
+    QTableView::focusInEvent(event);
+}
+
+bool RecordTableView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && IsCopyOrPaste(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
+void RecordTableView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        Copy();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        Paste();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QWidget* RecordTableView::CellEditorWithFocus() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    return focus && focus != this && isAncestorOf(focus) ? focus : nullptr;
+}
+
+void RecordTableView::ShowStatus(const QString& text)
+{
+    auto* main = qobject_cast<QMainWindow*>(window());
+    if (!main)
+        return;
+    if (text.isEmpty())
+        main->statusBar()->clearMessage();
+    else
+        main->statusBar()->showMessage(text, StatusMilliseconds);
+}
+
+// Cells of rows and columns without a selected cell are left out, as a spreadsheet
+// copies several whole columns side by side.
+void RecordTableView::Copy()
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(CellEditorWithFocus())) {
+        edit->copy();
+        return;
+    }
+    QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty() && currentIndex().isValid())
+        selected.append(currentIndex());
+    if (selected.isEmpty())
+        return;
+    std::set<int> rows;
+    std::set<int> columns;
+    std::set<std::pair<int, int>> cells;
+    for (const QModelIndex& index : selected) {
+        rows.insert(index.row());
+        columns.insert(index.column());
+        cells.emplace(index.row(), index.column());
+    }
+    QList<QStringList> block;
+    const bool wholeColumns = std::ranges::all_of(
+        columns, [this](int column) { return selectionModel()->isColumnSelected(column, QModelIndex()); });
+    if (wholeColumns) {
+        QStringList header;
+        for (const int column : columns)
+            header.append(m_proxy->headerData(column, Qt::Horizontal).toString());
+        block.append(header);
+    }
+    for (const int row : rows) {
+        QStringList line;
+        for (const int column : columns)
+            line.append(cells.contains({row, column}) ? m_proxy->index(row, column).data().toString() : QString());
+        block.append(line);
+    }
+    QGuiApplication::clipboard()->setText(tsv::Join(block));
+    ShowStatus(u"Copied %1 × %2 cells"_s.arg(rows.size()).arg(columns.size()));
+}
+
+// A copied header row names the columns; read as values it would stand for 0.
+bool RecordTableView::IsHeaderRow(const QStringList& cells, int firstColumn) const
+{
+    if (firstColumn + cells.size() > m_proxy->columnCount())
+        return false;
+    for (qsizetype at = 0; at < cells.size(); ++at) {
+        if (cells[at] != m_proxy->headerData(firstColumn + int(at), Qt::Horizontal).toString())
+            return false;
+    }
+    return true;
+}
+
+void RecordTableView::Paste()
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(CellEditorWithFocus())) {
+        edit->paste();
+        return;
+    }
+    QList<QStringList> block = tsv::Split(QGuiApplication::clipboard()->text());
+    const QModelIndex start = currentIndex();
+    if (block.isEmpty() || !start.isValid())
+        return;
+    if (IsHeaderRow(block.front(), start.column()))
+        block.removeFirst();
+    qsizetype width = 0;
+    for (const QStringList& line : block)
+        width = std::max(width, line.size());
+    if (block.isEmpty() || width == 0)
+        return;
+
+    const QString from = u"%1, %2"_s.arg(m_model->RowCaption(m_proxy->mapToSource(start).row()),
+                                         m_proxy->headerData(start.column(), Qt::Horizontal).toString());
+    const bool tooLong = start.row() + block.size() > m_proxy->rowCount();
+    if (tooLong || start.column() + width > m_proxy->columnCount()) {
+        m_context.asker.ShowError(u"Paste"_s, u"The copied block of %1 × %2 cells runs past the last %3 of the table "
+                                              u"when it starts at %4. Nothing was pasted."_s
+                                                  .arg(block.size())
+                                                  .arg(width)
+                                                  .arg(tooLong ? u"row"_s : u"column"_s, from));
+        return;
+    }
+
+    std::vector<std::pair<QModelIndex, QString>> cells;
+    for (qsizetype row = 0; row < block.size(); ++row) {
+        for (qsizetype column = 0; column < block[row].size(); ++column) {
+            const QModelIndex target = m_proxy->index(start.row() + int(row), start.column() + int(column));
+            cells.emplace_back(m_proxy->mapToSource(target), block[row][column]);
+        }
+    }
+    RecordTableModel::Writes writes = m_model->Read(cells);
+    if (!writes.refusals.isEmpty()) {
+        const qsizetype count = writes.refusals.size();
+        QStringList lines = writes.refusals.mid(0, ListedRefusals);
+        if (count > ListedRefusals)
+            lines.append(u"… and %1 more"_s.arg(count - ListedRefusals));
+        m_context.asker.ShowError(u"Paste"_s, u"Nothing was pasted. The prompts would refuse %1:\n\n%2"_s.arg(
+                                                  count == 1 ? u"1 cell"_s : u"%1 cells"_s.arg(count),
+                                                  lines.join(u'\n')));
+        return;
+    }
+    const std::size_t changed = writes.changes.size();
+    if (changed > 0) {
+        m_context.history.Submit({changed == 1 ? u"Paste 1 cell"_s : u"Paste %1 cells"_s.arg(changed),
+                                  std::move(writes.changes)});
+    }
+    selectionModel()->select(QItemSelection(start, m_proxy->index(start.row() + int(block.size()) - 1,
+                                                                  start.column() + int(width) - 1)),
+                             QItemSelectionModel::ClearAndSelect);
+    ShowStatus(changed == 1 ? u"Pasted 1 changed cell"_s : u"Pasted %1 changed cells"_s.arg(changed));
+}
+
+// An undone or redone step of this table selects its cells, so the user sees what went back.
+void RecordTableView::Revisit(const Edit& edit)
+{
+    const catalogue::Table& table = m_model->Table();
+    QItemSelection cells;
+    QModelIndex first;
+    for (const Change& change : edit.changes) {
+        if (change.table != table.name)
+            continue;
+        const std::optional<int> record =
+            catalogue::FindRecord(table, change.record, m_context.document.Working(table.file));
+        const catalogue::Field* field = catalogue::FindField(table, change.field);
+        if (!record || !field)
+            continue;
+        const int column = int(field - table.fields.data()) + 1;
+        const QModelIndex cell = m_proxy->mapFromSource(m_model->index(*record, column));
+        cells.select(cell, cell);
+        if (!first.isValid())
+            first = cell;
+    }
+    if (!first.isValid())
+        return;
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(cells, QItemSelectionModel::ClearAndSelect);
+    scrollTo(first);
+}
