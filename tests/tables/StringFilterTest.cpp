@@ -1,5 +1,6 @@
 // Which entries a typed query finds: text in any case, with the code page's own letters,
 // and "#index".
+#include "sample/SampleInstall.h"
 #include "tables/StringFilter.h"
 
 #include <QString>
@@ -37,6 +38,22 @@ TEST(StringFilter, FindsTextInAnyCaseOrTheEntryOfAnIndex)
     for (const auto& test : cases) {
         SCOPED_TRACE(test.query.toStdString() + " in " + test.text.toStdString());
         EXPECT_EQ(strings::EntryFilter(test.query).Accepts(test.index, test.text), test.accepted);
+    }
+}
+
+// The whole-table pass the lists use finds exactly what the entries' own tests find,
+// matches at an entry's very start and end and next to high bytes included.
+TEST(StringFilter, OnePassOverTheTableAgreesWithEachEntry)
+{
+    const strings::StringTable table(sample::FrenchFile() + "Laser\0x\0\x8C" "ur\0rifle.\0"_ba + sample::German2File());
+    for (const QString& query : {u"laser"_s, u"L"_s, u"\u0153U"_s, u"40 \u20ac."_s, u"rifle."_s, u"#3"_s, u"#99999"_s,
+                                 u"\u00e0 outils"_s, u"x"_s, u"nowhere"_s, QString()}) {
+        SCOPED_TRACE(query.toStdString());
+        const strings::EntryFilter filter(query);
+        const std::vector<bool> each = filter.AcceptsEach(table);
+        ASSERT_EQ(qsizetype(each.size()), table.Count());
+        for (qsizetype entry = 0; entry < table.Count(); ++entry)
+            ASSERT_EQ(each[std::size_t(entry)], filter.Accepts(entry, table.Text(entry))) << entry;
     }
 }
 
