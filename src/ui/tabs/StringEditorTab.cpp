@@ -337,15 +337,26 @@ std::optional<int> StringEditorTab::RowOfEntry(Source source, int entry) const
 void StringEditorTab::UpdateLanguages()
 {
     const std::span<const StringLanguage> languages = datafiles::Languages();
-    const QSignalBlocker block(ui.cboLanguage);
-    ui.cboLanguage->clear();
+    QStringList offered;
     for (std::size_t language = 0; language < languages.size(); ++language) {
         // English is always offered: its lists are the tab's documented ones, empty or not.
         if (language == 0 || (Document().IsLoaded(languages[language].first)
                               && Document().IsLoaded(languages[language].second)))
-            ui.cboLanguage->addItem(languages[language].name, int(language));
+            offered.append(languages[language].name);
     }
-    ui.cboLanguage->setEnabled(ui.cboLanguage->count() > 1);
+    const QSignalBlocker block(ui.cboLanguage);
+    // Every Apply and undo comes here; the box is only refilled when a load changed it.
+    bool same = ui.cboLanguage->count() == offered.size();
+    for (int index = 0; same && index < offered.size(); ++index)
+        same = ui.cboLanguage->itemText(index) == offered[index];
+    if (!same) {
+        ui.cboLanguage->clear();
+        for (std::size_t language = 0; language < languages.size(); ++language) {
+            if (offered.contains(languages[language].name))
+                ui.cboLanguage->addItem(languages[language].name, int(language));
+        }
+        ui.cboLanguage->setEnabled(offered.size() > 1);
+    }
     if (ui.cboLanguage->findData(m_language) < 0)
         ShowLanguage(0);
     ui.cboLanguage->setCurrentIndex(ui.cboLanguage->findData(m_language));
