@@ -76,7 +76,7 @@ std::optional<QString> LoadLanguage(GameFileSet& files, const StringLanguage& la
         return std::nullopt;
     if (present[0] != present[1]) {
         const int missing = present[0] ? 1 : 0;
-        return QStringLiteral("%1 is missing, so %2 was not loaded either and %3 is not offered.")
+        return QStringLiteral("%1 is missing, so %2 was left out too and %3 is not offered.")
             .arg(specs[missing]->fileName, QFileInfo(paths[1 - missing]).fileName(), language.name);
     }
     QByteArray bytes[2];

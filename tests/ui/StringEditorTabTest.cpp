@@ -333,7 +333,7 @@ TEST_F(StringEditorLanguages, OnlyLanguagesWithBothFilesAreOfferedAndALoadOffers
     asker.AcknowledgeError();
     Load();
     ASSERT_EQ(asker.ShownDialogs().size(), 1u);
-    EXPECT_TRUE(asker.ShownDialogs()[0].text.contains(u"french2.dat is missing, so FRENCH.DAT was not loaded"_s));
+    EXPECT_TRUE(asker.ShownDialogs()[0].text.contains(u"french2.dat is missing, so FRENCH.DAT was left out too"_s));
     EXPECT_EQ(Offered(), QStringList({u"English"_s, u"German"_s}));
     EXPECT_EQ(Caption(u"Label44"_s), u"ENGLISH.DAT:"_s);
 
