@@ -1,5 +1,6 @@
-// Figures for Apply on the "String Editor" tab: one entry replaced, both lists refilled,
-// laid out and painted, on the sample tables and on tables 100 times their size.
+// Figures for the "String Editor" tab on the sample tables and on tables 100 times their
+// size: Apply (one entry replaced, both lists refilled, laid out and painted) and one
+// keystroke in the filter box (both lists filtered, laid out and painted).
 #include "BenchSupport.h"
 #include "core/Asker.h"
 #include "core/GameFileSet.h"
@@ -77,5 +78,31 @@ BENCHMARK_DEFINE_F(StringEditorFixture, BM_StringEditorApply)(benchmark::State& 
     state.counters["entries"] = list->model()->rowCount() + Find<QListView>("lstEng2")->model()->rowCount();
 }
 BENCHMARK_REGISTER_F(StringEditorFixture, BM_StringEditorApply)->Arg(1)->Arg(100)->Arg(180)->Unit(benchmark::kMillisecond);
+
+// Each round is one keystroke: a letter typed or taken back. Case 0 narrows "lase" to
+// "laser" and back (about a tenth of the entries stay); case 1 types "a" into the empty box
+// and takes it back, so nearly every row leaves and returns: the most a keystroke moves.
+BENCHMARK_DEFINE_F(StringEditorFixture, BM_StringFilterKeystroke)(benchmark::State& state)
+{
+    auto* find = Find<QLineEdit>("txtFind");
+    const QString queries[2][2] = {{QStringLiteral("lase"), QStringLiteral("laser")},
+                                   {QString(), QStringLiteral("a")}};
+    const auto& pair = queries[state.range(1)];
+    find->setText(pair[0]);
+    QApplication::processEvents();
+    int round = 0;
+    for (auto _ : state) {
+        find->setText(pair[++round % 2]);
+        QApplication::processEvents();
+    }
+    state.counters["entries"] = m_document.Working(GameFile::English).count('\0')
+                                + m_document.Working(GameFile::English2).count('\0');
+}
+BENCHMARK_REGISTER_F(StringEditorFixture, BM_StringFilterKeystroke)
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({100, 0})
+    ->Args({100, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

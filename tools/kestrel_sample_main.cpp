@@ -13,10 +13,11 @@ namespace {
 struct Arguments {
     QString folder;
     GameVersion version = GameVersion::CollectorsEdition;
-    SampleOptions options;
+    // An install as sold in Germany or France: the English files and both other pairs.
+    SampleOptions options{.german = true, .french = true};
 };
 
-const char* const Usage = "usage: kestrel-sample <folder> [--build ce|dos12|dos14] [--upper]";
+const char* const Usage = "usage: kestrel-sample <folder> [--build ce|dos12|dos14] [--upper] [--english-only]";
 
 std::optional<Arguments> Parse(const QStringList& args, QString& error)
 {
@@ -25,6 +26,9 @@ std::optional<Arguments> Parse(const QStringList& args, QString& error)
         const QString& arg = args.at(i);
         if (arg == QLatin1String("--upper")) {
             parsed.options.upperCaseNames = true;
+        } else if (arg == QLatin1String("--english-only")) {
+            parsed.options.german = false;
+            parsed.options.french = false;
         } else if (arg == QLatin1String("--build")) {
             const std::optional<GameVersion> version =
                 i + 1 < args.size() ? gameversion::FromShortName(args.at(++i)) : std::nullopt;

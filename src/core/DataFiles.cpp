@@ -8,15 +8,28 @@ using namespace Qt::StringLiterals;
 namespace datafiles {
 namespace {
 
-const std::array<DataFileSpec, 3>& Rows()
+// A language file never ends a load, so it has no progress or missing text of its own.
+DataFileSpec LanguageFile(GameFile file, const QString& stem)
 {
-    static const std::array<DataFileSpec, 3> rows = {{
+    return {file,         stem + u".dat"_s, {}, {}, LoadOutcome::Failed, std::nullopt, loading::StringFileLimit,
+            stem + u".bak"_s, stem.toUpper() + u"(MASTER).bak"_s, true};
+}
+
+const std::array<DataFileSpec, 7>& Rows()
+{
+    static const std::array<DataFileSpec, 7> rows = {{
         {GameFile::English, u"english.dat"_s, u"ENGLISH.DAT...  "_s, u"Unable to load english.dat"_s,
-         LoadOutcome::EnglishMissing, std::nullopt, loading::StringFileLimit, u"english.bak"_s, u"ENGLISH(MASTER).bak"_s},
+         LoadOutcome::EnglishMissing, std::nullopt, loading::StringFileLimit, u"english.bak"_s, u"ENGLISH(MASTER).bak"_s,
+         true},
         {GameFile::English2, u"english2.dat"_s, u"ENGLISH2.DAT...  "_s, u"Unable to load english2.dat"_s,
-         LoadOutcome::English2Missing, std::nullopt, loading::StringFileLimit, u"english2.bak"_s, u"ENGLISH2(MASTER).bak"_s},
+         LoadOutcome::English2Missing, std::nullopt, loading::StringFileLimit, u"english2.bak"_s,
+         u"ENGLISH2(MASTER).bak"_s, true},
         {GameFile::Items, u"obdata.dat"_s, u"OBDATA.DAT...  "_s, u"Unable to load obdata.dat"_s,
          LoadOutcome::ItemsMissing, loading::ItemFileSize, std::nullopt, u"obdata.bak"_s, u"OBDATA(MASTER).bak"_s},
+        LanguageFile(GameFile::German, u"german"_s),
+        LanguageFile(GameFile::German2, u"german2"_s),
+        LanguageFile(GameFile::French, u"french"_s),
+        LanguageFile(GameFile::French2, u"french2"_s),
     }};
     return rows;
 }
@@ -34,6 +47,30 @@ std::span<const DataFileSpec* const> LoadOrder()
     return order;
 }
 
+std::span<const DataFileSpec* const> StringTables()
+{
+    static const auto tables = [] {
+        std::array<const DataFileSpec*, 6> found{};
+        std::size_t next = 0;
+        for (const DataFileSpec& spec : Rows()) {
+            if (spec.stringTable)
+                found.at(next++) = &spec;
+        }
+        return found;
+    }();
+    return tables;
+}
+
+std::span<const StringLanguage> Languages()
+{
+    static const std::array<StringLanguage, 3> languages = {{
+        {u"English"_s, GameFile::English, GameFile::English2},
+        {u"German"_s, GameFile::German, GameFile::German2},
+        {u"French"_s, GameFile::French, GameFile::French2},
+    }};
+    return languages;
+}
+
 const DataFileSpec* Find(GameFile file)
 {
     for (const DataFileSpec& spec : Rows()) {
@@ -49,6 +86,18 @@ QString DisplayName(GameFile file)
         return u"ufo.exe"_s;
     const DataFileSpec* spec = Find(file);
     return spec ? spec->fileName.toUpper() : QString();
+}
+
+QString TableName(GameFile file)
+{
+    const DataFileSpec* spec = Find(file);
+    return spec ? spec->fileName : QString();
+}
+
+bool IsStringTable(GameFile file)
+{
+    const DataFileSpec* spec = Find(file);
+    return spec && spec->stringTable;
 }
 
 } // namespace datafiles

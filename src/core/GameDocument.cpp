@@ -35,8 +35,7 @@ bool GameDocument::ApplyOne(const Change& change)
     if (QByteArrayView(buffer.working).sliced(change.offset, change.before.size()) != change.before)
         return false;
     // Only a string entry changes length; an executable or item file never does.
-    if (change.before.size() != change.after.size() && change.file != GameFile::English
-        && change.file != GameFile::English2)
+    if (change.before.size() != change.after.size() && !datafiles::IsStringTable(change.file))
         return false;
     buffer.working.replace(change.offset, change.before.size(), change.after);
     return true;

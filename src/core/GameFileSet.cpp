@@ -26,6 +26,10 @@ void GameFileSet::DropDataFiles()
     ItemTable = {};
     EnglishTable = {};
     English2Table = {};
+    GermanTable = {};
+    German2Table = {};
+    FrenchTable = {};
+    French2Table = {};
 }
 
 GameBuffer& GameFileSet::Buffer(GameFile file)
@@ -35,6 +39,10 @@ GameBuffer& GameFileSet::Buffer(GameFile file)
     case GameFile::Items: return ItemTable;
     case GameFile::English: return EnglishTable;
     case GameFile::English2: return English2Table;
+    case GameFile::German: return GermanTable;
+    case GameFile::German2: return German2Table;
+    case GameFile::French: return FrenchTable;
+    case GameFile::French2: return French2Table;
     }
     Q_UNREACHABLE();
     return ExeImage;

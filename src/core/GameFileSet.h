@@ -1,5 +1,6 @@
-// The one loaded installation of the game: the four files, each as a working buffer
-// the editors change and a pristine copy kept exactly as read.
+// The one loaded installation of the game: the four files every install has and the
+// string files of its other languages, each as a working buffer the editors change and a
+// pristine copy kept exactly as read.
 #pragma once
 
 #include "core/GameFile.h"
@@ -47,6 +48,11 @@ struct GameFileSet {
     GameBuffer ItemTable;
     GameBuffer EnglishTable;
     GameBuffer English2Table;
+    // Read only when the install has both files of the language; empty otherwise.
+    GameBuffer GermanTable;
+    GameBuffer German2Table;
+    GameBuffer FrenchTable;
+    GameBuffer French2Table;
 
     // True when the buffer was read from the installation now loaded (ExePath, DataRoot),
     // so writing it back cannot land foreign or empty contents in this installation.

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStringList>
 
 namespace loading {
 namespace {
@@ -114,6 +115,67 @@ bool MayLoad(GameVersion version, const QString& exePath, const QByteArray& exe,
     return reasons.isEmpty() || (loadAnyway && loadAnyway(reasons));
 }
 
+// Why one file of a language pair cannot be read, or nullopt with its bytes in bytes.
+std::optional<QString> ReadLanguageFile(const QString& path, QByteArray& bytes)
+{
+    const std::optional<qint64> size = gamefiles::Measure(path);
+    if (!size)
+        return QStringLiteral("is not a file");
+    if (*size == 0)
+        return QStringLiteral("is empty");
+    if (*size > StringFileLimit)
+        return QStringLiteral("is larger than a string file can be (16 MiB)");
+    std::optional<QByteArray> read = gamefiles::ReadWhole(path, *size);
+    if (!read)
+        return QStringLiteral("could not be read");
+    bytes = std::move(*read);
+    return std::nullopt;
+}
+
+// A language is read only as a whole pair, since the string editor shows its two files
+// side by side: a pair with a missing, empty or unreadable file is left out, named once.
+// None of this is reported in the progress window, whose texts are those of the four
+// files every install has; the caller tells the user after the load instead.
+std::optional<QString> LoadLanguage(GameFileSet& files, const StringLanguage& language)
+{
+    const QString geodata = GeodataFolder(files.DataRoot);
+    const DataFileSpec* specs[] = {datafiles::Find(language.first), datafiles::Find(language.second)};
+    QString paths[2];
+    bool present[2];
+    for (int i = 0; i < 2; ++i) {
+        paths[i] = gamefiles::FindEntry(geodata, specs[i]->fileName);
+        present[i] = QFileInfo::exists(paths[i]);
+    }
+    if (!present[0] && !present[1])
+        return std::nullopt;
+    if (present[0] != present[1]) {
+        const int missing = present[0] ? 1 : 0;
+        return QStringLiteral("%1 is missing, so %2 was left out too and %3 is not offered.")
+            .arg(specs[missing]->fileName, QFileInfo(paths[1 - missing]).fileName(), language.name);
+    }
+    QByteArray bytes[2];
+    for (int i = 0; i < 2; ++i) {
+        if (const std::optional<QString> reason = ReadLanguageFile(paths[i], bytes[i])) {
+            return QStringLiteral("%1 %2, so %3 is not offered.")
+                .arg(QFileInfo(paths[i]).fileName(), *reason, language.name);
+        }
+    }
+    for (int i = 0; i < 2; ++i)
+        files.Buffer(specs[i]->file).Accept(bytes[i], paths[i], files.DataRoot);
+    return std::nullopt;
+}
+
+// Every language after English, the pair every load has read by now.
+QStringList LoadOtherLanguages(GameFileSet& files)
+{
+    QStringList skipped;
+    for (const StringLanguage& language : datafiles::Languages().subspan(1)) {
+        if (const std::optional<QString> message = LoadLanguage(files, language))
+            skipped.append(*message);
+    }
+    return skipped;
+}
+
 // Steps 3 to 7: choose, measure, recognise and read the executable, then rebuild the
 // views that need only it.
 std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
@@ -198,6 +260,7 @@ LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadR
         }
     }
 
+    const QStringList skipped = outcome == LoadOutcome::Complete ? LoadOtherLanguages(files) : QStringList();
     if (outcome == LoadOutcome::Complete) {
         reporter.SetStatus(QStringLiteral("All files loaded successfully!"));
         reporter.Finish();
@@ -206,6 +269,8 @@ LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadR
         views.FillStringLists();
         views.FillFirstNames();
         views.FillLastNames();
+        if (!skipped.isEmpty())
+            views.ShowSkippedFiles(skipped);
     } else {
         reporter.Finish();
     }

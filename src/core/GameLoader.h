@@ -1,5 +1,6 @@
 // Loading an installation: the executable chosen by the user, its build, and the three
-// data files under the data root, reported step by step.
+// data files under the data root, reported step by step; then the string files of any
+// other language the install has.
 #pragma once
 
 #include "core/Asker.h"

@@ -14,7 +14,8 @@
 namespace saving {
 namespace {
 
-// Backups in the order of Save: executable, english, english2, obdata.
+// Backups in the order of Save: executable, english, english2, obdata, then the other
+// languages' string files that were read.
 void AppendBackups(const GameFileSet& files, bool master, std::vector<FileWrite>& writes)
 {
     for (const GameFile file : datafiles::SaveOrder) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class LoadReporter {
 public:
@@ -31,4 +32,7 @@ public:
     virtual void FillStringLists() {}
     virtual void FillFirstNames() {}
     virtual void FillLastNames() {}
+    // Not a view: the language files a complete load went on without, one message each,
+    // told once at its very end so the documented progress texts stay as they are.
+    virtual void ShowSkippedFiles(const QStringList& messages) { Q_UNUSED(messages); }
 };

@@ -113,7 +113,7 @@ std::vector<Table> Build()
         ItemsTable(),
     };
     for (const DataFileSpec& spec : datafiles::All()) {
-        if (spec.file != GameFile::Items)
+        if (spec.stringTable)
             tables.push_back({spec.fileName, spec.file, {{u"Text"_s, Kind::StringEntry}}, 0, true, nullptr, nullptr});
     }
     return tables;

@@ -318,6 +318,14 @@ void MainWindow::FillLastNames()
     ui.soldierNames->FillLastNames();
 }
 
+// One box after the load, over the finished progress window: the load itself went on, so
+// this only says which languages the String Editor will not offer, and why.
+void MainWindow::ShowSkippedFiles(const QStringList& messages)
+{
+    m_context.asker.ShowError(u"Language files"_s,
+                              u"Some language files were not loaded:\n\n"_s + messages.join(u'\n'));
+}
+
 LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
 {
     return m_document.Load(chooseExe, *m_loadWindow, *this, [this](const QStringList& reasons) {

@@ -54,6 +54,7 @@ public:
     void FillStringLists() override;
     void FillFirstNames() override;
     void FillLastNames() override;
+    void ShowSkippedFiles(const QStringList& messages) override;
 
     [[nodiscard]] const GameDocument& Document() const { return m_document; }
     [[nodiscard]] EditHistory& History() { return m_history; }

@@ -136,6 +136,8 @@ TEST(ChangeSet, AModMadeOnOneBuildReproducesOnAnother)
     Open(made, GameVersion::CollectorsEdition);
     for (int step = 0; step < 400; ++step) {
         const catalogue::Table& table = catalogue::Tables()[random() % catalogue::Tables().size()];
+        if (!made.IsLoaded(table.file))
+            continue;  // the sample has no German or French files
         const QByteArray& bytes = made.Working(table.file);
         const int record = int(random() % unsigned(catalogue::RecordCount(table, bytes)));
         const catalogue::Field& field = table.fields[random() % table.fields.size()];

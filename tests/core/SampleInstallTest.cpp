@@ -162,4 +162,24 @@ TEST(SampleStrings, ZeroTerminatedEntriesOfOurOwnWithTheAwkwardCases)
     EXPECT_EQ(english2.size() - english2.lastIndexOf('\0') - 1, 3) << "bytes after the last entry";
 }
 
+// Every language numbers its entries as English does, and uses its own letters.
+TEST(SampleStrings, GermanAndFrenchPairsLineUpWithTheEnglish)
+{
+    const struct {
+        QByteArray first;
+        QByteArray second;
+        const char* letters;  // Windows-1252
+    } languages[] = {
+        {sample::GermanFile(), sample::German2File(), "\xE4\xF6\xFC\xDF"},
+        {sample::FrenchFile(), sample::French2File(), "\xE9\xE8\xE0\xE7\x9C"},
+    };
+    for (const auto& language : languages) {
+        EXPECT_EQ(language.first.count('\0'), sample::EnglishFile().count('\0'));
+        EXPECT_EQ(language.second.count('\0'), sample::English2File().count('\0'));
+        EXPECT_TRUE(language.second.endsWith(QByteArrayLiteral("\0\x1A\xC4\x45")));
+        for (const char* letter = language.letters; *letter; ++letter)
+            EXPECT_TRUE(language.first.contains(*letter)) << int(static_cast<unsigned char>(*letter));
+    }
+}
+
 } // namespace

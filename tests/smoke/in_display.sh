@@ -47,12 +47,15 @@ install="$(dirname "$exe")"
 before="$(stat -c %Y.%y "$exe")"
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+s
+# The backups are committed before the game files, the last of them french2.bak: the sample
+# install carries the German and French pairs too, and they are saved alike.
 for _ in $(seq 50); do
-  [ -f "$install/geodata/obdata.bak" ] && break
+  [ -f "$install/geodata/french2.bak" ] && [ "$(stat -c %Y.%y "$exe")" != "$before" ] && break
   sleep 0.1
 done
 kill -0 "$pid" 2>/dev/null || fail "the program ended after Ctrl+S"
-for backup in "$exe.bak" "$install/geodata/english.bak" "$install/geodata/english2.bak" "$install/geodata/obdata.bak"; do
+for backup in "$exe.bak" "$install/geodata/english.bak" "$install/geodata/english2.bak" "$install/geodata/obdata.bak" \
+  "$install/geodata/german.bak" "$install/geodata/french2.bak"; do
   [ -f "$backup" ] || fail "Ctrl+S did not write $backup"
 done
 cmp -s "$exe" "$exe.bak" || fail "the executable changed although nothing was edited"

@@ -19,6 +19,10 @@ public:
     void FillStringLists() override { Log(QStringLiteral("FillStringLists")); }
     void FillFirstNames() override { Log(QStringLiteral("FillFirstNames")); }
     void FillLastNames() override { Log(QStringLiteral("FillLastNames")); }
+    void ShowSkippedFiles(const QStringList& messages) override
+    {
+        Log(QStringLiteral("ShowSkippedFiles ") + messages.join(QLatin1Char('|')));
+    }
 
     [[nodiscard]] const QStringList& Calls() const { return m_calls; }
 

@@ -1,19 +1,25 @@
 // The "String Editor" tab on sample installs: listing, showing, and replacing entries.
 #include "WindowProbe.h"
 
+#include "WindowDriver.h"
 #include "support/InstallFixture.h"
 #include "support/ScriptedAsker.h"
 #include "support/TestFiles.h"
+#include "core/CodePage.h"
+#include "tables/StringTable.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -22,8 +28,10 @@ namespace {
 const QString Note3 = u"Note 3: Our caf\u00e9 cook logs the north gate."_s;
 const QString Log240 = u"Log 240: The night watch reports a \u20ac40 invoice."_s;
 
-class StringEditorTab : public ::testing::Test {
+class StringEditorWindow : public ::testing::Test {
 protected:
+    explicit StringEditorWindow(const SampleOptions& options = {}) : install(GameVersion::CollectorsEdition, options) {}
+
     void SetUp() override
     {
         ASSERT_TRUE(install.IsValid());
@@ -68,12 +76,27 @@ protected:
     QLineEdit* Text1() const { return probe::Find<QLineEdit>(window, u"Text1"_s); }
     QPushButton* Button(const QString& name) const { return probe::Find<QPushButton>(window, name); }
     QString Shown() const { return probe::TextOf(probe::Find<QWidget>(window, u"lblStrShow"_s)); }
+    QString Caption(const QString& label) const { return probe::TextOf(probe::Find<QLabel>(window, label)); }
+    int Rows(const QString& list) const { return List(list)->model()->rowCount(); }
+    // The entry of the game a row of a list stands for, whatever the list hides.
+    int EntryAt(const QString& list, int row) const
+    {
+        return List(list)->model()->index(row, 0).data(Qt::UserRole).toInt();
+    }
+    QString Entry(GameFile file, int entry) const
+    {
+        const strings::StringTable table(window.Document().Working(file));
+        return codepage::Decode(table.Text(entry).toByteArray());
+    }
+    void Find(const QString& text) { drive::Type(window, u"txtFind"_s, text); }
 
     InstallFixture install;
     QByteArray original;
     ScriptedAsker asker;
     MainWindow window{asker};
 };
+
+class StringEditorTab : public StringEditorWindow {};
 
 TEST_F(StringEditorTab, EveryLoadListsEveryEntryOnce)
 {
@@ -214,6 +237,152 @@ TEST_F(StringEditorTab, EditsKeepEveryOtherByte)
         Save();
         EXPECT_TRUE(testfiles::Read(install.Paths().english) == edit.expected);  // 40 kB: no dump on failure
     }
+}
+
+// "laser" is in entries 6, 15, 24 ... of both English sample tables: 35 and 26 of them.
+TEST_F(StringEditorTab, TheFilterShowsInBothListsWhatHoldsTheTextOrHasTheIndex)
+{
+    Load();
+    const struct {
+        QString query;
+        std::vector<int> first;   // entries lstEng1 then shows
+        int secondCount;
+        QString found;
+    } cases[] = {
+        {u"LaSeR"_s, {6, 15, 24}, 26, u"35 in ENGLISH.DAT, 26 in ENGLISH2.DAT"_s},
+        {u"#123"_s, {123}, 1, u"1 in ENGLISH.DAT, 1 in ENGLISH2.DAT"_s},
+        {u"caf\u00c9 cook logs the north"_s, {2, 182}, 2, u"2 in ENGLISH.DAT, 2 in ENGLISH2.DAT"_s},
+        {u"no such text"_s, {}, 0, u"0 in ENGLISH.DAT, 0 in ENGLISH2.DAT"_s},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.query.toStdString());
+        Find(test.query);
+        EXPECT_EQ(Caption(u"lblFound"_s), test.found);
+        EXPECT_EQ(Rows(u"lstEng2"_s), test.secondCount);
+        ASSERT_GE(Rows(u"lstEng1"_s), int(test.first.size()));
+        for (std::size_t row = 0; row < test.first.size(); ++row) {
+            EXPECT_EQ(EntryAt(u"lstEng1"_s, int(row)), test.first[row]);
+            EXPECT_EQ(Row(u"lstEng1"_s, int(row)), Entry(GameFile::English, test.first[row]));
+        }
+    }
+
+    // Escape in the box clears it: both lists are as documented again.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    probe::Find<QLineEdit>(window, u"txtFind"_s)->setFocus();
+    QTest::keyClick(probe::Find<QLineEdit>(window, u"txtFind"_s), Qt::Key_Escape);
+    EXPECT_EQ(probe::Find<QLineEdit>(window, u"txtFind"_s)->text(), QString());
+    EXPECT_EQ(Caption(u"lblFound"_s), QString());
+    EXPECT_EQ(Rows(u"lstEng1"_s), 320);
+    EXPECT_EQ(Rows(u"lstEng2"_s), 240);
+    EXPECT_EQ(Row(u"lstEng1"_s, 2), Note3);
+    EXPECT_EQ(EntryAt(u"lstEng2"_s, 239), 239);
+}
+
+TEST_F(StringEditorTab, CtrlFPutsTheCursorInTheFilter)
+{
+    Load();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    List(u"lstEng1"_s)->setFocus();
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), probe::Find<QLineEdit>(window, u"txtFind"_s));
+}
+
+// Click, double-click, Apply and undo act on the entry the filtered row stands for.
+TEST_F(StringEditorTab, AFilteredRowIsTheRealEntryForEveryAction)
+{
+    Load();
+    Find(u"laser"_s);
+    const QString entry15 = Entry(GameFile::English, 15);
+    Click(u"lstEng1"_s, 1);
+    EXPECT_EQ(Shown(), u"\n"_s + entry15);
+    Apply(u"lstEng1"_s, 1, u"Fifteen"_s);
+
+    EXPECT_EQ(Entry(GameFile::English, 15), u"Fifteen"_s);
+    EXPECT_EQ(Entry(GameFile::English, 1), Entry(GameFile::English, 1));
+    EXPECT_EQ(window.History().Stack().undoText(), u"ENGLISH.DAT entry 15"_s);
+    EXPECT_EQ(Rows(u"lstEng1"_s), 34);  // it no longer holds the text
+
+    Find(u"#200"_s);
+    probe::Find<QAction>(window, u"mnuUndo"_s)->trigger();
+    EXPECT_EQ(Entry(GameFile::English, 15), entry15);
+    // The filter hid the entry undone, so it gives way to show it.
+    EXPECT_EQ(probe::Find<QLineEdit>(window, u"txtFind"_s)->text(), QString());
+    EXPECT_EQ(List(u"lstEng1"_s)->currentIndex().row(), 15);
+    EXPECT_EQ(Shown(), u"\n"_s + entry15);
+}
+
+class StringEditorLanguages : public StringEditorWindow {
+protected:
+    StringEditorLanguages() : StringEditorWindow({.upperCaseNames = true, .german = true, .french = true}) {}
+
+    QStringList Offered() const
+    {
+        QStringList names;
+        const auto* combo = probe::Find<QComboBox>(window, u"cboLanguage"_s);
+        for (int index = 0; index < combo->count(); ++index)
+            names.append(combo->itemText(index));
+        return names;
+    }
+};
+
+TEST_F(StringEditorLanguages, OnlyLanguagesWithBothFilesAreOfferedAndALoadOffersThemAnew)
+{
+    ASSERT_TRUE(testfiles::Remove(install.Paths().french2));
+    asker.AcknowledgeError();
+    Load();
+    ASSERT_EQ(asker.ShownDialogs().size(), 1u);
+    EXPECT_TRUE(asker.ShownDialogs()[0].text.contains(u"french2.dat is missing, so FRENCH.DAT was left out too"_s));
+    EXPECT_EQ(Offered(), QStringList({u"English"_s, u"German"_s}));
+    EXPECT_EQ(Caption(u"Label44"_s), u"ENGLISH.DAT:"_s);
+
+    drive::Choose(window, u"cboLanguage"_s, 1);
+    EXPECT_EQ(Caption(u"Label44"_s), u"GERMAN.DAT:"_s);
+    EXPECT_EQ(Caption(u"Label43"_s), u"GERMAN2.DAT:"_s);
+    EXPECT_EQ(Row(u"lstEng1"_s, 2), u"Notiz 3: Unser K\u00f6chin schlie\u00dft das Nordtor."_s);
+    EXPECT_EQ(Rows(u"lstEng2"_s), 240);
+
+    const std::optional<SamplePaths> english = install.AddInstall(u"plain"_s, GameVersion::Dos14);
+    ASSERT_TRUE(english);
+    ASSERT_EQ(window.LoadFrom(english->exePath), LoadOutcome::Complete);
+    EXPECT_EQ(Offered(), QStringList({u"English"_s}));
+    EXPECT_FALSE(probe::Find<QComboBox>(window, u"cboLanguage"_s)->isEnabled());
+    EXPECT_EQ(Caption(u"Label44"_s), u"ENGLISH.DAT:"_s);
+    EXPECT_EQ(Row(u"lstEng1"_s, 2), Note3);
+}
+
+// A German edit, found by the filter, lands in GERMAN.DAT with its backup; every English
+// file stays byte for byte as it was, and undo brings the German entry back into sight.
+TEST_F(StringEditorLanguages, AGermanEditIsSavedWithItsBackupAndUndoShowsIt)
+{
+    Load();
+    EXPECT_EQ(Offered(), QStringList({u"English"_s, u"German"_s, u"French"_s}));
+    const testfiles::Snapshot before = testfiles::Take(install.Paths().dataRoot);
+    drive::Choose(window, u"cboLanguage"_s, 1);
+    Find(u"LASERGEWEHR"_s);
+    EXPECT_EQ(Caption(u"lblFound"_s), u"35 in GERMAN.DAT, 26 in GERMAN2.DAT"_s);
+    Apply(u"lstEng2"_s, 0, u"Stra\u00dfe \u00e4\u00f6\u00fc"_s);
+    EXPECT_EQ(window.History().Stack().undoText(), u"GERMAN2.DAT entry 6"_s);
+    Save();
+
+    const QByteArray german2 = before.at(u"GEODATA/GERMAN2.DAT"_s);
+    QByteArray expected = german2;
+    const strings::StringTable table(german2);
+    expected.replace(table.Entries()[6].start, table.Entries()[6].length, "Stra\xDF" "e \xE4\xF6\xFC");
+    const testfiles::Snapshot after = testfiles::Take(install.Paths().dataRoot);
+    EXPECT_EQ(after.at(u"GEODATA/GERMAN2.DAT"_s), expected);
+    EXPECT_EQ(after.at(u"GEODATA/german2.bak"_s), german2);
+    EXPECT_EQ(after.at(u"GEODATA/german.bak"_s), before.at(u"GEODATA/GERMAN.DAT"_s));
+    for (const QString& unchanged : {u"GEODATA/ENGLISH.DAT"_s, u"GEODATA/ENGLISH2.DAT"_s, u"GEODATA/GERMAN.DAT"_s,
+                                     u"GEODATA/FRENCH.DAT"_s})
+        EXPECT_EQ(after.at(unchanged), before.at(unchanged)) << unchanged.toStdString();
+
+    drive::Choose(window, u"cboLanguage"_s, 0);
+    probe::Find<QAction>(window, u"mnuUndo"_s)->trigger();
+    EXPECT_EQ(Caption(u"Label43"_s), u"GERMAN2.DAT:"_s);
+    EXPECT_EQ(EntryAt(u"lstEng2"_s, List(u"lstEng2"_s)->currentIndex().row()), 6);
+    EXPECT_EQ(window.Document().Working(GameFile::German2), german2);
 }
 
 } // namespace

@@ -90,8 +90,18 @@ std::optional<SamplePaths> WriteInstall(const QString& folder, GameVersion versi
 
     if (!root.mkpath(exeFolder) || !root.mkpath(paths.geodata))
         return std::nullopt;
-    const bool written = WriteFile(paths.exePath, Executable(version)) && WriteFile(paths.items, ItemFile())
-                         && WriteFile(paths.english, EnglishFile()) && WriteFile(paths.english2, English2File());
+    bool written = WriteFile(paths.exePath, Executable(version)) && WriteFile(paths.items, ItemFile())
+                   && WriteFile(paths.english, EnglishFile()) && WriteFile(paths.english2, English2File());
+    if (options.german) {
+        paths.german = geodata.filePath(Named(QStringLiteral("german.dat"), options));
+        paths.german2 = geodata.filePath(Named(QStringLiteral("german2.dat"), options));
+        written = written && WriteFile(paths.german, GermanFile()) && WriteFile(paths.german2, German2File());
+    }
+    if (options.french) {
+        paths.french = geodata.filePath(Named(QStringLiteral("french.dat"), options));
+        paths.french2 = geodata.filePath(Named(QStringLiteral("french2.dat"), options));
+        written = written && WriteFile(paths.french, FrenchFile()) && WriteFile(paths.french2, French2File());
+    }
     if (!written)
         return std::nullopt;
     return paths;

@@ -14,6 +14,10 @@
 struct SampleOptions {
     // Write GEODATA/OBDATA.DAT, ENGLISH.DAT, ... as an install copied from DOS media has them.
     bool upperCaseNames = false;
+    // Also write the German and French pairs (german.dat and german2.dat, french.dat and
+    // french2.dat), as installs sold in those countries carry them beside the English.
+    bool german = false;
+    bool french = false;
 };
 
 struct SamplePaths {
@@ -23,6 +27,11 @@ struct SamplePaths {
     QString items;
     QString english;
     QString english2;
+    // Empty for a language the install was written without.
+    QString german;
+    QString german2;
+    QString french;
+    QString french2;
 };
 
 namespace sample {
@@ -34,6 +43,11 @@ namespace sample {
 [[nodiscard]] QByteArray ItemFile();
 [[nodiscard]] QByteArray EnglishFile();
 [[nodiscard]] QByteArray English2File();
+// The same entries in our own German and French words, with the letters those languages use.
+[[nodiscard]] QByteArray GermanFile();
+[[nodiscard]] QByteArray German2File();
+[[nodiscard]] QByteArray FrenchFile();
+[[nodiscard]] QByteArray French2File();
 
 // Writes a complete install under folder: the Collector's Edition's executable beside
 // geodata/, a DOS build's one folder below it. nullopt when a file cannot be written.

@@ -1,13 +1,16 @@
-// The "String Editor" tab: lists both string tables, shows an entry, and replaces one
-// entry by a text of any length, rebuilding its table buffer.
+// The "String Editor" tab: lists a language's two string tables, filters them, shows an
+// entry, and replaces one entry by a text of any length, rebuilding its table buffer.
 #include "ui/tabs/StringEditorTab.h"
 
 #include "core/CodePage.h"
 #include "core/DataFiles.h"
 #include "core/TextRoutines.h"
 #include "ui/tabs/Controls.h"
+#include "ui/tabs/EntryIndexDelegate.h"
+#include "ui/tabs/StringFilterModel.h"
 #include "ui/tabs/StringTableModel.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,12 +19,14 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTextDocument>
 #include <QTextOption>
 
 #include <limits>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +52,13 @@ QString UnstorableCharacters(const QString& text)
     return named.join(u", "_s);
 }
 
+// "English.dat", as the lists' tool tips name a file.
+QString ToolTipName(GameFile file)
+{
+    const QString name = datafiles::TableName(file);
+    return name.left(1).toUpper() + name.mid(1);
+}
+
 // The show box's height, in lines.
 constexpr int ShownLines = 5;
 // Laying out text costs about a microsecond a character, so this many take a few
@@ -66,36 +78,69 @@ void StringEditorTab::CreateControls()
 {
     ui.lblStringStuff = controls::Label(this, u"lblStringStuff"_s);
     ui.lblStringStuff->setWordWrap(true);
-    ui.Label44 = controls::Label(this, u"Label44"_s, u"ENGLISH.DAT:"_s);
-    ui.lstEng1 = CreateList(u"lstEng1"_s,
-                            u"A list of strings in English.dat. Click to display text. Double click to edit."_s);
-    ui.Label43 = controls::Label(this, u"Label43"_s, u"ENGLISH2.DAT:"_s);
-    ui.lstEng2 = CreateList(u"lstEng2"_s,
-                            u"A list of strings in English2.dat. Click to display text. Double click to edit."_s);
+    ui.Label44 = controls::Label(this, u"Label44"_s);
+    ui.lstEng1 = CreateList(Source::First, u"lstEng1"_s);
+    ui.Label43 = controls::Label(this, u"Label43"_s);
+    ui.lstEng2 = CreateList(Source::Second, u"lstEng2"_s);
     ui.lblStrShow = CreateShowBox();
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(ui.lblStringStuff, 0, 0, 1, 2);
-    layout->addWidget(ui.Label44, 1, 0);
-    layout->addWidget(ui.Label43, 1, 1);
-    layout->addWidget(ui.lstEng1, 2, 0);
-    layout->addWidget(ui.lstEng2, 2, 1);
-    layout->addWidget(ui.lblStrShow, 3, 0, 1, 2);
-    layout->addWidget(CreateEditFrame(), 4, 0, 1, 2);
-    layout->setRowStretch(2, 1);
+    layout->addLayout(CreateFindBar(), 1, 0, 1, 2);
+    layout->addWidget(ui.Label44, 2, 0);
+    layout->addWidget(ui.Label43, 2, 1);
+    layout->addWidget(ui.lstEng1, 3, 0);
+    layout->addWidget(ui.lstEng2, 3, 1);
+    layout->addWidget(ui.lblStrShow, 4, 0, 1, 2);
+    layout->addWidget(CreateEditFrame(), 5, 0, 1, 2);
+    layout->setRowStretch(3, 1);
+    UpdateLanguages();
+    ShowLanguage(0);
+}
+
+QLayout* StringEditorTab::CreateFindBar()
+{
+    ui.lblLanguage = controls::Label(this, u"lblLanguage"_s, u"Language:"_s);
+    ui.cboLanguage = controls::Combo(this, u"cboLanguage"_s,
+                                     u"The language whose two string files the lists show. A language is offered "
+                                     u"when both of its files are in the geodata folder."_s);
+    ui.cboLanguage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ui.lblFind = controls::Label(this, u"lblFind"_s, u"Find:"_s);
+    ui.txtFind = new QLineEdit(this);
+    ui.txtFind->setObjectName(u"txtFind"_s);
+    ui.txtFind->setPlaceholderText(u"text or #index (Ctrl+F)"_s);
+    ui.txtFind->setToolTip(u"Shows in both lists only the entries that contain this text, in any case; #123 shows "
+                           u"entry 123. Ctrl+F comes here, Escape clears it."_s);
+    ui.lblFind->setBuddy(ui.txtFind);
+    ui.lblFound = controls::Label(this, u"lblFound"_s);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(ui.lblLanguage);
+    bar->addWidget(ui.cboLanguage);
+    bar->addSpacing(fontMetrics().horizontalAdvance(u'M') * 2);
+    bar->addWidget(ui.lblFind);
+    bar->addWidget(ui.txtFind, 1);
+    bar->addWidget(ui.lblFound);
+    return bar;
 }
 
 // A view over a model rather than a list of items: a table of 100,000 entries is listed
-// by one split of its bytes, and only the rows on screen are ever decoded.
-QListView* StringEditorTab::CreateList(const QString& name, const QString& toolTip)
+// by one split of its bytes, and only the rows on screen are ever decoded. The filter is
+// a view over that model in turn, and stands between it and the list only while there is
+// a query: an empty box lists the table model itself, as before there was a filter, and a
+// refill of 100,000 entries costs no mapping of rows.
+QListView* StringEditorTab::CreateList(Source source, const QString& name)
 {
     auto* list = new QListView(this);
     list->setObjectName(name);
-    list->setToolTip(toolTip);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setUniformItemSizes(true);
-    list->setModel(new StringTableModel(list));
+    const auto at = static_cast<std::size_t>(source);
+    m_tables[at] = new StringTableModel(list);
+    m_filters[at] = new StringFilterModel(*m_tables[at], list);
+    list->setModel(m_tables[at]);
+    list->setItemDelegate(new EntryIndexDelegate(*m_tables[at], list));
     return list;
 }
 
@@ -135,10 +180,18 @@ QGroupBox* StringEditorTab::CreateEditFrame()
 
 void StringEditorTab::ConnectControls()
 {
-    ConnectList(Source::English, &StringEditorTab::lstEng1_Click, &StringEditorTab::lstEng1_DblClick);
-    ConnectList(Source::English2, &StringEditorTab::lstEng2_Click, &StringEditorTab::lstEng2_DblClick);
+    ConnectList(Source::First, &StringEditorTab::lstEng1_Click, &StringEditorTab::lstEng1_DblClick);
+    ConnectList(Source::Second, &StringEditorTab::lstEng2_Click, &StringEditorTab::lstEng2_DblClick);
     connect(ui.cmdApplyStr, &QPushButton::clicked, this, &StringEditorTab::cmdApplyStr_Click);
     connect(ui.cmdCancelStr, &QPushButton::clicked, this, &StringEditorTab::cmdCancelStr_Click);
+    connect(ui.cboLanguage, &QComboBox::activated, this, &StringEditorTab::cboLanguage_Click);
+    connect(ui.txtFind, &QLineEdit::textChanged, this, &StringEditorTab::txtFind_Change);
+    // Ctrl+F belongs to this tab alone: a shortcut of a hidden widget never fires.
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] {
+        ui.txtFind->setFocus(Qt::ShortcutFocusReason);
+        ui.txtFind->selectAll();
+    });
+    new QShortcut(QKeySequence(Qt::Key_Escape), ui.txtFind, ui.txtFind, &QLineEdit::clear, Qt::WidgetShortcut);
 }
 
 // A click shows the entry, and so does moving through the list with the keys; Return
@@ -148,9 +201,35 @@ void StringEditorTab::ConnectList(Source source, void (StringEditorTab::*click)(
 {
     QListView* list = List(source);
     connect(list, &QListView::clicked, this, click);
-    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, click);
+    ConnectSelection(source);
     connect(list, &QListView::doubleClicked, this, doubleClick);
     controls::OnKeyActivated(list, [this, doubleClick] { (this->*doubleClick)(); });
+}
+
+void StringEditorTab::ConnectSelection(Source source)
+{
+    connect(List(source)->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            source == Source::First ? &StringEditorTab::lstEng1_Click : &StringEditorTab::lstEng2_Click);
+}
+
+// The selected entry stays selected across the change of model, and in sight.
+void StringEditorTab::AttachModel(Source source, bool filtered)
+{
+    QListView* list = List(source);
+    const auto at = static_cast<std::size_t>(source);
+    QAbstractItemModel* model = filtered ? static_cast<QAbstractItemModel*>(m_filters[at]) : m_tables[at];
+    if (list->model() == model)
+        return;
+    const std::optional<int> entry = SelectedEntry(source);
+    QItemSelectionModel* replaced = list->selectionModel();
+    list->setModel(model);
+    delete replaced;
+    ConnectSelection(source);
+    if (const std::optional<int> row = entry ? RowOfEntry(source, *entry) : std::nullopt) {
+        const QSignalBlocker block(list->selectionModel());
+        list->setCurrentIndex(model->index(*row, 0));
+        list->scrollTo(list->currentIndex());
+    }
 }
 
 void StringEditorTab::ShowIntroduction()
@@ -158,20 +237,24 @@ void StringEditorTab::ShowIntroduction()
     ui.lblStringStuff->setText(u"Click on a string to view it's contents.\nDouble click on a string to edit it."_s);
 }
 
-void StringEditorTab::lstEng1_Click() { ShowEntry(Source::English); }
-void StringEditorTab::lstEng2_Click() { ShowEntry(Source::English2); }
-void StringEditorTab::lstEng1_DblClick() { OpenEdit(Source::English); }
-void StringEditorTab::lstEng2_DblClick() { OpenEdit(Source::English2); }
+void StringEditorTab::lstEng1_Click() { ShowEntry(Source::First); }
+void StringEditorTab::lstEng2_Click() { ShowEntry(Source::Second); }
+void StringEditorTab::lstEng1_DblClick() { OpenEdit(Source::First); }
+void StringEditorTab::lstEng2_DblClick() { OpenEdit(Source::Second); }
 void StringEditorTab::cmdApplyStr_Click() { ApplyEdit(); }
 void StringEditorTab::cmdCancelStr_Click() { CloseEdit(); }
+void StringEditorTab::cboLanguage_Click() { ChooseLanguage(ui.cboLanguage->currentData().toInt()); }
+void StringEditorTab::txtFind_Change() { Find(); }
 
 void StringEditorTab::FillStringLists()
 {
+    UpdateLanguages();
     for (const Source source : Sources) {
         const QSignalBlocker blockList(List(source));
         const QSignalBlocker blockSelection(List(source)->selectionModel());
         Model(source)->SetTable(Document().Working(FileOf(source)));
     }
+    ShowFound();
 }
 
 void StringEditorTab::FilesChanged(FilesState state)
@@ -180,18 +263,17 @@ void StringEditorTab::FilesChanged(FilesState state)
     CloseEdit();
     ClearLists();
     ui.lblStrShow->clear();
+    UpdateLanguages();
+    ShowFound();
 }
 
 void StringEditorTab::DocumentChanged(const Edit& edit)
 {
+    if (m_edit && edit.Touches(datafiles::TableName(m_edit->file)))
+        CloseEdit();
     bool touched = false;
-    for (const Source source : Sources) {
-        if (!edit.Touches(TableOf(source)))
-            continue;
-        touched = true;
-        if (m_edit && m_edit->EditSource == source)
-            CloseEdit();
-    }
+    for (const Source source : Sources)
+        touched = touched || edit.Touches(datafiles::TableName(FileOf(source)));
     if (!touched)
         return;
     ClearLists();
@@ -199,30 +281,134 @@ void StringEditorTab::DocumentChanged(const Edit& edit)
     FillStringLists();
 }
 
+// The entry comes into sight whatever the view: its language is chosen, and a filter that
+// hides it is cleared.
 bool StringEditorTab::Reveal(const Change& change)
 {
-    for (const Source source : Sources) {
-        if (change.table != TableOf(source))
-            continue;
-        bool isNumber = false;
-        const int row = change.record.toInt(&isNumber);
-        QListView* list = List(source);
-        if (isNumber && row >= 0 && row < Model(source)->rowCount()) {
-            const QModelIndex index = Model(source)->index(row);
-            list->setCurrentIndex(index);
-            list->scrollTo(index);
-            ShowEntry(source);
+    const std::span<const StringLanguage> languages = datafiles::Languages();
+    for (std::size_t language = 0; language < languages.size(); ++language) {
+        for (const Source source : Sources) {
+            const GameFile file = source == Source::First ? languages[language].first : languages[language].second;
+            if (change.table != datafiles::TableName(file))
+                continue;
+            if (int(language) != m_language && ui.cboLanguage->findData(int(language)) >= 0)
+                ChooseLanguage(int(language));
+            bool isNumber = false;
+            const int entry = change.record.toInt(&isNumber);
+            if (!isNumber || int(language) != m_language || entry < 0 || entry >= Model(source)->rowCount())
+                return true;
+            if (!RowOfEntry(source, entry))
+                ui.txtFind->clear();
+            if (const std::optional<int> row = RowOfEntry(source, entry)) {
+                const QModelIndex at = List(source)->model()->index(*row, 0);
+                List(source)->setCurrentIndex(at);
+                List(source)->scrollTo(at);
+                ShowEntry(source);
+            }
+            return true;
         }
-        return true;
     }
     return false;
 }
 
 void StringEditorTab::ShowEntry(Source source)
 {
+    if (const std::optional<int> entry = SelectedEntry(source))
+        ui.lblStrShow->setPlainText(ShownText(source, *entry));
+}
+
+std::optional<int> StringEditorTab::SelectedEntry(Source source) const
+{
     const std::optional<int> row = controls::SelectedRow(List(source));
-    if (row)
-        ui.lblStrShow->setPlainText(ShownText(source, *row));
+    if (!row || List(source)->model() == Model(source))
+        return row;
+    return m_filters[static_cast<std::size_t>(source)]->EntryOf(*row);
+}
+
+std::optional<int> StringEditorTab::RowOfEntry(Source source, int entry) const
+{
+    if (List(source)->model() != Model(source))
+        return m_filters[static_cast<std::size_t>(source)]->RowOf(entry);
+    if (entry >= 0 && entry < Model(source)->rowCount())
+        return entry;
+    return std::nullopt;
+}
+
+void StringEditorTab::UpdateLanguages()
+{
+    const std::span<const StringLanguage> languages = datafiles::Languages();
+    QStringList offered;
+    for (std::size_t language = 0; language < languages.size(); ++language) {
+        // English is always offered: its lists are the tab's documented ones, empty or not.
+        if (language == 0 || (Document().IsLoaded(languages[language].first)
+                              && Document().IsLoaded(languages[language].second)))
+            offered.append(languages[language].name);
+    }
+    const QSignalBlocker block(ui.cboLanguage);
+    // Every Apply and undo comes here; the box is only refilled when a load changed it.
+    bool same = ui.cboLanguage->count() == offered.size();
+    for (int index = 0; same && index < offered.size(); ++index)
+        same = ui.cboLanguage->itemText(index) == offered[index];
+    if (!same) {
+        ui.cboLanguage->clear();
+        for (std::size_t language = 0; language < languages.size(); ++language) {
+            if (offered.contains(languages[language].name))
+                ui.cboLanguage->addItem(languages[language].name, int(language));
+        }
+        ui.cboLanguage->setEnabled(offered.size() > 1);
+    }
+    if (ui.cboLanguage->findData(m_language) < 0)
+        ShowLanguage(0);
+    ui.cboLanguage->setCurrentIndex(ui.cboLanguage->findData(m_language));
+}
+
+// A choice of language is a new view: an open edit closes, and both lists show the
+// language's files.
+void StringEditorTab::ChooseLanguage(int language)
+{
+    if (language == m_language)
+        return;
+    CloseEdit();
+    ShowLanguage(language);
+    ClearLists();
+    ui.lblStrShow->clear();
+    FillStringLists();
+}
+
+void StringEditorTab::ShowLanguage(int language)
+{
+    m_language = language;
+    ui.Label44->setText(datafiles::DisplayName(FileOf(Source::First)) + u":"_s);
+    ui.Label43->setText(datafiles::DisplayName(FileOf(Source::Second)) + u":"_s);
+    for (const Source source : Sources) {
+        List(source)->setToolTip(u"A list of strings in %1. Click to display text. Double click to edit."_s.arg(
+            ToolTipName(FileOf(source))));
+    }
+}
+
+// The filter applies to both lists at once, at every keystroke.
+void StringEditorTab::Find()
+{
+    const QString query = ui.txtFind->text();
+    for (const Source source : Sources) {
+        m_filters[static_cast<std::size_t>(source)]->SetQuery(query);
+        AttachModel(source, !query.isEmpty());
+    }
+    ShowFound();
+}
+
+// What the filter found in each list; an empty box shows every entry and no count.
+void StringEditorTab::ShowFound()
+{
+    const QString query = ui.txtFind->text();
+    if (query.isEmpty()) {
+        ui.lblFound->clear();
+        return;
+    }
+    ui.lblFound->setText(u"%1 in %2, %3 in %4"_s.arg(m_filters[0]->rowCount())
+                             .arg(datafiles::DisplayName(FileOf(Source::First)))
+                             .arg(m_filters[1]->rowCount())
+                             .arg(datafiles::DisplayName(FileOf(Source::Second))));
 }
 
 // Only a prefix of a huge entry is laid out, so showing any entry takes less than a
@@ -240,11 +426,11 @@ QString StringEditorTab::ShownText(Source source, int row) const
 
 void StringEditorTab::OpenEdit(Source source)
 {
-    const std::optional<int> row = controls::SelectedRow(List(source));
+    const std::optional<int> row = SelectedEntry(source);
     if (!row)
         return;
     const strings::StringTable& table = Model(source)->Table();
-    m_edit = StringEdit{source, table.Bytes(), table.Entries()[static_cast<std::size_t>(*row)], *row};
+    m_edit = StringEdit{source, FileOf(source), table.Bytes(), table.Entries()[static_cast<std::size_t>(*row)], *row};
     ui.Text1->setText(Model(source)->EntryText(*row));
     ui.frmStr->show();
     ui.Text1->setFocus();
@@ -266,14 +452,15 @@ void StringEditorTab::ApplyEdit()
     }
     // The entry's bytes are the whole change: the table around them stays as it is.
     const StringEdit edit = *m_edit;
-    const QString table = TableOf(edit.EditSource);
     const QString record = QString::number(edit.row);
-    const Edit step{u"%1 entry %2"_s.arg(datafiles::DisplayName(FileOf(edit.EditSource)), record),
-                      {{FileOf(edit.EditSource), edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
-                        codepage::Encode(text), table, record, u"Text"_s}}};
+    const Edit step{u"%1 entry %2"_s.arg(datafiles::DisplayName(edit.file), record),
+                    {{edit.file, edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
+                      codepage::Encode(text), datafiles::TableName(edit.file), record, u"Text"_s}}};
     ui.frmStr->hide();
     m_edit.reset();
-    Submit(step);
+    // An accepted step has rebuilt the lists already, as every change of the document does.
+    if (Submit(step))
+        return;
     ClearLists();
     ui.lblStrShow->clear();
     FillStringLists();
@@ -297,21 +484,17 @@ void StringEditorTab::ClearLists()
 
 QListView* StringEditorTab::List(Source source) const
 {
-    return source == Source::English ? ui.lstEng1 : ui.lstEng2;
+    return source == Source::First ? ui.lstEng1 : ui.lstEng2;
 }
 
 StringTableModel* StringEditorTab::Model(Source source) const
 {
-    return static_cast<StringTableModel*>(List(source)->model());
+    return m_tables[static_cast<std::size_t>(source)];
 }
 
-GameFile StringEditorTab::FileOf(Source source)
+GameFile StringEditorTab::FileOf(Source source) const
 {
-    return source == Source::English ? GameFile::English : GameFile::English2;
-}
-
-QString StringEditorTab::TableOf(Source source)
-{
-    return source == Source::English ? u"english.dat"_s : u"english2.dat"_s;
+    const StringLanguage& language = datafiles::Languages()[static_cast<std::size_t>(m_language)];
+    return source == Source::First ? language.first : language.second;
 }
 

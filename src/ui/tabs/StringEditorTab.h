@@ -1,18 +1,22 @@
-// The "String Editor" tab: every text of english.dat and english2.dat.
+// The "String Editor" tab: every text of a language's two string files, english.dat and
+// english2.dat unless another language is chosen, with a filter over both lists.
 #pragma once
 
+#include "core/GameFile.h"
 #include "tables/StringTable.h"
 #include "ui/tabs/EditorTab.h"
 
 #include <array>
 #include <optional>
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPlainTextEdit;
 class QPushButton;
+class StringFilterModel;
 class StringTableModel;
 
 class StringEditorTab final : public EditorTab {
@@ -20,7 +24,7 @@ class StringEditorTab final : public EditorTab {
 public:
     explicit StringEditorTab(EditorContext& context, QWidget* parent = nullptr);
 
-    // The view the load and Apply rebuild: both lists from the two table buffers.
+    // The view the load and Apply rebuild: both lists from the chosen language's buffers.
     void FillStringLists();
 
     // The main window's opening sets the guidance text.
@@ -36,17 +40,18 @@ protected:
     void DocumentChanged(const Edit& edit) override;
 
 private:
-    // Which table a list shows; the value of EditSource.
-    enum class Source { English, English2 };
-    static constexpr std::array<Source, 2> Sources = {Source::English, Source::English2};
+    // Which list an entry is in: lstEng1 shows a language's first file, lstEng2 its second.
+    enum class Source { First, Second };
+    static constexpr std::array<Source, 2> Sources = {Source::First, Source::Second};
 
-    // What a double-click captures: the table as listed then and the entry within it, so
-    // Apply rebuilds exactly the bytes the user saw.
+    // What a double-click captures: the file and table as listed then and the entry within
+    // it, so Apply rebuilds exactly the bytes the user saw.
     struct StringEdit {
         Source EditSource;
+        GameFile file;
         QByteArray table;
         strings::StringEntry entry;
-        int row;
+        int row;  // the entry's index in its table
     };
 
     void lstEng1_Click();
@@ -55,6 +60,8 @@ private:
     void lstEng2_DblClick();
     void cmdApplyStr_Click();
     void cmdCancelStr_Click();
+    void cboLanguage_Click();
+    void txtFind_Change();
 
     void ShowEntry(Source source);
     [[nodiscard]] QString ShownText(Source source, int row) const;
@@ -62,23 +69,45 @@ private:
     void ApplyEdit();
     void CloseEdit();
     void ClearLists();
+    [[nodiscard]] std::optional<int> SelectedEntry(Source source) const;
+    // The row of the list that shows the entry; nullopt when the filter hides it.
+    [[nodiscard]] std::optional<int> RowOfEntry(Source source, int entry) const;
+    void AttachModel(Source source, bool filtered);
+
+    // Offers the languages whose two files are loaded; falls back to English when the
+    // chosen one is no longer there.
+    void UpdateLanguages();
+    void ChooseLanguage(int language);
+    // Names the chosen language's files on the labels and tool tips; lists nothing.
+    void ShowLanguage(int language);
+    void Find();
+    void ShowFound();
 
     [[nodiscard]] QListView* List(Source source) const;
     [[nodiscard]] StringTableModel* Model(Source source) const;
-    [[nodiscard]] static GameFile FileOf(Source source);
-    [[nodiscard]] static QString TableOf(Source source);
+    [[nodiscard]] GameFile FileOf(Source source) const;
 
     void CreateControls();
-    QListView* CreateList(const QString& name, const QString& toolTip);
+    QLayout* CreateFindBar();
+    QListView* CreateList(Source source, const QString& name);
     QPlainTextEdit* CreateShowBox();
     void ConnectControls();
     void ConnectList(Source source, void (StringEditorTab::*click)(), void (StringEditorTab::*doubleClick)());
+    void ConnectSelection(Source source);
     QGroupBox* CreateEditFrame();
 
     std::optional<StringEdit> m_edit;
+    int m_language = 0;  // into datafiles::Languages()
+    std::array<StringTableModel*, 2> m_tables{};
+    std::array<StringFilterModel*, 2> m_filters{};
 
     struct Ui {
         QLabel* lblStringStuff;
+        QLabel* lblLanguage;
+        QComboBox* cboLanguage;
+        QLabel* lblFind;
+        QLineEdit* txtFind;
+        QLabel* lblFound;
         QLabel* Label44;
         QListView* lstEng1;
         QLabel* Label43;

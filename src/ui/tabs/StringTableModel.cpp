@@ -45,7 +45,11 @@ int StringTableModel::rowCount(const QModelIndex& parent) const
 
 QVariant StringTableModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (role == EntryIndexRole)
+        return index.row();
+    if (role != Qt::DisplayRole)
         return {};
     return EntryText(index.row(), RowChars);
 }

@@ -10,6 +10,10 @@
 class StringTableModel final : public QAbstractListModel {
     Q_OBJECT
 public:
+    // The entry's index in its table, which is how the game refers to it; a view over the
+    // model reads it here, since its own row numbers differ once it filters.
+    static constexpr int EntryIndexRole = Qt::UserRole;
+
     explicit StringTableModel(QObject* parent = nullptr);
 
     // Lists the entries of bytes; the model keeps its own shared copy, so what it shows
