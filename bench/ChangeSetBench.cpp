@@ -6,6 +6,7 @@
 #include "core/TableCsv.h"
 #include "sample/SampleInstall.h"
 #include "tables/Catalogue.h"
+#include "ui/ChangesModel.h"
 #include "BenchSupport.h"
 
 #include <QTemporaryDir>
@@ -94,5 +95,37 @@ void BM_ExportEveryTable(benchmark::State& state)
     state.counters["bytes"] = double(bytes);
 }
 BENCHMARK(BM_ExportEveryTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The Changes panel's lines recomputed after one edit, with every field of every table
+// already changed (about 3,000 lines).
+void BM_ChangesPanelRefresh(benchmark::State& state)
+{
+    EnsureApplication();
+    GameDocument document;
+    GameFileSet files;
+    files.Version = GameVersion::CollectorsEdition;
+    files.ExeImage.Accept(sample::Executable(files.Version), QStringLiteral("ufo.exe"), {});
+    files.ItemTable.Accept(sample::ItemFile(), QStringLiteral("obdata.dat"), {});
+    files.EnglishTable.Accept(sample::EnglishFile(), QStringLiteral("english.dat"), {});
+    files.English2Table.Accept(sample::English2File(), QStringLiteral("english2.dat"), {});
+    document.Adopt(files);
+    const changeset::Resolved every = changeset::Resolve(document, EveryField(document), false, QStringLiteral("all"));
+    if (!every.problems.isEmpty() || !document.Apply(every.edit)) {
+        state.SkipWithError("the every-field change set did not apply");
+        return;
+    }
+    ChangesModel model(document);
+    const Change one = document.ChangeTo(GameFile::Executable, 480421, QByteArray(1, 9), QStringLiteral("units"),
+                                         QStringLiteral("Sectoid Soldier"), QStringLiteral("Time Units"));
+    bool forth = true;
+    for (auto _ : state) {
+        const Edit edit{QStringLiteral("one"), {forth ? one : one.Inverse()}};
+        forth = !forth;
+        if (!document.Apply(edit))  // the model refreshes on the document's signal
+            state.SkipWithError("the edit did not apply");
+    }
+    state.counters["lines"] = model.rowCount();
+}
+BENCHMARK(BM_ChangesPanelRefresh)->Unit(benchmark::kMillisecond);
 
 } // namespace
