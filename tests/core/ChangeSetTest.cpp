@@ -147,9 +147,10 @@ TEST(ChangeSet, AModMadeOnOneBuildReproducesOnAnother)
                                   ? u"Mod %1"_s.arg(random() % 1000)
                                   : QString::number(random() % 101);
         const catalogue::Reading reading = catalogue::Read(*slot, value);
-        if (reading.bytes)
+        if (reading.bytes) {
             ASSERT_TRUE(made.Apply({{}, {made.ChangeTo(table.file, slot->offset, *reading.bytes, table.name,
                                                        catalogue::RecordName(table, record), field.name)}}));
+        }
     }
     const QByteArray mod = changeset::Write(changeset::SinceLoad(made));
     for (const GameVersion version : {GameVersion::Dos12, GameVersion::Dos14}) {
