@@ -73,13 +73,7 @@ BENCHMARK(BM_ApplyEveryFieldAndSave)->Unit(benchmark::kMillisecond);
 void BM_ExportEveryTable(benchmark::State& state)
 {
     GameDocument document;
-    GameFileSet files;
-    files.Version = GameVersion::CollectorsEdition;
-    files.ExeImage.Accept(sample::Executable(files.Version), QStringLiteral("ufo.exe"), {});
-    files.ItemTable.Accept(sample::ItemFile(), QStringLiteral("obdata.dat"), {});
-    files.EnglishTable.Accept(sample::EnglishFile(), QStringLiteral("english.dat"), {});
-    files.English2Table.Accept(sample::English2File(), QStringLiteral("english2.dat"), {});
-    document.Adopt(files);
+    document.Adopt(sample::LoadedFiles(GameVersion::CollectorsEdition));
     const bool csv = state.range(0) == 1;
     qsizetype bytes = 0;
     for (auto _ : state) {
@@ -102,13 +96,7 @@ void BM_ChangesPanelRefresh(benchmark::State& state)
 {
     EnsureApplication();
     GameDocument document;
-    GameFileSet files;
-    files.Version = GameVersion::CollectorsEdition;
-    files.ExeImage.Accept(sample::Executable(files.Version), QStringLiteral("ufo.exe"), {});
-    files.ItemTable.Accept(sample::ItemFile(), QStringLiteral("obdata.dat"), {});
-    files.EnglishTable.Accept(sample::EnglishFile(), QStringLiteral("english.dat"), {});
-    files.English2Table.Accept(sample::English2File(), QStringLiteral("english2.dat"), {});
-    document.Adopt(files);
+    document.Adopt(sample::LoadedFiles(GameVersion::CollectorsEdition));
     const changeset::Resolved every = changeset::Resolve(document, EveryField(document), false, QStringLiteral("all"));
     if (!every.problems.isEmpty() || !document.Apply(every.edit)) {
         state.SkipWithError("the every-field change set did not apply");

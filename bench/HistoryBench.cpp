@@ -33,28 +33,10 @@ double HeapKilobytes()
     return static_cast<double>(mallinfo2().uordblks) / 1024.0;
 }
 
-// Answers every input box with the same text.
-class OneAnswer final : public Asker {
-public:
-    QString answer;
-    QString AskText(const QString&, const QString&, const QString&) override { return answer; }
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> AskSaveFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> AskFolder(const QString&) override { return std::nullopt; }
-    Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Discard; }
-    int AskThreeWay(const QString&, const QString&, const QString&, const std::array<QString, 3>&) override
-    {
-        return 2;
-    }
-    bool AskWarningYesNo(const QString&, const QString&) override { return true; }
-    void ShowMessage(const QString&, const QString&) override {}
-    void ShowError(const QString&, const QString&) override {}
-};
 
 struct Kind {
     const char* name;
-    std::function<void(MainWindow&, OneAnswer&)> edit;
+    std::function<void(MainWindow&, AlternatingAsker&)> edit;
 };
 
 template <typename T>
@@ -76,33 +58,33 @@ void Show(const MainWindow& window, int tab)
 }
 
 const Kind Kinds[] = {
-    {"unit value", [](MainWindow& w, OneAnswer& a) { Show(w, 3); Choose(w, "cmbUnit", 7); a.answer = QStringLiteral("80"); Find<QPushButton>(w, "cmdTU")->click(); }},
-    {"facility word", [](MainWindow& w, OneAnswer& a) { Show(w, 1); Choose(w, "cmbType", 16); a.answer = QStringLiteral("1500"); Find<QPushButton>(w, "cmdPrice")->click(); }},
-    {"item rename", [](MainWindow& w, OneAnswer& a) {
+    {"unit value", [](MainWindow& w, AlternatingAsker& a) { Show(w, 3); Choose(w, "cmbUnit", 7); a.SetAnswers(QStringLiteral("80"), QStringLiteral("80")); Find<QPushButton>(w, "cmdTU")->click(); }},
+    {"facility word", [](MainWindow& w, AlternatingAsker& a) { Show(w, 1); Choose(w, "cmbType", 16); a.SetAnswers(QStringLiteral("1500"), QStringLiteral("1500")); Find<QPushButton>(w, "cmdPrice")->click(); }},
+    {"item rename", [](MainWindow& w, AlternatingAsker& a) {
          Show(w, 4);
          auto* list = Find<QListWidget>(w, "lstItem");
          list->setCurrentRow(2);
          emit list->itemDoubleClicked(list->item(2));
-         a.answer = QStringLiteral("Rifle");
+         a.SetAnswers(QStringLiteral("Rifle"), QStringLiteral("Rifle"));
          Find<QPushButton>(w, "cmdName")->click(); }},
-    {"soldier rename", [](MainWindow& w, OneAnswer& a) {
+    {"soldier rename", [](MainWindow& w, AlternatingAsker& a) {
          Show(w, 2);
          auto* list = Find<QListWidget>(w, "lstFirst");
          list->setCurrentRow(5);
-         a.answer = QStringLiteral("Ada");
+         a.SetAnswers(QStringLiteral("Ada"), QStringLiteral("Ada"));
          emit list->itemDoubleClicked(list->item(5)); }},
-    {"grid cell", [](MainWindow& w, OneAnswer&) {
+    {"grid cell", [](MainWindow& w, AlternatingAsker&) {
          Show(w, 0);
          Find<QPushButton>(w, "Command7")->click();
          Choose(w, "Combo1", 3);
          Find<QPushButton>(w, "cmdApply")->click(); }},
-    {"stores amount", [](MainWindow& w, OneAnswer& a) {
+    {"stores amount", [](MainWindow& w, AlternatingAsker& a) {
          Show(w, 0);
          auto* list = Find<QListWidget>(w, "lstItems");
          list->setCurrentRow(17);
-         a.answer = QStringLiteral("300");
+         a.SetAnswers(QStringLiteral("300"), QStringLiteral("300"));
          QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(17)).center()); }},
-    {"string", [](MainWindow& w, OneAnswer&) {
+    {"string", [](MainWindow& w, AlternatingAsker&) {
          Show(w, 5);
          auto* list = Find<QListView>(w, "lstEng1");
          const QModelIndex index = list->model()->index(12, 0);
@@ -128,7 +110,7 @@ public:
 protected:
     QTemporaryDir m_dir;
     std::optional<SamplePaths> m_paths;
-    OneAnswer m_asker;
+    AlternatingAsker m_asker;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -19,22 +19,11 @@ void Require(bool holds, const char* what)
     std::abort();
 }
 
-GameFileSet SampleFiles()
-{
-    GameFileSet files;
-    files.Version = GameVersion::CollectorsEdition;
-    files.ExeImage.Accept(sample::Executable(files.Version), QStringLiteral("ufo.exe"), QStringLiteral("."));
-    files.ItemTable.Accept(sample::ItemFile(), QStringLiteral("obdata.dat"), QStringLiteral("."));
-    files.EnglishTable.Accept(sample::EnglishFile(), QStringLiteral("english.dat"), QStringLiteral("."));
-    files.English2Table.Accept(sample::English2File(), QStringLiteral("english2.dat"), QStringLiteral("."));
-    return files;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const GameFileSet files = SampleFiles();
+    static const GameFileSet files = sample::LoadedFiles(GameVersion::CollectorsEdition);
     const changeset::Parsed parsed =
         changeset::Parse(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (!parsed.problems.isEmpty())

@@ -21,22 +21,11 @@ void Require(bool holds, const char* what)
     std::abort();
 }
 
-GameFileSet SampleFiles()
-{
-    GameFileSet files;
-    files.Version = GameVersion::Dos14;
-    files.ExeImage.Accept(sample::Executable(files.Version), QStringLiteral("ufo.exe"), QStringLiteral("."));
-    files.ItemTable.Accept(sample::ItemFile(), QStringLiteral("obdata.dat"), QStringLiteral("."));
-    files.EnglishTable.Accept(sample::EnglishFile(), QStringLiteral("english.dat"), QStringLiteral("."));
-    files.English2Table.Accept(sample::English2File(), QStringLiteral("english2.dat"), QStringLiteral("."));
-    return files;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const GameFileSet files = SampleFiles();
+    static const GameFileSet files = sample::LoadedFiles(GameVersion::Dos14);
     if (size < 1)
         return 0;
     const auto& tables = catalogue::Tables();

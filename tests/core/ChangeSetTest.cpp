@@ -20,13 +20,7 @@ namespace {
 
 void Open(GameDocument& document, GameVersion version)
 {
-    GameFileSet files;
-    files.Version = version;
-    files.ExeImage.Accept(sample::Executable(version), u"ufo.exe"_s, u"."_s);
-    files.ItemTable.Accept(sample::ItemFile(), u"obdata.dat"_s, u"."_s);
-    files.EnglishTable.Accept(sample::EnglishFile(), u"english.dat"_s, u"."_s);
-    files.English2Table.Accept(sample::English2File(), u"english2.dat"_s, u"."_s);
-    document.Adopt(files);
+    document.Adopt(sample::LoadedFiles(version));
 }
 
 QByteArray File(const QString& changes)

@@ -107,4 +107,15 @@ std::optional<SamplePaths> WriteInstall(const QString& folder, GameVersion versi
     return paths;
 }
 
+GameFileSet LoadedFiles(GameVersion version)
+{
+    GameFileSet files;
+    files.Version = version;
+    files.ExeImage.Accept(Executable(version), QStringLiteral("ufo.exe"), QStringLiteral("."));
+    files.ItemTable.Accept(ItemFile(), QStringLiteral("obdata.dat"), QStringLiteral("."));
+    files.EnglishTable.Accept(EnglishFile(), QStringLiteral("english.dat"), QStringLiteral("."));
+    files.English2Table.Accept(English2File(), QStringLiteral("english2.dat"), QStringLiteral("."));
+    return files;
+}
+
 } // namespace sample

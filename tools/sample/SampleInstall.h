@@ -3,6 +3,7 @@
 // is a deterministic, position-dependent pattern.
 #pragma once
 
+#include "core/GameFileSet.h"
 #include "core/GameVersion.h"
 
 #include <QByteArray>
@@ -48,6 +49,9 @@ namespace sample {
 [[nodiscard]] QByteArray German2File();
 [[nodiscard]] QByteArray FrenchFile();
 [[nodiscard]] QByteArray French2File();
+
+// The four files of a build as a load would hold them, without touching the disk.
+[[nodiscard]] GameFileSet LoadedFiles(GameVersion version);
 
 // Writes a complete install under folder: the Collector's Edition's executable beside
 // geodata/, a DOS build's one folder below it. nullopt when a file cannot be written.
