@@ -1,0 +1,95 @@
+// Change sets and tables through the File menu: exported, imported as one undoable step,
+// and refused whole with the reasons named.
+#include "WindowDriver.h"
+#include "WindowProbe.h"
+
+#include "support/InstallFixture.h"
+#include "support/ScriptedAsker.h"
+#include "support/TestFiles.h"
+#include "ui/MainWindow.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QUndoStack>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class ModCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(install.IsValid() && other.has_value());
+        ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
+        window.show();
+    }
+    QString InRoot(const QString& name) const { return QDir(install.Root()).filePath(name); }
+
+    InstallFixture install;
+    std::optional<SamplePaths> other = install.AddInstall(u"dos14"_s, GameVersion::Dos14);
+    ScriptedAsker asker;
+    MainWindow window{asker};
+};
+
+TEST_F(ModCommands, AModExportedFromOneBuildImportsIntoAnotherAsOneStep)
+{
+    drive::Choose(window, u"cmbUnit"_s, 7);
+    asker.Answer(u"80"_s);
+    drive::Click(window, u"cmdTU"_s);
+    drive::DoubleClickRow(window, u"lstEng1"_s, 12);
+    drive::Type(window, u"Text1"_s, u"Laser Rifle"_s);
+    drive::Click(window, u"cmdApplyStr"_s);
+    asker.AnswerSaveFile(InRoot(u"mod"_s));
+    drive::Trigger(window, u"mnuExportChanges"_s);
+    const QByteArray mod = testfiles::Read(InRoot(u"mod.json"_s)).value_or(QByteArray());
+    EXPECT_TRUE(mod.contains(
+        R"({"table":"units", "record":"Sectoid Soldier", "field":"Time Units", "was":54, "value":80})"));
+
+    ASSERT_EQ(window.LoadFrom(other->exePath), LoadOutcome::Complete);
+    asker.AnswerOpenFile(InRoot(u"mod.json"_s));
+    drive::Trigger(window, u"mnuImportChanges"_s);
+    EXPECT_EQ(window.History().Stack().count(), 1);
+    EXPECT_EQ(window.Document().Working(GameFile::Executable).at(380005), char(80));  // DOS 1.4's offset
+    drive::Choose(window, u"cmbUnit"_s, 7);
+    EXPECT_EQ(probe::Find<QPushButton>(window, u"cmdTU"_s)->text(), u"80"_s);
+    drive::Trigger(window, u"mnuUndo"_s);
+    EXPECT_EQ(window.Document().Working(GameFile::Executable), window.Document().Pristine(GameFile::Executable));
+}
+
+TEST_F(ModCommands, ARefusedFileChangesNothingAndSaysWhy)
+{
+    ASSERT_TRUE(testfiles::Overwrite(
+        InRoot(u"bad.json"_s),
+        R"({"format": "x-com-kestrel-changes", "version": 1, "changes": [
+             {"table": "units", "record": "Sectoid Soldier", "field": "Time Units", "value": 80},
+             {"table": "units", "record": "Sectoid Soldier", "field": "Bravery", "value": 120}]})"));
+    asker.AnswerOpenFile(InRoot(u"bad.json"_s)).AcknowledgeError();
+    drive::Trigger(window, u"mnuImportChanges"_s);
+    EXPECT_TRUE(asker.ShownDialogs().back().text.contains(
+        u"change 2 (units / Sectoid Soldier / Bravery): 120 is above the limit 110"_s));
+    EXPECT_EQ(window.History().Stack().count(), 0);
+    EXPECT_EQ(window.Document().Working(GameFile::Executable), window.Document().Pristine(GameFile::Executable));
+}
+
+TEST_F(ModCommands, TablesExportedAndImportedUnchangedChangeNothing)
+{
+    asker.AnswerFolder(install.Root());
+    drive::Trigger(window, u"mnuExportTables"_s);
+    for (const QString& table : {u"units"_s, u"items"_s, u"english.dat"_s, u"base"_s}) {
+        ASSERT_TRUE(QFile::exists(InRoot(table + u".csv"_s))) << table.toStdString();
+        asker.AnswerOpenFile(InRoot(table + u".csv"_s)).AcknowledgeMessage();
+        drive::Trigger(window, u"mnuImportTable"_s);
+    }
+    EXPECT_EQ(window.History().Stack().count(), 0);
+
+    QByteArray units = testfiles::Read(InRoot(u"units.csv"_s)).value_or(QByteArray());
+    units.replace("Sectoid Soldier,54,", "Sectoid Soldier,1e2,");
+    ASSERT_TRUE(testfiles::Overwrite(InRoot(u"units.csv"_s), units));
+    asker.AnswerOpenFile(InRoot(u"units.csv"_s));
+    drive::Trigger(window, u"mnuImportTable"_s);
+    EXPECT_EQ(window.History().Stack().count(), 1);
+    EXPECT_EQ(window.Document().Working(GameFile::Executable).at(480421), char(100));
+}
+
+} // namespace
