@@ -32,6 +32,12 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setWordWrap(false);
+    // Widths for the usual names rather than measured from every line: thousands of
+    // lines would be measured again after every edit.
+    const int character = m_view->fontMetrics().averageCharWidth();
+    const int widths[] = {14, 24, 22, 18};
+    for (int column = 0; column < int(std::size(widths)); ++column)
+        m_view->setColumnWidth(column, character * widths[column]);
     m_revert = new QPushButton(u"&Revert"_s, content);
     m_revert->setObjectName(u"cmdRevert"_s);
     m_revert->setToolTip(u"Put the selected lines back to their values as loaded."_s);
