@@ -13,25 +13,8 @@ public:
     void Finish() override {}
 };
 
-// Cancels every input box, confirms every question, swallows every message.
-class SilentAsker final : public Asker {
-public:
-    QString AskText(const QString&, const QString&, const QString&) override { return {}; }
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> AskSaveFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> AskFolder(const QString&) override { return std::nullopt; }
-    Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Discard; }
-    int AskThreeWay(const QString&, const QString&, const QString&, const std::array<QString, 3>&) override
-    {
-        return 0;
-    }
-    bool AskWarningYesNo(const QString&, const QString&) override { return true; }
-    void ShowMessage(const QString&, const QString&) override {}
-    void ShowError(const QString&, const QString&) override {}
-};
-
-// Answers every input box with the next of two texts, so each edit really changes a byte.
+// Answers every input box with the next of two texts, so each edit really changes a byte;
+// confirms every question, overwrites files changed on disk, swallows every message.
 class AlternatingAsker final : public Asker {
 public:
     void SetAnswers(QString first, QString second)
@@ -47,7 +30,7 @@ public:
     Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Discard; }
     int AskThreeWay(const QString&, const QString&, const QString&, const std::array<QString, 3>&) override
     {
-        return 2;
+        return 0;
     }
     bool AskWarningYesNo(const QString&, const QString&) override { return true; }
     void ShowMessage(const QString&, const QString&) override {}
@@ -60,6 +43,9 @@ private:
     unsigned m_next = 0;
     bool m_failed = false;
 };
+
+// Without answers it cancels every input box.
+using SilentAsker = AlternatingAsker;
 
 // Makes the one QApplication of the run, offscreen unless a platform is set. It is never
 // destroyed: widgets of one benchmark may outlive any scope of another.

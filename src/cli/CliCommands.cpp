@@ -107,8 +107,8 @@ int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
         << gameversion::ShortName(files.Version) << ")\n";
     out << "data root: " << QDir::toNativeSeparators(files.DataRoot) << '\n';
     PrintFile(out, u"ufo.exe"_s, files.ExeImage);
-    for (const DataFileSpec* spec : datafiles::LoadOrder())
-        PrintFile(out, spec->fileName, files.Buffer(spec->file));
+    for (const DataFileSpec* dataFile : datafiles::LoadOrder())
+        PrintFile(out, dataFile->fileName, files.Buffer(dataFile->file));
     if (outcome != LoadOutcome::Complete)
         out << "load stopped: " << reporter.status << '\n';
     return 0;

@@ -268,13 +268,13 @@ std::vector<Entry> Between(const GameDocument& current, const GameDocument& othe
 QJsonValue ValueOf(const QString& table, const QString& field, const QString& shown)
 {
     const catalogue::Table* found = catalogue::FindTable(table);
-    const catalogue::Field* spec = found ? catalogue::FindField(*found, field) : nullptr;
+    const catalogue::Field* described = found ? catalogue::FindField(*found, field) : nullptr;
     bool isNumber = false;
     const qint64 number = shown.toLongLong(&isNumber);
-    if (spec && catalogue::IsNumeric(spec->kind) && isNumber)
+    if (described && catalogue::IsNumeric(described->kind) && isNumber)
         return QJsonValue(number);
-    if (spec && !catalogue::IsNumeric(spec->kind) && spec->kind != catalogue::Kind::Name
-        && spec->kind != catalogue::Kind::StringEntry && isNumber)
+    if (described && !catalogue::IsNumeric(described->kind) && described->kind != catalogue::Kind::Name
+        && described->kind != catalogue::Kind::StringEntry && isNumber)
         return QJsonValue(number);  // an odd stored value no name fits
     return QJsonValue(shown);
 }

@@ -52,9 +52,9 @@ std::span<const DataFileSpec* const> StringTables()
     static const auto tables = [] {
         std::array<const DataFileSpec*, 6> found{};
         std::size_t next = 0;
-        for (const DataFileSpec& spec : Rows()) {
-            if (spec.stringTable)
-                found.at(next++) = &spec;
+        for (const DataFileSpec& dataFile : Rows()) {
+            if (dataFile.stringTable)
+                found.at(next++) = &dataFile;
         }
         return found;
     }();
@@ -73,9 +73,9 @@ std::span<const StringLanguage> Languages()
 
 const DataFileSpec* Find(GameFile file)
 {
-    for (const DataFileSpec& spec : Rows()) {
-        if (spec.file == file)
-            return &spec;
+    for (const DataFileSpec& dataFile : Rows()) {
+        if (dataFile.file == file)
+            return &dataFile;
     }
     return nullptr;
 }
@@ -84,20 +84,20 @@ QString DisplayName(GameFile file)
 {
     if (file == GameFile::Executable)
         return u"ufo.exe"_s;
-    const DataFileSpec* spec = Find(file);
-    return spec ? spec->fileName.toUpper() : QString();
+    const DataFileSpec* dataFile = Find(file);
+    return dataFile ? dataFile->fileName.toUpper() : QString();
 }
 
 QString TableName(GameFile file)
 {
-    const DataFileSpec* spec = Find(file);
-    return spec ? spec->fileName : QString();
+    const DataFileSpec* dataFile = Find(file);
+    return dataFile ? dataFile->fileName : QString();
 }
 
 bool IsStringTable(GameFile file)
 {
-    const DataFileSpec* spec = Find(file);
-    return spec && spec->stringTable;
+    const DataFileSpec* dataFile = Find(file);
+    return dataFile && dataFile->stringTable;
 }
 
 } // namespace datafiles

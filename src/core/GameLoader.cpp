@@ -139,11 +139,11 @@ std::optional<QString> ReadLanguageFile(const QString& path, QByteArray& bytes)
 std::optional<QString> LoadLanguage(GameFileSet& files, const StringLanguage& language)
 {
     const QString geodata = GeodataFolder(files.DataRoot);
-    const DataFileSpec* specs[] = {datafiles::Find(language.first), datafiles::Find(language.second)};
+    const DataFileSpec* dataFileRows[] = {datafiles::Find(language.first), datafiles::Find(language.second)};
     QString paths[2];
     bool present[2];
     for (int i = 0; i < 2; ++i) {
-        paths[i] = gamefiles::FindEntry(geodata, specs[i]->fileName);
+        paths[i] = gamefiles::FindEntry(geodata, dataFileRows[i]->fileName);
         present[i] = QFileInfo::exists(paths[i]);
     }
     if (!present[0] && !present[1])
@@ -151,7 +151,7 @@ std::optional<QString> LoadLanguage(GameFileSet& files, const StringLanguage& la
     if (present[0] != present[1]) {
         const int missing = present[0] ? 1 : 0;
         return QStringLiteral("%1 is missing, so %2 was left out too and %3 is not offered.")
-            .arg(specs[missing]->fileName, QFileInfo(paths[1 - missing]).fileName(), language.name);
+            .arg(dataFileRows[missing]->fileName, QFileInfo(paths[1 - missing]).fileName(), language.name);
     }
     QByteArray bytes[2];
     for (int i = 0; i < 2; ++i) {
@@ -161,7 +161,7 @@ std::optional<QString> LoadLanguage(GameFileSet& files, const StringLanguage& la
         }
     }
     for (int i = 0; i < 2; ++i)
-        files.Buffer(specs[i]->file).Accept(bytes[i], paths[i], files.DataRoot);
+        files.Buffer(dataFileRows[i]->file).Accept(bytes[i], paths[i], files.DataRoot);
     return std::nullopt;
 }
 

@@ -151,9 +151,9 @@ QString BackupPath(const GameFileSet& files, GameFile file, bool master)
         return files.ExePath
             + QString::fromUtf16(master ? datafiles::ExeMasterBackupSuffix : datafiles::ExeBackupSuffix);
     }
-    const DataFileSpec* spec = datafiles::Find(file);
+    const DataFileSpec* dataFile = datafiles::Find(file);
     const QString folder = QFileInfo(files.Buffer(file).sourcePath).absolutePath();
-    return QDir(folder).filePath(master ? spec->masterBackupName : spec->backupName);
+    return QDir(folder).filePath(master ? dataFile->masterBackupName : dataFile->backupName);
 }
 
 std::vector<FileWrite> SaveWrites(const GameFileSet& files, bool makeBackups)

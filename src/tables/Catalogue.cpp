@@ -112,9 +112,9 @@ std::vector<Table> Build()
         UnitsTable(),
         ItemsTable(),
     };
-    for (const DataFileSpec& spec : datafiles::All()) {
-        if (spec.stringTable)
-            tables.push_back({spec.fileName, spec.file, {{u"Text"_s, Kind::StringEntry}}, 0, true, nullptr, nullptr});
+    for (const DataFileSpec& dataFile : datafiles::All()) {
+        if (dataFile.stringTable)
+            tables.push_back({dataFile.fileName, dataFile.file, {{u"Text"_s, Kind::StringEntry}}, 0, true, nullptr, nullptr});
     }
     return tables;
 }

@@ -18,8 +18,8 @@ QString FileName(GameFile file)
 {
     if (file == GameFile::Executable)
         return u"ufo.exe"_s;
-    const DataFileSpec* spec = datafiles::Find(file);
-    return spec ? spec->fileName : QString();
+    const DataFileSpec* dataFile = datafiles::Find(file);
+    return dataFile ? dataFile->fileName : QString();
 }
 
 QString Hex(std::uint8_t byte)

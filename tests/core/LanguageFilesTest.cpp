@@ -34,8 +34,8 @@ QString Skipped(const LoadRun& run)
 TEST(LanguageFiles, TheStringTablesAreOneListForEveryToolThatNamesThem)
 {
     QStringList names;
-    for (const DataFileSpec* spec : datafiles::StringTables())
-        names.append(spec->fileName);
+    for (const DataFileSpec* dataFile : datafiles::StringTables())
+        names.append(dataFile->fileName);
     EXPECT_EQ(names, QStringList({u"english.dat"_s, u"english2.dat"_s, u"german.dat"_s, u"german2.dat"_s,
                                   u"french.dat"_s, u"french2.dat"_s}));
 }
