@@ -51,6 +51,10 @@ struct BytePrompt {
 
 namespace prompt {
 
+// The prompts of most one-byte fields: up to 255, or up to 100 for a percentage or a skill.
+inline constexpr BytePrompt UpTo255 = {255, Limit255Line};
+inline constexpr BytePrompt UpTo100 = {100, Limit100Line};
+
 // The rules that decide whether an answer is taken, without a dialog: a table cell, a
 // change-set file and the command line use them as the boxes do.
 

@@ -1,6 +1,7 @@
 // The starting base: 36 facility codes, then 36 days-left counts, cell k = 6 * row + column.
 #pragma once
 
+#include "tables/FieldDescription.h"
 #include "tables/VersionOffsets.h"
 
 #include <QString>
@@ -22,6 +23,13 @@ inline constexpr qsizetype Size = 2 * CellCount;
 {
     return Start.For(version) + CellCount + cell;
 }
+
+// The table's name in the edit history, change sets and the Changes panel.
+inline constexpr std::u16string_view TableName = u"base";
+
+// A cell's two bytes, counted from its facility byte.
+inline constexpr FieldDescription FacilityField = {u"Facility", FieldKind::BaseFacility, 0};
+inline constexpr FieldDescription DaysField = {u"Days", FieldKind::BaseDays, CellCount};
 
 // The grid buttons are numbered down the columns, while cells run along the rows:
 // button N stands in column (N - 1) / 6 and row (N - 1) % 6.

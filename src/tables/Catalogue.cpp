@@ -1,4 +1,4 @@
-// The tables of the catalogue, built from the tables' own field lists.
+// The tables of the catalogue, built from the field descriptions each table declares.
 #include "tables/Catalogue.h"
 
 #include "core/ByteAccess.h"
@@ -26,11 +26,25 @@ using namespace Qt::StringLiterals;
 namespace catalogue {
 namespace {
 
+Field Named(const FieldDescription& description)
+{
+    return {description, fields::Name(description)};
+}
+
+template <std::size_t N>
+std::vector<Field> Named(const std::array<FieldDescription, N>& descriptions)
+{
+    std::vector<Field> named;
+    for (const FieldDescription& description : descriptions)
+        named.push_back(Named(description));
+    return named;
+}
+
 Table BaseTable()
 {
-    return {u"base"_s,
+    return {ToQString(basegrid::TableName),
             GameFile::Executable,
-            {{u"Facility"_s, Kind::BaseFacility, 0}, {u"Days"_s, Kind::BaseDays, basegrid::CellCount}},
+            {Named(basegrid::FacilityField), Named(basegrid::DaysField)},
             basegrid::CellCount,
             false,
             [](GameVersion version, int cell) { return basegrid::FacilityOffset(version, cell); },
@@ -39,9 +53,9 @@ Table BaseTable()
 
 Table StoresTable()
 {
-    return {u"stores"_s,
+    return {ToQString(stores::TableName),
             GameFile::Executable,
-            {{stores::AmountField.toString(), Kind::StoresAmount, 0, 2}},
+            {Named(stores::AmountField)},
             int(stores::StartingStoresTable.size()),
             false,
             [](GameVersion version, int line) {
@@ -52,51 +66,41 @@ Table StoresTable()
 
 Table FacilitiesTable()
 {
-    Table table{u"facilities"_s, GameFile::Executable, {}, facilities::RecordCount, false,
-                [](GameVersion version, int type) { return facilities::RecordStart(version, type); },
-                [](int type) { return facilitytypes::Name(type); }};
-    for (const facilities::Field& field : facilities::Fields) {
-        table.fields.push_back({FieldName(field.caption), field.width == 2 ? Kind::Word : Kind::Byte, field.position,
-                                field.width, field.prompt});
-    }
-    table.fields.push_back({FieldName(facilities::StandardLabel), Kind::Flag, facilities::StandardFlagPosition});
-    return table;
+    return {ToQString(facilities::TableName),
+            GameFile::Executable,
+            Named(facilities::Fields),
+            facilities::RecordCount,
+            false,
+            [](GameVersion version, int type) { return facilities::RecordStart(version, type); },
+            [](int type) { return facilitytypes::Name(type); }};
 }
 
 Table UnitsTable()
 {
-    Table table{u"units"_s, GameFile::Executable, {}, units::RecordCount, false,
-                [](GameVersion version, int unit) { return units::Start.For(version) + units::RecordOffset(unit); },
-                [](int unit) { return unitnames::Name(unit); }};
-    for (const units::UnitField& field : units::Fields) {
-        const Kind kind = field.position == units::BraveryPosition ? Kind::Bravery : Kind::Byte;
-        table.fields.push_back({FieldName(field.label), kind, field.position, 1, field.prompt});
-    }
-    table.fields.push_back({FieldName(units::FlyingLabel), Kind::Flag, units::FlyingPosition});
-    return table;
+    return {ToQString(units::TableName),
+            GameFile::Executable,
+            Named(units::Fields),
+            units::RecordCount,
+            false,
+            [](GameVersion version, int unit) { return units::Start.For(version) + units::RecordOffset(unit); },
+            [](int unit) { return unitnames::Name(unit); }};
 }
 
 Table NamesTable(const soldiernames::NameTable& names, qsizetype (*start)(GameVersion, int))
 {
-    return {ToQString(names.table),
-            GameFile::Executable,
-            {{u"Name"_s, Kind::Name, 0, soldiernames::WrittenNameLength, {}, &names.rename}},
-            soldiernames::SlotCount,
-            true,
-            start,
+    return {ToQString(names.table), GameFile::Executable, {Named(names.field)}, soldiernames::SlotCount, true, start,
             nullptr};
 }
 
 Table ItemsTable()
 {
-    Table table{u"items"_s, GameFile::Items, {}, items::RecordCount, true,
-                [](GameVersion, int record) { return items::RecordSize * record; }, nullptr};
-    table.fields.push_back({FieldName(items::NameControl.label), Kind::Name, items::NamePosition, items::NameLength,
-                            {}, &items::Rename});
-    for (const ItemField& field : items::Fields)
-        table.fields.push_back({FieldName(field.control.label), Kind::Byte, field.position, 1, field.prompt});
-    table.fields.push_back({FieldName(damagetypes::FrameLabel), Kind::DamageType, items::DamageTypePosition});
-    return table;
+    return {ToQString(items::TableName),
+            GameFile::Items,
+            Named(items::Fields),
+            items::RecordCount,
+            true,
+            [](GameVersion, int record) { return items::RecordSize * record; },
+            nullptr};
 }
 
 std::vector<Table> Build()
@@ -114,18 +118,10 @@ std::vector<Table> Build()
     };
     for (const DataFileSpec& dataFile : datafiles::All()) {
         if (dataFile.stringTable)
-            tables.push_back({dataFile.fileName, dataFile.file, {{u"Text"_s, Kind::StringEntry}}, 0, true, nullptr, nullptr});
+            tables.push_back(
+                {dataFile.fileName, dataFile.file, {Named(strings::TextField)}, 0, true, nullptr, nullptr});
     }
     return tables;
-}
-
-QString FlagShown(const Slot& slot, std::uint8_t stored)
-{
-    if (slot.table->name == u"facilities"_s) {
-        return FlagText(stored, facilitytypes::StandardValue(slot.record, true),
-                        facilitytypes::StandardValue(slot.record, false));
-    }
-    return FlagText(stored, units::Flies, units::DoesNotFly);
 }
 
 Reading Refuse(const QString& reason)
@@ -214,11 +210,7 @@ Reading ReadText(const QString& text, const Slot& slot)
 
 std::vector<std::pair<QString, std::uint8_t>> FlagNames(const Slot& slot)
 {
-    if (slot.table->name == u"facilities"_s) {
-        return {{u"Yes"_s, facilitytypes::StandardValue(slot.record, true)},
-                {u"No"_s, facilitytypes::StandardValue(slot.record, false)}};
-    }
-    return {{u"Yes"_s, units::Flies}, {u"No"_s, units::DoesNotFly}};
+    return {{u"Yes"_s, slot.field->flagValue(slot.record, true)}, {u"No"_s, slot.field->flagValue(slot.record, false)}};
 }
 
 std::vector<std::pair<QString, std::uint8_t>> DamageTypeNames()
@@ -370,24 +362,7 @@ std::vector<Slot> Slots(const Table& table, GameVersion version, const QByteArra
 
 QString Show(const Slot& slot, const QByteArray& fileBytes)
 {
-    const std::uint8_t byte = slot.width >= 1 ? bytes::ReadU8(fileBytes, slot.offset) : 0;
-    switch (slot.field->kind) {
-    case Kind::Byte:
-    case Kind::BaseDays: return QString::number(byte);
-    case Kind::Word: return QString::number(bytes::ReadU16LE(fileBytes, slot.offset));
-    case Kind::StoresAmount:
-        return QString::number(slot.width == 2 ? bytes::ReadU16LE(fileBytes, slot.offset) : byte);
-    case Kind::Bravery: return units::BraveryShown(byte);
-    case Kind::Flag: return FlagShown(slot, byte);
-    case Kind::DamageType: return damagetypes::Text(byte);
-    case Kind::BaseFacility: {
-        const QString name = facilitycodes::OneLineName(byte);
-        return name.isEmpty() ? QString::number(byte) : name;
-    }
-    case Kind::Name: return codepage::FieldText(bytes::ReadField(fileBytes, slot.offset, slot.shownWidth));
-    case Kind::StringEntry: return codepage::Decode(fileBytes.mid(slot.offset, slot.width));
-    }
-    return {};
+    return fields::Shown(*slot.field, slot.record, fileBytes, slot.offset, slot.shownWidth);
 }
 
 QString RecordCaption(const Table& table, int record, GameVersion version, const QByteArray& fileBytes)

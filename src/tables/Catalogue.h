@@ -5,7 +5,7 @@
 
 #include "core/GameFile.h"
 #include "core/GameVersion.h"
-#include "core/ValuePrompt.h"
+#include "tables/FieldDescription.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,26 +15,11 @@
 
 namespace catalogue {
 
-enum class Kind {
-    Byte,          // a number 0-255, asked for with its limit
-    Word,          // 16 bits, low byte first, 0-28671
-    Bravery,       // a code shown as 110 - 10 x code
-    Flag,          // Yes/No; a stored value that is neither shows as its number
-    DamageType,    // by option caption, "AP" ... "None"
-    Name,          // fixed-width text through the code page, zero padded
-    BaseFacility,  // a grid cell's facility code, by its name in the choice list
-    BaseDays,      // a grid cell's days left
-    StoresAmount,  // engineers and scientists one byte up to 250, items a word
-    StringEntry,   // one entry of a string file, any length
-};
+using Kind = FieldKind;
 
-struct Field {
+// A field as its table's own description gives it, with the name it is known by.
+struct Field : FieldDescription {
     QString name;
-    Kind kind;
-    qsizetype position = 0;  // within the record
-    qsizetype width = 1;     // bytes written; a name's shown width may be larger
-    BytePrompt prompt = {};  // limits of Byte and Bravery fields
-    const NamePrompt* rename = nullptr;
 };
 
 struct Table {

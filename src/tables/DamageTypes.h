@@ -26,8 +26,6 @@ inline constexpr std::array<DamageTypeOption, 7> All = {{
     {255, u"optNone", u"None"},
 }};
 
-inline constexpr std::u16string_view FrameLabel = u"Damage Type";
-
 // The option caption of a code, or the code itself where no option stands for it.
 [[nodiscard]] inline QString Text(int code)
 {

@@ -1,6 +1,7 @@
 // The spans of all executable tables of a build.
 #include "tables/ExeTables.h"
 
+#include "core/TableText.h"
 #include "tables/BaseGrid.h"
 #include "tables/Facilities.h"
 #include "tables/SoldierNames.h"
@@ -12,13 +13,13 @@ namespace exetables {
 std::vector<ExeTableSpan> All(GameVersion version)
 {
     return {
-        {QStringLiteral("base grid"), basegrid::Start.For(version), basegrid::Size},
-        {QStringLiteral("stores"), stores::BlockStart.For(version), stores::BlockSize},
-        {QStringLiteral("facilities"), facilities::Start.For(version), facilities::Size},
-        {QStringLiteral("units"), units::Start.For(version), units::Size},
-        {QStringLiteral("last names"), soldiernames::LastNameStart.For(version),
+        {ToQString(basegrid::TableName), basegrid::Start.For(version), basegrid::Size},
+        {ToQString(stores::TableName), stores::BlockStart.For(version), stores::BlockSize},
+        {ToQString(facilities::TableName), facilities::Start.For(version), facilities::Size},
+        {ToQString(units::TableName), units::Start.For(version), units::Size},
+        {ToQString(soldiernames::LastNames.table), soldiernames::LastNameStart.For(version),
          soldiernames::SlotCount * soldiernames::LastNameSlotSize},
-        {QStringLiteral("first names"), soldiernames::FirstNameStart.For(version),
+        {ToQString(soldiernames::FirstNames.table), soldiernames::FirstNameStart.For(version),
          soldiernames::SlotCount * soldiernames::FirstNameSlotSize},
     };
 }

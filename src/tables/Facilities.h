@@ -2,6 +2,8 @@
 #pragma once
 
 #include "core/ValuePrompt.h"
+#include "tables/FacilityTypes.h"
+#include "tables/FieldDescription.h"
 #include "tables/VersionOffsets.h"
 
 #include <array>
@@ -24,7 +26,6 @@ inline constexpr qsizetype UpkeepPosition = 3;
 inline constexpr qsizetype StrengthPosition = 6;  // 16-bit little-endian
 inline constexpr qsizetype RatioPosition = 8;
 inline constexpr qsizetype StandardFlagPosition = 10;
-inline constexpr std::u16string_view StandardLabel = u"Standard to Build?:";
 // Positions 4, 5, 9 and 11 to 15 mean something to the game but are not edited.
 
 [[nodiscard]] constexpr qsizetype RecordStart(GameVersion version, int type)
@@ -32,24 +33,24 @@ inline constexpr std::u16string_view StandardLabel = u"Standard to Build?:";
     return Start.For(version) + RecordSize * type;
 }
 
-// One value button of the facility editor.
-struct Field {
-    std::u16string_view button;  // objectName of the value button
-    std::u16string_view label;   // objectName of the label beside it
-    std::u16string_view caption; // the label's text
-    qsizetype position;          // the low byte of a two-byte field
-    qsizetype width;             // 2: a signed-shown amount asked for as a word
-    BytePrompt prompt = {};      // one-byte fields only
-};
+// The table's name in the edit history, change sets and the Changes panel.
+inline constexpr std::u16string_view TableName = u"facilities";
 
+inline constexpr BytePrompt RatioPrompt = {100, u"(Remember, the number cannot exceed 100%)."};
 
-// Top to bottom, as the tab shows them.
-inline constexpr std::array<Field, 5> Fields = {{
-    {u"cmdPrice", u"Label10", u"Construction Cost/$k:", CostPosition, 2},
-    {u"cmdUpkeep", u"Label9", u"Monthly Cost/$k:", UpkeepPosition, 1, {255, prompt::Limit255Line}},
-    {u"cmdDays", u"Label8", u"Construction Time:", DaysPosition, 1, {255, prompt::Limit255Line}},
-    {u"cmdStrength", u"Label7", u"Defense Strength:", StrengthPosition, 2},
-    {u"cmdRatio", u"Label6", u"Hit Ratio (%):", RatioPosition, 1, {100, u"(Remember, the number cannot exceed 100%)."}},
+// Top to bottom, as the tab shows them. The two-byte amounts are asked for as words and
+// shown signed.
+inline constexpr std::array<FieldDescription, 6> Fields = {{
+    {u"Construction Cost/$k:", FieldKind::Word, CostPosition, 2, {}, nullptr, {u"cmdPrice", u"Label10"}},
+    fields::Byte(u"Monthly Cost/$k:", UpkeepPosition, prompt::UpTo255, {u"cmdUpkeep", u"Label9"}),
+    fields::Byte(u"Construction Time:", DaysPosition, prompt::UpTo255, {u"cmdDays", u"Label8"}),
+    {u"Defense Strength:", FieldKind::Word, StrengthPosition, 2, {}, nullptr, {u"cmdStrength", u"Label7"}},
+    fields::Byte(u"Hit Ratio (%):", RatioPosition, RatioPrompt, {u"cmdRatio", u"Label6"}),
+    {u"Standard to Build?:", FieldKind::Flag, StandardFlagPosition, 1, {}, nullptr, {u"frmBuild"},
+     &facilitytypes::StandardValue},
 }};
+
+inline constexpr const FieldDescription& StandardField = Fields.back();
+static_assert(StandardField.kind == FieldKind::Flag);
 
 } // namespace facilities

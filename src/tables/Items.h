@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/ValuePrompt.h"
+#include "tables/FieldDescription.h"
 
 #include <QtGlobal>
 
@@ -26,25 +27,9 @@ inline constexpr qsizetype TuPercentPositions[3] = {35, 36, 37};   // auto, snap
 // An ammo field names the record of its ammunition, so its limit is the highest index.
 inline constexpr int HighestIndex = RecordCount - 1;
 
-} // namespace items
 
-// A button of the item editor: its control, the label beside it and its tool tip.
-struct ItemControl {
-    std::u16string_view buttonName;
-    std::u16string_view label;
-    std::u16string_view toolTip;
-};
-
-// A one-byte field of the chosen record, edited through the "Change Amount" box.
-struct ItemField {
-    ItemControl control;
-    qsizetype position;
-    BytePrompt prompt;
-};
-
-namespace items {
-
-inline constexpr ItemControl NameControl = {u"cmdName", u"Name:", u"Click to change the name."};
+// The table's name in the edit history, change sets and the Changes panel.
+inline constexpr std::u16string_view TableName = u"items";
 
 // The name is shown and written as all 20 bytes.
 inline constexpr NamePrompt Rename = {u"What would you like the new name to be?",
@@ -55,32 +40,37 @@ inline constexpr std::array<std::u16string_view, 2> AmmoExtraLines = {
     u"This corresponds with the index number displayed below the list. An index of 255 means no ammo.",
     u"I suggest only changing this for a weapon and only using actual ammo indexes.",
 };
+inline constexpr BytePrompt AmmoPrompt = {HighestIndex, AmmoLimitLine, AmmoExtraLines};
 
-inline constexpr BytePrompt ByteField = {255, prompt::Limit255Line};
-inline constexpr BytePrompt AmmoField = {HighestIndex, AmmoLimitLine, AmmoExtraLines};
-inline constexpr BytePrompt PercentField = {100, prompt::Limit100Line};
-
-// In the order the tab shows them, below the name.
-inline constexpr std::array<ItemField, 10> Fields = {{
-    {{u"cmdDamage", u"Damage:", u"Click to change the damage this item deals."}, DamagePosition, ByteField},
-    {{u"cmdAmmo1", u"Ammo Type 1:", u"Change Ammo Type 1. Use index number of Ammo item."}, AmmoPositions[0],
-     AmmoField},
-    {{u"cmdAmmo2", u"Ammo Type 2:", u"Change Ammo Type 2. Use index number of Ammo item."}, AmmoPositions[1],
-     AmmoField},
-    {{u"cmdAmmo3", u"Ammo Type 3:", u"Change Ammo Type 3. Use index number of Ammo item."}, AmmoPositions[2],
-     AmmoField},
-    {{u"cmdAutoA", u"Autoshot Accuracy:", u"Click to change the autoshot accuracy."}, AccuracyPositions[0],
-     ByteField},
-    {{u"cmdSnapA", u"Snap Shot Accuracy:", u"Click to change the snap shot accuracy."}, AccuracyPositions[1],
-     ByteField},
-    {{u"cmdAimA", u"Aimed Shot Accuracy:", u"Click to change the aimed shot accuracy."}, AccuracyPositions[2],
-     ByteField},
-    {{u"cmdAutoT", u"Autoshot TU%:", u"Click to change the autoshot TU percentage."}, TuPercentPositions[0],
-     PercentField},
-    {{u"cmdSnapT", u"Snap Shot TU%:", u"Click to change the snap shot TU percentage."}, TuPercentPositions[1],
-     PercentField},
-    {{u"cmdAimT", u"Aimed Shot TU%:", u"Click to change the aimed shot TU percentage."}, TuPercentPositions[2],
-     PercentField},
+// In the order the tab shows them: the name, the numbers, then the damage type's options.
+inline constexpr std::array<FieldDescription, 12> Fields = {{
+    {u"Name:", FieldKind::Name, NamePosition, NameLength, {}, &Rename,
+     {u"cmdName", {}, u"Click to change the name."}},
+    fields::Byte(u"Damage:", DamagePosition, prompt::UpTo255,
+                 {u"cmdDamage", {}, u"Click to change the damage this item deals."}),
+    fields::Byte(u"Ammo Type 1:", AmmoPositions[0], AmmoPrompt,
+                 {u"cmdAmmo1", {}, u"Change Ammo Type 1. Use index number of Ammo item."}),
+    fields::Byte(u"Ammo Type 2:", AmmoPositions[1], AmmoPrompt,
+                 {u"cmdAmmo2", {}, u"Change Ammo Type 2. Use index number of Ammo item."}),
+    fields::Byte(u"Ammo Type 3:", AmmoPositions[2], AmmoPrompt,
+                 {u"cmdAmmo3", {}, u"Change Ammo Type 3. Use index number of Ammo item."}),
+    fields::Byte(u"Autoshot Accuracy:", AccuracyPositions[0], prompt::UpTo255,
+                 {u"cmdAutoA", {}, u"Click to change the autoshot accuracy."}),
+    fields::Byte(u"Snap Shot Accuracy:", AccuracyPositions[1], prompt::UpTo255,
+                 {u"cmdSnapA", {}, u"Click to change the snap shot accuracy."}),
+    fields::Byte(u"Aimed Shot Accuracy:", AccuracyPositions[2], prompt::UpTo255,
+                 {u"cmdAimA", {}, u"Click to change the aimed shot accuracy."}),
+    fields::Byte(u"Autoshot TU%:", TuPercentPositions[0], prompt::UpTo100,
+                 {u"cmdAutoT", {}, u"Click to change the autoshot TU percentage."}),
+    fields::Byte(u"Snap Shot TU%:", TuPercentPositions[1], prompt::UpTo100,
+                 {u"cmdSnapT", {}, u"Click to change the snap shot TU percentage."}),
+    fields::Byte(u"Aimed Shot TU%:", TuPercentPositions[2], prompt::UpTo100,
+                 {u"cmdAimT", {}, u"Click to change the aimed shot TU percentage."}),
+    {u"Damage Type", FieldKind::DamageType, DamageTypePosition, 1, {}, nullptr, {u"Frame2"}},
 }};
+
+inline constexpr const FieldDescription& NameField = Fields.front();
+inline constexpr const FieldDescription& DamageTypeField = Fields.back();
+static_assert(NameField.kind == FieldKind::Name && DamageTypeField.kind == FieldKind::DamageType);
 
 } // namespace items

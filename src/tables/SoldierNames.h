@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/ValuePrompt.h"
+#include "tables/FieldDescription.h"
 #include "tables/VersionOffsets.h"
 
 #include <string_view>
@@ -27,14 +28,19 @@ inline constexpr qsizetype WrittenNameLength = 11;
 
 inline constexpr std::u16string_view PromptLimitLine = u"(remember it cannot exceed 11 characters)";
 
+// The whole slot is shown as the default; only the first 11 bytes are written.
+inline constexpr NamePrompt FirstNamePrompt = {u"What would you like the new first name to be?", PromptLimitLine,
+                                               FirstNameSlotSize, WrittenNameLength};
+inline constexpr NamePrompt LastNamePrompt = {u"What would you like the new last name to be?", PromptLimitLine,
+                                              LastNameSlotSize, WrittenNameLength};
+
 // What sets the two tables apart for showing and renaming.
 struct NameTable {
     std::u16string_view table;     // its name in the edit history and the Changes panel
     std::u16string_view slotName;  // "first name 5"
     VersionOffsets start;
     qsizetype slotSize;
-    // The whole slot is shown as the default; only the first 11 bytes are written.
-    NamePrompt rename;
+    FieldDescription field;        // a slot's one field, its name
 
     [[nodiscard]] constexpr qsizetype SlotOffset(GameVersion version, int slot) const
     {
@@ -42,17 +48,9 @@ struct NameTable {
     }
 };
 
-inline constexpr NameTable FirstNames = {
-    u"first-names",
-    u"first name",
-    FirstNameStart,
-    FirstNameSlotSize,
-    {u"What would you like the new first name to be?", PromptLimitLine, FirstNameSlotSize, WrittenNameLength}};
-inline constexpr NameTable LastNames = {
-    u"last-names",
-    u"last name",
-    LastNameStart,
-    LastNameSlotSize,
-    {u"What would you like the new last name to be?", PromptLimitLine, LastNameSlotSize, WrittenNameLength}};
+inline constexpr NameTable FirstNames = {u"first-names", u"first name", FirstNameStart, FirstNameSlotSize,
+                                         {u"Name", FieldKind::Name, 0, WrittenNameLength, {}, &FirstNamePrompt}};
+inline constexpr NameTable LastNames = {u"last-names", u"last name", LastNameStart, LastNameSlotSize,
+                                        {u"Name", FieldKind::Name, 0, WrittenNameLength, {}, &LastNamePrompt}};
 
 } // namespace soldiernames

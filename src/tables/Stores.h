@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/ValuePrompt.h"
+#include "tables/FieldDescription.h"
 #include "tables/VersionOffsets.h"
 
 #include <QByteArray>
@@ -159,8 +160,11 @@ inline constexpr BytePrompt PersonnelPrompt = {
 // The stored count or amount, unsigned, as the list shows it.
 [[nodiscard]] int StoredAmount(const QByteArray& exe, GameVersion version, const StoresEntry& entry);
 
-// Every line has one field, its amount.
-inline constexpr QStringView AmountField = u"Amount";
+// The table's name in the edit history, change sets and the Changes panel.
+inline constexpr std::u16string_view TableName = u"stores";
+
+// Every line has one field, its amount; a line's width says how many bytes it has.
+inline constexpr FieldDescription AmountField = {u"Amount", FieldKind::StoresAmount, 0, 2};
 
 // The name of the line's record: its label without the " - " before the amount.
 [[nodiscard]] QString RecordName(const StoresEntry& entry);

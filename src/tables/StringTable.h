@@ -1,6 +1,8 @@
 // english.dat and english2.dat: zero-terminated single-byte texts, no header or index.
 #pragma once
 
+#include "tables/FieldDescription.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -10,6 +12,9 @@
 #include <vector>
 
 namespace strings {
+
+// An entry is one field, its text, as long as the entry is.
+inline constexpr FieldDescription TextField = {u"Text", FieldKind::StringEntry, 0, 0};
 
 // One entry of a table. Its terminator is the byte at start + length.
 struct StringEntry {

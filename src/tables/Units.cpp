@@ -19,11 +19,6 @@ std::optional<std::uint8_t> BraveryStored(double typed)
     return static_cast<std::uint8_t>(code);
 }
 
-QString ShownValue(const UnitField& field, std::uint8_t stored)
-{
-    return field.prompt.shown ? field.prompt.shown(stored) : QString::number(stored);
-}
-
 qsizetype RecordOffset(int unit)
 {
     if (unit < 0 || unit >= RecordCount)

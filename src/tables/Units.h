@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/ValuePrompt.h"
+#include "tables/FieldDescription.h"
 #include "tables/VersionOffsets.h"
 
 #include <QString>
@@ -26,7 +27,6 @@ inline constexpr qsizetype Size = RecordSize * RecordCount;
 inline constexpr qsizetype FlyingPosition = 0;
 inline constexpr std::uint8_t Flies = 1;
 inline constexpr std::uint8_t DoesNotFly = 0;
-inline constexpr std::u16string_view FlyingLabel = u"Flying Ability?:";
 
 inline constexpr qsizetype BraveryPosition = 27;
 
@@ -39,37 +39,40 @@ inline constexpr qsizetype BraveryPosition = 27;
 inline constexpr std::u16string_view BraveryLimit = u"(Remember, the number cannot exceed 110).";
 inline constexpr std::array<std::u16string_view, 1> BraveryLines = {u"The number must also be divisible by 10."};
 
-// One value button of the unit editor: the byte it shows and how it is asked for.
-struct UnitField {
-    qsizetype position;         // within the record
-    std::u16string_view control; // objectName of its button
-    std::u16string_view label;
-    BytePrompt prompt;
-};
+// The table's name in the edit history, change sets and the Changes panel.
+inline constexpr std::u16string_view TableName = u"units";
 
-// Positions 8, 14 to 24 and 28 to 38 are not the editor's and stay untouched.
-inline constexpr std::array<UnitField, 15> Fields = {{
-    {1, u"cmdTU", u"Time Units:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {2, u"cmdHealth", u"Health:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {3, u"cmdEnrg", u"Energy:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {4, u"cmdReac", u"Reaction:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {5, u"cmdStr", u"Strength:", {.limit = 100, .limitLine = prompt::Limit100Line}},
-    {6, u"cmdFirA", u"Firing Accuracy:", {.limit = 100, .limitLine = prompt::Limit100Line}},
-    {7, u"cmdThrA", u"Throwing Accuracy:", {.limit = 100, .limitLine = prompt::Limit100Line}},
-    {9, u"cmdFrA", u"Front Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {10, u"cmdLefA", u"Left Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {11, u"cmdRigA", u"Right Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {12, u"cmdReaA", u"Rear Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {13, u"cmdUndA", u"Under Armour:", {.limit = 255, .limitLine = prompt::Limit255Line}},
-    {25, u"cmdPsiSk", u"Psi Skill:", {.limit = 100, .limitLine = prompt::Limit100Line}},
-    {26, u"cmdPsiSt", u"Psi Strength:", {.limit = 100, .limitLine = prompt::Limit100Line}},
-    {BraveryPosition, u"cmdBrav", u"Bravery:",
+[[nodiscard]] constexpr std::uint8_t FlyingValue(int /*unit*/, bool flies)
+{
+    return flies ? Flies : DoesNotFly;
+}
+
+// In the order the tab shows them, down three columns. Positions 8, 14 to 24 and 28 to 38
+// are not the editor's and stay untouched.
+inline constexpr std::array<FieldDescription, 16> Fields = {{
+    fields::Byte(u"Time Units:", 1, prompt::UpTo255, {u"cmdTU"}),
+    fields::Byte(u"Health:", 2, prompt::UpTo255, {u"cmdHealth"}),
+    fields::Byte(u"Energy:", 3, prompt::UpTo255, {u"cmdEnrg"}),
+    fields::Byte(u"Reaction:", 4, prompt::UpTo255, {u"cmdReac"}),
+    fields::Byte(u"Strength:", 5, prompt::UpTo100, {u"cmdStr"}),
+    fields::Byte(u"Firing Accuracy:", 6, prompt::UpTo100, {u"cmdFirA"}),
+    fields::Byte(u"Throwing Accuracy:", 7, prompt::UpTo100, {u"cmdThrA"}),
+    fields::Byte(u"Front Armour:", 9, prompt::UpTo255, {u"cmdFrA"}),
+    fields::Byte(u"Left Armour:", 10, prompt::UpTo255, {u"cmdLefA"}),
+    fields::Byte(u"Right Armour:", 11, prompt::UpTo255, {u"cmdRigA"}),
+    fields::Byte(u"Rear Armour:", 12, prompt::UpTo255, {u"cmdReaA"}),
+    fields::Byte(u"Under Armour:", 13, prompt::UpTo255, {u"cmdUndA"}),
+    fields::Byte(u"Psi Skill:", 25, prompt::UpTo100, {u"cmdPsiSk"}),
+    fields::Byte(u"Psi Strength:", 26, prompt::UpTo100, {u"cmdPsiSt"}),
+    {u"Bravery:", FieldKind::Bravery, BraveryPosition, 1,
      {.limit = 110, .limitLine = BraveryLimit, .extraLines = BraveryLines, .shown = &BraveryShown,
-      .stored = &BraveryStored}},
+      .stored = &BraveryStored},
+     nullptr, {u"cmdBrav"}},
+    {u"Flying Ability?:", FieldKind::Flag, FlyingPosition, 1, {}, nullptr, {u"Frame1"}, &FlyingValue},
 }};
 
-// The caption of a field's button for the byte stored there.
-[[nodiscard]] QString ShownValue(const UnitField& field, std::uint8_t stored);
+inline constexpr const FieldDescription& FlyingField = Fields.back();
+static_assert(FlyingField.kind == FieldKind::Flag);
 
 // The record offset of a unit, the same in every build; -1 for a number outside the list.
 [[nodiscard]] qsizetype RecordOffset(int unit);

@@ -95,7 +95,7 @@ void BaseEditorTab::CreateControls()
 
     auto* right = new QVBoxLayout;
     right->addWidget(CreateChangeFrame());
-    ui.tblStores = new RecordTableView(Context(), u"stores"_s, u"Stores"_s, this);
+    ui.tblStores = new RecordTableView(Context(), ToQString(stores::TableName), u"Stores"_s, this);
     ui.tblStores->setObjectName(u"tblStores"_s);
     right->addWidget(new ViewSwitch(u"Stores"_s, ui.lstItems, ui.tblStores, ui.Label5, this), 1);
     right->addWidget(ui.Label2);
@@ -252,14 +252,17 @@ void BaseEditorTab::ApplyChange()
         return;
     if (m_change.PendingFacility == facilitycodes::Empty)
         m_change.PendingDays = daycounts::EmptyCellDays;
+    const QString table = ToQString(basegrid::TableName);
     const QString cell = basegrid::CellName(m_change.SelectedCell.facility - basegrid::Start.For(Document().Version()));
     const QString facility = facilitycodes::OneLineName(m_change.PendingFacility);
     const QString days = daycounts::DaysText(m_change.PendingDays);
     Submit({u"base %1: %2, %3"_s.arg(cell, facility, days),
             {Document().ChangeTo(GameFile::Executable, m_change.SelectedCell.facility,
-                                 QByteArray(1, char(m_change.PendingFacility)), u"base"_s, cell, u"Facility"_s),
+                                 QByteArray(1, char(m_change.PendingFacility)), table, cell,
+                                 fields::Name(basegrid::FacilityField)),
              Document().ChangeTo(GameFile::Executable, m_change.SelectedCell.days,
-                                 QByteArray(1, char(m_change.PendingDays)), u"base"_s, cell, u"Days"_s)}});
+                                 QByteArray(1, char(m_change.PendingDays)), table, cell,
+                                 fields::Name(basegrid::DaysField))}});
     UpdateBase();
     ui.frmChange->hide();
     ResetChoices();
@@ -309,25 +312,25 @@ void BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
 void BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after, int before, int shownAfter)
 {
     const QString record = stores::RecordName(entry);
-    const QString field = stores::AmountField.toString();
+    const QString field = fields::Name(stores::AmountField);
     Submit({u"%1: %2 %3"_s.arg(record, field, changes::FromTo(QString::number(before), QString::number(shownAfter))),
             {Document().ChangeTo(GameFile::Executable, stores::Offset(entry, Document().Version()), after,
-                                 u"stores"_s, record, field)}});
+                                 ToQString(stores::TableName), record, field)}});
 }
 
 void BaseEditorTab::DocumentChanged(const Edit& edit)
 {
-    if (edit.Touches(u"base"_s))
+    if (edit.Touches(ToQString(basegrid::TableName)))
         UpdateBase();
-    if (edit.Touches(u"stores"_s))
+    if (edit.Touches(ToQString(stores::TableName)))
         UpdateItemsList();
 }
 
 bool BaseEditorTab::Reveal(const Change& change)
 {
-    if (change.table == u"base"_s)
+    if (change.table == ToQString(basegrid::TableName))
         return true;
-    if (change.table != u"stores"_s)
+    if (change.table != ToQString(stores::TableName))
         return false;
     for (const stores::StoresEntry& entry : stores::StartingStoresTable) {
         if (stores::RecordName(entry) == change.record && entry.index < ui.lstItems->count()) {

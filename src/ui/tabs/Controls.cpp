@@ -1,12 +1,16 @@
 // Named controls for the editor tabs.
 #include "ui/tabs/Controls.h"
 
+#include "core/TableText.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QFontMetrics>
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -73,6 +77,37 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text)
     auto* label = Named<QLabel>(parent, name);
     label->setText(text);
     return label;
+}
+
+QPushButton* FieldRow(QWidget* parent, QFormLayout* form, const FieldDescription& field, int minimumChars)
+{
+    QLabel* label = Label(parent, ToQString(field.control.labelName), ToQString(field.label));
+    QPushButton* button =
+        ValueButton(parent, ToQString(field.control.objectName), minimumChars, ToQString(field.control.toolTip));
+    label->setBuddy(button);
+    form->addRow(label, button);
+    return button;
+}
+
+FlagOptions FlagFrame(QWidget* parent, const FieldDescription& field, const QString& yesName, const QString& noName)
+{
+    FlagOptions flag;
+    flag.frame = Frame(parent, ToQString(field.control.objectName), ToQString(field.label));
+    flag.yes = Option(flag.frame, yesName, QStringLiteral("Yes"));
+    flag.no = Option(flag.frame, noName, QStringLiteral("No"));
+    auto* options = new QHBoxLayout(flag.frame);
+    options->addWidget(flag.yes);
+    options->addWidget(flag.no);
+    options->addStretch(1);
+    for (QWidget* widget : {static_cast<QWidget*>(flag.frame), static_cast<QWidget*>(flag.yes),
+                            static_cast<QWidget*>(flag.no)})
+        widget->setEnabled(false);
+    return flag;
+}
+
+void ShowValue(QPushButton* button, QString value)
+{
+    button->setText(value.replace(u'&', QStringLiteral("&&")));
 }
 
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)

@@ -1,6 +1,12 @@
 // The common ground of the editor tabs.
 #include "ui/tabs/EditorTab.h"
 
+#include "core/ByteAccess.h"
+#include "core/TableText.h"
+#include "core/ValuePrompt.h"
+
+using namespace Qt::StringLiterals;
+
 EditorTab::EditorTab(EditorContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
@@ -11,4 +17,36 @@ EditorTab::EditorTab(EditorContext& context, QWidget* parent)
 bool EditorTab::Submit(Edit edit)
 {
     return m_context.history.Submit(std::move(edit));
+}
+
+std::optional<QByteArray> EditorTab::AskValue(const ShownRecord& record, const FieldDescription& field) const
+{
+    const QByteArray& file = Document().Working(record.file);
+    const qsizetype offset = record.start + field.position;
+    if (field.kind == FieldKind::Word) {
+        if (const std::optional<std::uint16_t> word = PromptWord(m_context.asker, bytes::ReadU16LE(file, offset)))
+            return bytes::U16LE(*word);
+        return std::nullopt;
+    }
+    if (field.kind == FieldKind::Name)
+        return PromptName(m_context.asker, bytes::ReadField(file, offset, field.rename->shownWidth), *field.rename);
+    if (const std::optional<std::uint8_t> byte = PromptByte(m_context.asker, bytes::ReadU8(file, offset), field.prompt))
+        return QByteArray(1, char(*byte));
+    return std::nullopt;
+}
+
+Change EditorTab::FieldChange(const ShownRecord& record, const FieldDescription& field, const QByteArray& after) const
+{
+    return Document().ChangeTo(record.file, record.start + field.position, after, ToQString(record.table),
+                               record.name, fields::Name(field));
+}
+
+bool EditorTab::SubmitField(const QString& subject, const ShownRecord& record, const FieldDescription& field,
+                            const QByteArray& after)
+{
+    const QString before = fields::Shown(field, record.number, Document().Working(record.file),
+                                         record.start + field.position, after.size());
+    const QString shownAfter = fields::Shown(field, record.number, after, 0, after.size());
+    return Submit({u"%1: %2 %3"_s.arg(subject, fields::Name(field), changes::FromTo(before, shownAfter)),
+                   {FieldChange(record, field, after)}});
 }

@@ -2,9 +2,19 @@
 // edits go to, and what the main window asks of every tab.
 #pragma once
 
+#include "tables/FieldDescription.h"
 #include "ui/EditorContext.h"
 
 #include <QWidget>
+
+// The record a tab shows: where it starts in its file and what the history calls it.
+struct ShownRecord {
+    GameFile file;
+    std::u16string_view table;
+    QString name;    // "Sectoid Soldier", or an index as its number
+    int number = 0;  // its index in the table
+    qsizetype start = 0;
+};
 
 class EditorTab : public QWidget {
     Q_OBJECT
@@ -29,6 +39,15 @@ protected:
     [[nodiscard]] const GameDocument& Document() const { return m_context.document; }
     // One user action's changes as one step of the history; false when nothing changed.
     bool Submit(Edit edit);
+
+    // Asks for a field's new value the way its kind is asked for; the bytes to write, or
+    // nothing when the box was cancelled.
+    [[nodiscard]] std::optional<QByteArray> AskValue(const ShownRecord& record, const FieldDescription& field) const;
+    [[nodiscard]] Change FieldChange(const ShownRecord& record, const FieldDescription& field,
+                                     const QByteArray& after) const;
+    // The field's new bytes as one step, named "<subject>: Time Units 54 → 80".
+    bool SubmitField(const QString& subject, const ShownRecord& record, const FieldDescription& field,
+                     const QByteArray& after);
 
     // Runs after every change of the document, the tab's own, an undo or a redo alike.
     virtual void DocumentChanged(const Edit& edit) { Q_UNUSED(edit); }

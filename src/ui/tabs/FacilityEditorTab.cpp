@@ -27,14 +27,6 @@ namespace {
 // Wide enough for a grouped, signed 16-bit value such as "-25,536".
 constexpr int ValueChars = 8;
 
-// Two-byte amounts are shown signed and grouped, as the game would read a negative cost.
-QString ValueText(const QByteArray& exe, qsizetype offset, const facilities::Field& field)
-{
-    if (field.width == 2)
-        return modEdit::GroupThousands(QString::number(modEdit::ToSigned16(bytes::ReadU16LE(exe, offset))));
-    return QString::number(bytes::ReadU8(exe, offset));
-}
-
 } // namespace
 
 FacilityEditorTab::FacilityEditorTab(EditorContext& context, QWidget* parent)
@@ -55,23 +47,12 @@ void FacilityEditorTab::CreateControls()
     form->addRow(ui.Label11, ui.cmbType);
 
     for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
-        const facilities::Field& field = facilities::Fields[index];
-        ui.valueLabels[index] = controls::Label(this, ToQString(field.label), ToQString(field.caption));
-        ui.valueButtons[index] = controls::ValueButton(this, ToQString(field.button), ValueChars);
-        form->addRow(ui.valueLabels[index], ui.valueButtons[index]);
+        const FieldDescription& field = facilities::Fields[index];
+        if (field.kind == FieldKind::Flag)
+            form->addRow(CreateStandardFrame(field));
+        else
+            ui.valueButtons[index] = controls::FieldRow(this, form, field, ValueChars);
     }
-
-    ui.frmBuild = controls::Frame(this, u"frmBuild"_s, ToQString(facilities::StandardLabel));
-    ui.optYes = controls::Option(ui.frmBuild, u"optYes"_s, u"Yes"_s);
-    ui.optNo = controls::Option(ui.frmBuild, u"optNo"_s, u"No"_s);
-    auto* options = new QHBoxLayout(ui.frmBuild);
-    options->addWidget(ui.optYes);
-    options->addWidget(ui.optNo);
-    options->addStretch(1);
-    for (QWidget* widget : {static_cast<QWidget*>(ui.frmBuild), static_cast<QWidget*>(ui.optYes),
-                            static_cast<QWidget*>(ui.optNo)})
-        widget->setEnabled(false);
-    form->addRow(ui.frmBuild);
 
     auto* column = new QVBoxLayout;
     column->addLayout(form);
@@ -79,9 +60,18 @@ void FacilityEditorTab::CreateControls()
     auto* layout = new QHBoxLayout;
     layout->addLayout(column);
     layout->addStretch(1);
-    ui.tblFacilities = new RecordTableView(Context(), u"facilities"_s, u"Facility"_s, this);
+    ui.tblFacilities = new RecordTableView(Context(), ToQString(facilities::TableName), u"Facility"_s, this);
     ui.tblFacilities->setObjectName(u"tblFacilities"_s);
     ViewSwitch::AroundTab(this, layout, u"Facility"_s, ui.tblFacilities);
+}
+
+QGroupBox* FacilityEditorTab::CreateStandardFrame(const FieldDescription& field)
+{
+    const controls::FlagOptions flag = controls::FlagFrame(this, field, u"optYes"_s, u"optNo"_s);
+    ui.frmBuild = flag.frame;
+    ui.optYes = flag.yes;
+    ui.optNo = flag.no;
+    return ui.frmBuild;
 }
 
 void FacilityEditorTab::ConnectControls()
@@ -89,11 +79,12 @@ void FacilityEditorTab::ConnectControls()
     // activated, not currentIndexChanged: only a user's choice shows a type.
     connect(ui.cmbType, &QComboBox::activated, this, &FacilityEditorTab::cmbType_Click);
     for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
-        const facilities::Field& field = facilities::Fields[index];
-        connect(ui.valueButtons[index], &QPushButton::clicked, this, [this, &field] { ValueButton_Click(field); });
+        const FieldDescription& field = facilities::Fields[index];
+        if (ui.valueButtons[index])
+            connect(ui.valueButtons[index], &QPushButton::clicked, this, [this, &field] { ValueButton_Click(field); });
     }
-    connect(ui.optYes, &QRadioButton::clicked, this, &FacilityEditorTab::optYes_Click);
-    connect(ui.optNo, &QRadioButton::clicked, this, &FacilityEditorTab::optNo_Click);
+    connect(ui.optYes, &QRadioButton::clicked, this, [this] { WriteStandardFlag(true); });
+    connect(ui.optNo, &QRadioButton::clicked, this, [this] { WriteStandardFlag(false); });
 }
 
 void FacilityEditorTab::FillTypeList()
@@ -112,15 +103,19 @@ void FacilityEditorTab::SetTypeListEnabled(bool enabled)
 
 void FacilityEditorTab::DisableValues()
 {
-    for (QPushButton* button : ui.valueButtons)
-        button->setEnabled(false);
+    for (QPushButton* button : ui.valueButtons) {
+        if (button)
+            button->setEnabled(false);
+    }
     ui.frmBuild->setEnabled(false);
 }
 
 void FacilityEditorTab::ClearValueCaptions()
 {
-    for (QPushButton* button : ui.valueButtons)
-        button->setText(QString());
+    for (QPushButton* button : ui.valueButtons) {
+        if (button)
+            button->setText(QString());
+    }
 }
 
 // Values still on show came from the previous executable; the same type is shown again
@@ -133,13 +128,13 @@ void FacilityEditorTab::FilesChanged(FilesState state)
 
 void FacilityEditorTab::DocumentChanged(const Edit& edit)
 {
-    if (edit.Touches(u"facilities"_s))
+    if (edit.Touches(ToQString(facilities::TableName)))
         ShowFacility();
 }
 
 bool FacilityEditorTab::Reveal(const Change& change)
 {
-    if (change.table != u"facilities"_s)
+    if (change.table != ToQString(facilities::TableName))
         return false;
     const int index = ui.cmbType->findText(change.record);
     if (index >= 0) {
@@ -155,51 +150,19 @@ void FacilityEditorTab::cmbType_Click(int index)
     if (!type.isValid())
         return;
     m_selectedFacilityType = type.toInt();
-    m_selectedFacilityOffset = facilities::RecordSize * m_selectedFacilityType;
     EnableValues();
     ShowFacility();
 }
 
-void FacilityEditorTab::ValueButton_Click(const facilities::Field& field)
+// A cancelled box still refreshes, as an accepted one does.
+void FacilityEditorTab::ValueButton_Click(const FieldDescription& field)
 {
-    if (m_selectedFacilityType < 0 || !Document().HasExecutable())
+    const std::optional<ShownRecord> facility = Record();
+    if (!facility)
         return;
-    const QByteArray& exe = Document().Working(GameFile::Executable);
-    const qsizetype offset = RecordStart() + field.position;
-    if (field.width == 2) {
-        const std::uint16_t current = bytes::ReadU16LE(exe, offset);
-        if (const std::optional<std::uint16_t> accepted = PromptWord(Context().asker, current)) {
-            SubmitValue(field, field.position, bytes::U16LE(*accepted), QString::number(current), QString::number(*accepted));
-        }
-        // A cancelled amount still refreshes, as an accepted one does.
-        ShowFacility();
-        return;
-    }
-    const std::uint8_t current = bytes::ReadU8(exe, offset);
-    if (const std::optional<std::uint8_t> accepted = PromptByte(Context().asker, current, field.prompt)) {
-        SubmitValue(field, field.position, QByteArray(1, char(*accepted)), QString::number(current),
-                    QString::number(*accepted));
-        ShowFacility();
-    }
-}
-
-void FacilityEditorTab::SubmitValue(const facilities::Field& field, qsizetype position, const QByteArray& after,
-                                    const QString& before, const QString& shownAfter)
-{
-    const QString type = facilitytypes::Name(m_selectedFacilityType);
-    const QString name = FieldName(field.caption);
-    Submit({u"%1: %2 %3"_s.arg(type, name, changes::FromTo(before, shownAfter)),
-            {Document().ChangeTo(GameFile::Executable, RecordStart() + position, after, u"facilities"_s, type, name)}});
-}
-
-void FacilityEditorTab::optYes_Click()
-{
-    WriteStandardFlag(true);
-}
-
-void FacilityEditorTab::optNo_Click()
-{
-    WriteStandardFlag(false);
+    if (const std::optional<QByteArray> accepted = AskValue(*facility, field))
+        SubmitField(facility->name, *facility, field, *accepted);
+    ShowFacility();
 }
 
 void FacilityEditorTab::EnableValues()
@@ -207,52 +170,50 @@ void FacilityEditorTab::EnableValues()
     for (QWidget* widget : {static_cast<QWidget*>(ui.frmBuild), static_cast<QWidget*>(ui.optYes),
                             static_cast<QWidget*>(ui.optNo)})
         widget->setEnabled(true);
-    for (QPushButton* button : ui.valueButtons)
-        button->setEnabled(true);
+    for (QPushButton* button : ui.valueButtons) {
+        if (button)
+            button->setEnabled(true);
+    }
 }
 
-qsizetype FacilityEditorTab::RecordStart() const
-{
-    return facilities::Start.For(Document().Version()) + m_selectedFacilityOffset;
-}
-
-void FacilityEditorTab::ShowFacility()
+std::optional<ShownRecord> FacilityEditorTab::Record() const
 {
     if (m_selectedFacilityType < 0 || !Document().HasExecutable())
-        return;
-    const QByteArray& exe = Document().Working(GameFile::Executable);
-    const qsizetype record = RecordStart();
-    for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
-        const facilities::Field& field = facilities::Fields[index];
-        ui.valueButtons[index]->setText(ValueText(exe, record + field.position, field));
-    }
-    // Showing mirrors the byte and writes nothing, even one that is neither value.
-    const QSignalBlocker blockYes(ui.optYes);
-    const QSignalBlocker blockNo(ui.optNo);
-    const bool standard = IsStandardValue(bytes::ReadU8(exe, record + facilities::StandardFlagPosition));
-    (standard ? ui.optYes : ui.optNo)->setChecked(true);
+        return std::nullopt;
+    return ShownRecord{GameFile::Executable, facilities::TableName, facilitytypes::Name(m_selectedFacilityType),
+                       m_selectedFacilityType, facilities::RecordStart(Document().Version(), m_selectedFacilityType)};
 }
 
-bool FacilityEditorTab::IsStandardValue(std::uint8_t value) const
+// Showing mirrors the flag's byte and writes nothing, even one that is neither value.
+void FacilityEditorTab::ShowFacility()
 {
-    return facilitytypes::IsStandardValue(m_selectedFacilityType, value);
+    const std::optional<ShownRecord> facility = Record();
+    if (!facility)
+        return;
+    const QByteArray& exe = Document().Working(GameFile::Executable);
+    for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
+        const FieldDescription& field = facilities::Fields[index];
+        const qsizetype offset = facility->start + field.position;
+        if (ui.valueButtons[index])
+            controls::ShowValue(ui.valueButtons[index], fields::Caption(field, facility->number, exe, offset));
+        else
+            ShowStandard(fields::IsYes(field, facility->number, bytes::ReadU8(exe, offset)));
+    }
+}
+
+void FacilityEditorTab::ShowStandard(bool standard)
+{
+    const QSignalBlocker blockYes(ui.optYes);
+    const QSignalBlocker blockNo(ui.optNo);
+    (standard ? ui.optYes : ui.optNo)->setChecked(true);
 }
 
 // The whole byte is written, never the bit of value 4 alone: the game keeps other bits per type.
 void FacilityEditorTab::WriteStandardFlag(bool standard)
 {
-    if (m_selectedFacilityType < 0 || !Document().HasExecutable())
+    const std::optional<ShownRecord> facility = Record();
+    if (!facility)
         return;
-    const std::uint8_t current =
-        bytes::ReadU8(Document().Working(GameFile::Executable), RecordStart() + facilities::StandardFlagPosition);
-    const std::uint8_t value = facilitytypes::StandardValue(m_selectedFacilityType, standard);
-    const auto text = [this](std::uint8_t stored) {
-        return FlagText(stored, facilitytypes::StandardValue(m_selectedFacilityType, true),
-                        facilitytypes::StandardValue(m_selectedFacilityType, false));
-    };
-    const QString type = facilitytypes::Name(m_selectedFacilityType);
-    const QString name = FieldName(facilities::StandardLabel);
-    Submit({u"%1: %2 %3"_s.arg(type, name, changes::FromTo(text(current), text(value))),
-            {Document().ChangeTo(GameFile::Executable, RecordStart() + facilities::StandardFlagPosition,
-                                 QByteArray(1, char(value)), u"facilities"_s, type, name)}});
+    const FieldDescription& field = facilities::StandardField;
+    SubmitField(facility->name, *facility, field, QByteArray(1, char(field.flagValue(facility->number, standard))));
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -38,26 +39,22 @@ private:
     void ConnectControls();
 
     void cmbType_Click(int index);
-    void ValueButton_Click(const facilities::Field& field);
-    void optYes_Click();
-    void optNo_Click();
+    QGroupBox* CreateStandardFrame(const FieldDescription& field);
+    void ValueButton_Click(const FieldDescription& field);
 
     void ShowFacility();
-    [[nodiscard]] bool IsStandardValue(std::uint8_t value) const;
+    void ShowStandard(bool standard);
     void WriteStandardFlag(bool standard);
-    void SubmitValue(const facilities::Field& field, qsizetype position, const QByteArray& after,
-                     const QString& before, const QString& shownAfter);
     void EnableValues();
-    [[nodiscard]] qsizetype RecordStart() const;
+    // The chosen type in the loaded executable; nothing before a type is chosen.
+    [[nodiscard]] std::optional<ShownRecord> Record() const;
 
     int m_selectedFacilityType = -1;
-    qsizetype m_selectedFacilityOffset = 0;
 
     struct Ui {
         QLabel* Label11;
         QComboBox* cmbType;
-        // In the order of facilities::Fields: cmdPrice, cmdUpkeep, cmdDays, cmdStrength, cmdRatio.
-        std::array<QLabel*, facilities::Fields.size()> valueLabels;
+        // In the order of facilities::Fields; none for the standard flag, which has options instead.
         std::array<QPushButton*, facilities::Fields.size()> valueButtons;
         QGroupBox* frmBuild;
         QRadioButton* optYes;

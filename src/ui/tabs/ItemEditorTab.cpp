@@ -27,12 +27,6 @@ namespace {
 
 constexpr int NumberChars = 4;
 
-// A name with "&" would otherwise lose it and give the button a shortcut.
-QString AsCaption(QString text)
-{
-    return text.replace(u'&', u"&&"_s);
-}
-
 } // namespace
 
 ItemEditorTab::ItemEditorTab(EditorContext& context, QWidget* parent)
@@ -49,7 +43,7 @@ void ItemEditorTab::CreateControls()
     layout->addSpacing(fontMetrics().averageCharWidth() * 3);
     layout->addLayout(CreateValueColumn());
     layout->addStretch(1);
-    ui.tblItems = new RecordTableView(Context(), u"items"_s, u"Index"_s, this);
+    ui.tblItems = new RecordTableView(Context(), ToQString(items::TableName), u"Index"_s, this);
     ui.tblItems->setObjectName(u"tblItems"_s);
     ViewSwitch::AroundTab(this, layout, u"Item"_s, ui.tblItems);
 }
@@ -78,18 +72,14 @@ QLayout* ItemEditorTab::CreateValueColumn()
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    const auto addRow = [this, form](const ItemControl& control, int chars) {
-        QLabel* label = controls::Label(this, QString(), ToQString(control.label));
-        QPushButton* button =
-            controls::ValueButton(this, ToQString(control.buttonName), chars, ToQString(control.toolTip));
-        label->setBuddy(button);
-        form->addRow(label, button);
-        return button;
-    };
-    ui.cmdName = addRow(items::NameControl, int(items::NameLength));
-    for (std::size_t index = 0; index < items::Fields.size(); ++index)
-        ui.fieldButtons[index] = addRow(items::Fields[index].control, NumberChars);
-    form->addRow(CreateDamageTypeFrame());
+    for (std::size_t index = 0; index < items::Fields.size(); ++index) {
+        const FieldDescription& field = items::Fields[index];
+        if (field.kind == FieldKind::DamageType)
+            form->addRow(CreateDamageTypeFrame(field));
+        else
+            ui.valueButtons[index] =
+                controls::FieldRow(this, form, field, field.kind == FieldKind::Name ? int(field.width) : NumberChars);
+    }
 
     auto* column = new QVBoxLayout;
     column->addLayout(form);
@@ -97,9 +87,9 @@ QLayout* ItemEditorTab::CreateValueColumn()
     return column;
 }
 
-QGroupBox* ItemEditorTab::CreateDamageTypeFrame()
+QGroupBox* ItemEditorTab::CreateDamageTypeFrame(const FieldDescription& field)
 {
-    ui.Frame2 = controls::Frame(this, u"Frame2"_s, ToQString(damagetypes::FrameLabel));
+    ui.Frame2 = controls::Frame(this, ToQString(field.control.objectName), ToQString(field.label));
     ui.damageTypes = new QButtonGroup(ui.Frame2);
     auto* grid = new QGridLayout(ui.Frame2);
     for (std::size_t index = 0; index < damagetypes::All.size(); ++index) {
@@ -118,10 +108,10 @@ void ItemEditorTab::ConnectControls()
     connect(ui.lstItem, &QListWidget::itemSelectionChanged, this, &ItemEditorTab::lstItem_Click);
     connect(ui.lstItem, &QListWidget::itemDoubleClicked, this, &ItemEditorTab::lstItem_DblClick);
     controls::OnKeyActivated(ui.lstItem, [this] { lstItem_DblClick(); });
-    connect(ui.cmdName, &QPushButton::clicked, this, &ItemEditorTab::cmdName_Click);
     for (std::size_t index = 0; index < items::Fields.size(); ++index) {
-        const ItemField& field = items::Fields[index];
-        connect(ui.fieldButtons[index], &QPushButton::clicked, this, [this, &field] { cmdField_Click(field); });
+        const FieldDescription& field = items::Fields[index];
+        if (ui.valueButtons[index])
+            connect(ui.valueButtons[index], &QPushButton::clicked, this, [this, &field] { cmdValue_Click(field); });
     }
     connect(ui.damageTypes, &QButtonGroup::idClicked, this, &ItemEditorTab::optDamageType_Click);
 }
@@ -142,42 +132,38 @@ void ItemEditorTab::lstItem_DblClick()
     ShowItem();
 }
 
-void ItemEditorTab::cmdName_Click()
+// A rename is its own kind of step, and the list shows the new name at once.
+void ItemEditorTab::cmdValue_Click(const FieldDescription& field)
 {
-    RenameItem();
-}
-
-void ItemEditorTab::cmdField_Click(const ItemField& field)
-{
-    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
+    const std::optional<ShownRecord> item = Record();
+    if (!item)
         return;
-    const std::uint8_t current = bytes::ReadU8(Table(), *m_selectedItemOffset + field.position);
-    const std::optional<std::uint8_t> accepted = PromptByte(Context().asker, current, field.prompt);
+    const std::optional<QByteArray> accepted = AskValue(*item, field);
     if (!accepted)
         return;
-    const QString name = FieldName(field.control.label);
-    SubmitRecordChange(field.position, QByteArray(1, char(*accepted)), name,
-                       u"item %1: %2 %3"_s.arg(QString::number(SelectedRecord()), name,
-                                              changes::FromTo(QString::number(current), QString::number(*accepted))));
+    if (field.kind == FieldKind::Name) {
+        Submit({u"Rename item %1 to %2"_s.arg(item->name, codepage::FieldText(*accepted)),
+                {FieldChange(*item, field, *accepted)}});
+    } else {
+        SubmitField(u"item %1"_s.arg(item->name), *item, field, *accepted);
+    }
     ShowItem();
+    if (field.kind == FieldKind::Name)
+        FillList();
 }
 
 void ItemEditorTab::optDamageType_Click(int code)
 {
-    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
-        return;
-    const std::uint8_t current = bytes::ReadU8(Table(), *m_selectedItemOffset + items::DamageTypePosition);
-    const QString name = FieldName(damagetypes::FrameLabel);
-    SubmitRecordChange(items::DamageTypePosition, QByteArray(1, char(code)), name,
-                       u"item %1: %2 %3"_s.arg(QString::number(SelectedRecord()), name,
-                                              changes::FromTo(damagetypes::Text(current), damagetypes::Text(code))));
+    if (const std::optional<ShownRecord> item = Record())
+        SubmitField(u"item %1"_s.arg(item->name), *item, items::DamageTypeField, QByteArray(1, char(code)));
 }
 
-void ItemEditorTab::SubmitRecordChange(qsizetype position, const QByteArray& after, const QString& field,
-                                       const QString& text)
+std::optional<ShownRecord> ItemEditorTab::Record() const
 {
-    Submit({text, {Document().ChangeTo(GameFile::Items, *m_selectedItemOffset + position, after, u"items"_s,
-                                       QString::number(SelectedRecord()), field)}});
+    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
+        return std::nullopt;
+    const int record = SelectedRecord();
+    return ShownRecord{GameFile::Items, items::TableName, QString::number(record), record, *m_selectedItemOffset};
 }
 
 int ItemEditorTab::SelectedRecord() const
@@ -203,16 +189,17 @@ void ItemEditorTab::FilesChanged(FilesState state)
 
 void ItemEditorTab::DocumentChanged(const Edit& edit)
 {
-    if (!edit.Touches(u"items"_s) || !Document().IsLoaded(GameFile::Items))
+    const QString table = ToQString(items::TableName);
+    if (!edit.Touches(table) || !Document().IsLoaded(GameFile::Items))
         return;
-    if (edit.TouchesField(u"items"_s, FieldName(items::NameControl.label)))
+    if (edit.TouchesField(table, fields::Name(items::NameField)))
         FillList();
     ShowItem();
 }
 
 bool ItemEditorTab::Reveal(const Change& change)
 {
-    if (change.table != u"items"_s)
+    if (change.table != ToQString(items::TableName))
         return false;
     bool isNumber = false;
     const int row = change.record.toInt(&isNumber);
@@ -231,11 +218,11 @@ void ItemEditorTab::ClearValues()
         ui.lstItem->clear();
     }
     ui.lblIndex->clear();
-    ui.cmdName->setText(QString());
-    ui.cmdName->setEnabled(false);
-    for (QPushButton* button : ui.fieldButtons) {
-        button->setText(QString());
-        button->setEnabled(false);
+    for (QPushButton* button : ui.valueButtons) {
+        if (button) {
+            button->setText(QString());
+            button->setEnabled(false);
+        }
     }
     ui.Frame2->setEnabled(false);
 }
@@ -252,27 +239,29 @@ void ItemEditorTab::FillList()
     ui.lstItem->addItems(names);
 }
 
-// In the order the values are laid out for the keyboard: the damage types after the ammo.
 void ItemEditorTab::EnableValues()
 {
-    ui.cmdName->setEnabled(true);
-    for (std::size_t index = 0; index < items::Fields.size(); ++index) {
-        ui.fieldButtons[index]->setEnabled(true);
-        if (items::Fields[index].position == items::AmmoPositions[2])
-            ui.Frame2->setEnabled(true);
+    for (QPushButton* button : ui.valueButtons) {
+        if (button)
+            button->setEnabled(true);
     }
+    ui.Frame2->setEnabled(true);
 }
 
 void ItemEditorTab::ShowItem()
 {
-    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
+    const std::optional<ShownRecord> item = Record();
+    if (!item)
         return;
-    const qsizetype record = *m_selectedItemOffset;
     const QByteArray& table = Table();
-    ui.cmdName->setText(AsCaption(ItemName(record)));
-    for (std::size_t index = 0; index < items::Fields.size(); ++index)
-        ui.fieldButtons[index]->setText(QString::number(bytes::ReadU8(table, record + items::Fields[index].position)));
-    ShowDamageType(bytes::ReadU8(table, record + items::DamageTypePosition));
+    for (std::size_t index = 0; index < items::Fields.size(); ++index) {
+        const FieldDescription& field = items::Fields[index];
+        const qsizetype offset = item->start + field.position;
+        if (ui.valueButtons[index])
+            controls::ShowValue(ui.valueButtons[index], fields::Caption(field, item->number, table, offset));
+        else
+            ShowDamageType(bytes::ReadU8(table, offset));
+    }
 }
 
 // A code without an option leaves the options as they were.
@@ -282,21 +271,6 @@ void ItemEditorTab::ShowDamageType(int code)
         const QSignalBlocker blocker(ui.damageTypes);
         option->setChecked(true);
     }
-}
-
-void ItemEditorTab::RenameItem()
-{
-    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
-        return;
-    const qsizetype offset = *m_selectedItemOffset + items::NamePosition;
-    const std::optional<QByteArray> name =
-        PromptName(Context().asker, bytes::ReadField(Table(), offset, items::Rename.shownWidth), items::Rename);
-    if (!name)
-        return;
-    SubmitRecordChange(items::NamePosition, *name, FieldName(items::NameControl.label),
-                       u"Rename item %1 to %2"_s.arg(SelectedRecord()).arg(codepage::FieldText(*name)));
-    ShowItem();
-    FillList();
 }
 
 QString ItemEditorTab::ItemName(qsizetype recordOffset) const

@@ -36,12 +36,11 @@ private:
     void ConnectControls();
     QLayout* CreateListColumn();
     QLayout* CreateValueColumn();
-    QGroupBox* CreateDamageTypeFrame();
+    QGroupBox* CreateDamageTypeFrame(const FieldDescription& field);
 
     void lstItem_Click();
     void lstItem_DblClick();
-    void cmdName_Click();
-    void cmdField_Click(const ItemField& field);
+    void cmdValue_Click(const FieldDescription& field);
     void optDamageType_Click(int code);
 
     void FillList();
@@ -49,10 +48,10 @@ private:
     void ClearValues();
     void ShowItem();
     void ShowDamageType(int code);
-    void RenameItem();
     [[nodiscard]] QString ItemName(qsizetype recordOffset) const;
     [[nodiscard]] const QByteArray& Table() const;
-    void SubmitRecordChange(qsizetype position, const QByteArray& after, const QString& field, const QString& text);
+    // The record last chosen; nothing before a double-click or without an item file.
+    [[nodiscard]] std::optional<ShownRecord> Record() const;
     [[nodiscard]] int SelectedRecord() const;
 
     // SelectedItemOffset: the start of the record last chosen by a double-click; it
@@ -64,10 +63,9 @@ private:
         QListWidget* lstItem;
         QLabel* Label39;
         QLabel* lblIndex;
-        QPushButton* cmdName;
-        // In the order of items::Fields: cmdDamage, cmdAmmo1-3, cmdAutoA, cmdSnapA, cmdAimA,
-        // cmdAutoT, cmdSnapT, cmdAimT.
-        std::array<QPushButton*, items::Fields.size()> fieldButtons;
+        // In the order of items::Fields: cmdName, cmdDamage, cmdAmmo1-3, cmdAutoA, cmdSnapA,
+        // cmdAimA, cmdAutoT, cmdSnapT, cmdAimT; none for the damage type, which has options.
+        std::array<QPushButton*, items::Fields.size()> valueButtons;
         QGroupBox* Frame2;
         // Each option's id is the damage type code it stands for.
         QButtonGroup* damageTypes;

@@ -120,15 +120,14 @@ void SoldierNamesTab::RenameSlot(const soldiernames::NameTable& table, qsizetype
 {
     if (!Document().HasExecutable())
         return;
-    const qsizetype offset = table.start.For(Document().Version()) + slotOffset;
-    const std::optional<QByteArray> name =
-        PromptName(Context().asker, bytes::ReadField(Document().Working(GameFile::Executable), offset, table.slotSize),
-                   table.rename);
+    const int slot = int(slotOffset / table.slotSize);
+    const ShownRecord record{GameFile::Executable, table.table, QString::number(slot), slot,
+                             table.SlotOffset(Document().Version(), slot)};
+    const std::optional<QByteArray> name = AskValue(record, table.field);
     if (!name)
         return;
-    const QString slot = QString::number(slotOffset / table.slotSize);
-    Submit({u"Rename %1 %2 to %3"_s.arg(ToQString(table.slotName), slot, codepage::FieldText(*name)),
-            {Document().ChangeTo(GameFile::Executable, offset, *name, ToQString(table.table), slot, u"Name"_s)}});
+    Submit({u"Rename %1 %2 to %3"_s.arg(ToQString(table.slotName), record.name, codepage::FieldText(*name)),
+            {FieldChange(record, table.field, *name)}});
 }
 
 void SoldierNamesTab::DocumentChanged(const Edit& edit)

@@ -5,6 +5,7 @@
 #include "core/CodePage.h"
 #include "core/DataFiles.h"
 #include "core/TextRoutines.h"
+#include "tables/StringTable.h"
 #include "ui/tabs/Controls.h"
 #include "ui/tabs/EntryIndexDelegate.h"
 #include "ui/tabs/StringFilterModel.h"
@@ -455,7 +456,8 @@ void StringEditorTab::ApplyEdit()
     const QString record = QString::number(edit.row);
     const Edit step{u"%1 entry %2"_s.arg(datafiles::DisplayName(edit.file), record),
                     {{edit.file, edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
-                      codepage::Encode(text), datafiles::TableName(edit.file), record, u"Text"_s}}};
+                      codepage::Encode(text), datafiles::TableName(edit.file), record,
+                      fields::Name(strings::TextField)}}};
     ui.frmStr->hide();
     m_edit.reset();
     // An accepted step has rebuilt the lists already, as every change of the document does.

@@ -27,7 +27,8 @@ namespace {
 // Every unit value is one byte; bravery may show as a negative number down to -2440.
 constexpr int ValueChars = 5;
 // How many of the fields, in table order, stand in each of the three columns.
-constexpr std::array<std::size_t, 3> ColumnLengths = {7, 5, 3};
+constexpr std::array<std::size_t, 3> ColumnLengths = {7, 5, 4};
+static_assert(ColumnLengths[0] + ColumnLengths[1] + ColumnLengths[2] == units::Fields.size());
 
 QFormLayout* NewColumn()
 {
@@ -59,26 +60,25 @@ void UnitEditorTab::CreateControls()
     layout->addLayout(top);
     layout->addSpacing(fontMetrics().lineSpacing());
     layout->addLayout(CreateValueColumns(), 1);
-    ui.tblUnits = new RecordTableView(Context(), u"units"_s, u"Unit"_s, this);
+    ui.tblUnits = new RecordTableView(Context(), ToQString(units::TableName), u"Unit"_s, this);
     ui.tblUnits->setObjectName(u"tblUnits"_s);
     ViewSwitch::AroundTab(this, layout, u"Unit"_s, ui.tblUnits);
 }
 
+// Every field of a unit is a value button, but the flag, whose options close the last column.
 QLayout* UnitEditorTab::CreateValueColumns()
 {
     auto* values = new QHBoxLayout;
-    std::size_t field = 0;
+    std::size_t index = 0;
     for (const std::size_t length : ColumnLengths) {
         QFormLayout* column = NewColumn();
-        for (const std::size_t end = field + length; field < end; ++field) {
-            const units::UnitField& unitField = units::Fields[field];
-            QLabel* label = controls::Label(this, QString(), ToQString(unitField.label));
-            ui.values[field] = controls::ValueButton(this, ToQString(unitField.control), ValueChars);
-            label->setBuddy(ui.values[field]);
-            column->addRow(label, ui.values[field]);
+        for (const std::size_t end = index + length; index < end; ++index) {
+            const FieldDescription& field = units::Fields[index];
+            if (field.kind == FieldKind::Flag)
+                column->addRow(CreateFlyingFrame(field));
+            else
+                ui.values[index] = controls::FieldRow(this, column, field, ValueChars);
         }
-        if (field == units::Fields.size())
-            column->addRow(CreateFlyingFrame());
         auto* holder = new QVBoxLayout;
         holder->addLayout(column);
         holder->addStretch(1);
@@ -89,18 +89,12 @@ QLayout* UnitEditorTab::CreateValueColumns()
     return values;
 }
 
-QGroupBox* UnitEditorTab::CreateFlyingFrame()
+QGroupBox* UnitEditorTab::CreateFlyingFrame(const FieldDescription& field)
 {
-    ui.Frame1 = controls::Frame(this, u"Frame1"_s, ToQString(units::FlyingLabel));
-    ui.optYesU = controls::Option(ui.Frame1, u"optYesU"_s, u"Yes"_s);
-    ui.optNoU = controls::Option(ui.Frame1, u"optNoU"_s, u"No"_s);
-    auto* options = new QHBoxLayout(ui.Frame1);
-    options->addWidget(ui.optYesU);
-    options->addWidget(ui.optNoU);
-    options->addStretch(1);
-    for (QWidget* widget : {static_cast<QWidget*>(ui.Frame1), static_cast<QWidget*>(ui.optYesU),
-                            static_cast<QWidget*>(ui.optNoU)})
-        widget->setEnabled(false);
+    const controls::FlagOptions flag = controls::FlagFrame(this, field, u"optYesU"_s, u"optNoU"_s);
+    ui.Frame1 = flag.frame;
+    ui.optYesU = flag.yes;
+    ui.optNoU = flag.no;
     return ui.Frame1;
 }
 
@@ -109,10 +103,13 @@ void UnitEditorTab::ConnectControls()
     // activated, not currentIndexChanged: it is the user's choice, by mouse or keyboard,
     // and it comes again when the same unit is chosen again.
     connect(ui.cmbUnit, &QComboBox::activated, this, &UnitEditorTab::cmbUnit_Click);
-    for (std::size_t field = 0; field < ui.values.size(); ++field)
-        connect(ui.values[field], &QPushButton::clicked, this, [this, field] { cmdValue_Click(field); });
-    connect(ui.optYesU, &QRadioButton::clicked, this, &UnitEditorTab::optYesU_Click);
-    connect(ui.optNoU, &QRadioButton::clicked, this, &UnitEditorTab::optNoU_Click);
+    for (std::size_t index = 0; index < ui.values.size(); ++index) {
+        const FieldDescription& field = units::Fields[index];
+        if (ui.values[index])
+            connect(ui.values[index], &QPushButton::clicked, this, [this, &field] { cmdValue_Click(field); });
+    }
+    connect(ui.optYesU, &QRadioButton::clicked, this, [this] { WriteFlying(true); });
+    connect(ui.optNoU, &QRadioButton::clicked, this, [this] { WriteFlying(false); });
 }
 
 void UnitEditorTab::FillUnitList()
@@ -132,13 +129,13 @@ void UnitEditorTab::FilesChanged(FilesState state)
 
 void UnitEditorTab::DocumentChanged(const Edit& edit)
 {
-    if (edit.Touches(u"units"_s))
+    if (edit.Touches(ToQString(units::TableName)))
         ShowUnit();
 }
 
 bool UnitEditorTab::Reveal(const Change& change)
 {
-    if (change.table != u"units"_s)
+    if (change.table != ToQString(units::TableName))
         return false;
     const int index = ui.cmbUnit->findText(change.record);
     if (index >= 0) {
@@ -160,91 +157,70 @@ void UnitEditorTab::cmbUnit_Click(int index)
     ShowUnit();
 }
 
-void UnitEditorTab::cmdValue_Click(std::size_t field)
+void UnitEditorTab::cmdValue_Click(const FieldDescription& field)
 {
-    const qsizetype start = RecordStart();
-    if (start < 0)
+    const std::optional<ShownRecord> unit = Record();
+    if (!unit)
         return;
-    const units::UnitField& unitField = units::Fields[field];
-    const std::uint8_t current = bytes::ReadU8(Document().Working(GameFile::Executable), start + unitField.position);
-    const std::optional<std::uint8_t> accepted = PromptByte(Context().asker, current, unitField.prompt);
-    if (!accepted)
-        return;
-    SubmitByte(unitField.position, *accepted, FieldName(unitField.label), units::ShownValue(unitField, current),
-               units::ShownValue(unitField, *accepted));
-    ShowUnit();
-}
-
-void UnitEditorTab::SubmitByte(qsizetype position, std::uint8_t value, const QString& field, const QString& before,
-                               const QString& after)
-{
-    const QString unit = UnitName();
-    Submit({u"%1: %2 %3"_s.arg(unit, field, changes::FromTo(before, after)),
-            {Document().ChangeTo(GameFile::Executable, RecordStart() + position, QByteArray(1, char(value)),
-                                 u"units"_s, unit, field)}});
-}
-
-QString UnitEditorTab::UnitName() const
-{
-    return m_selectedUnitOffset ? unitnames::Name(int(*m_selectedUnitOffset / units::RecordSize)) : QString();
-}
-
-void UnitEditorTab::optYesU_Click()
-{
-    WriteFlying(units::Flies);
-}
-
-void UnitEditorTab::optNoU_Click()
-{
-    WriteFlying(units::DoesNotFly);
+    if (const std::optional<QByteArray> accepted = AskValue(*unit, field)) {
+        SubmitField(unit->name, *unit, field, *accepted);
+        ShowUnit();
+    }
 }
 
 // The checked option already shows the new state, so the view does not run again.
-void UnitEditorTab::WriteFlying(std::uint8_t value)
+void UnitEditorTab::WriteFlying(bool flies)
 {
-    const qsizetype start = RecordStart();
-    if (start < 0)
+    const std::optional<ShownRecord> unit = Record();
+    if (!unit)
         return;
-    const auto text = [](int stored) { return FlagText(stored, units::Flies, units::DoesNotFly); };
-    const std::uint8_t current = bytes::ReadU8(Document().Working(GameFile::Executable), start + units::FlyingPosition);
-    SubmitByte(units::FlyingPosition, value, FieldName(units::FlyingLabel), text(current), text(value));
+    const FieldDescription& field = units::FlyingField;
+    SubmitField(unit->name, *unit, field, QByteArray(1, char(field.flagValue(unit->number, flies))));
 }
 
 // Mirrors the flying flag without writing it: a stored 2 shows No and stays 2.
 void UnitEditorTab::ShowUnit()
 {
-    const qsizetype start = RecordStart();
-    if (start < 0)
+    const std::optional<ShownRecord> unit = Record();
+    if (!unit)
         return;
     const QByteArray& exe = Document().Working(GameFile::Executable);
-    {
-        const QSignalBlocker blockYes(ui.optYesU);
-        const QSignalBlocker blockNo(ui.optNoU);
-        const bool flies = bytes::ReadU8(exe, start + units::FlyingPosition) == units::Flies;
-        (flies ? ui.optYesU : ui.optNoU)->setChecked(true);
+    for (std::size_t index = 0; index < units::Fields.size(); ++index) {
+        const FieldDescription& field = units::Fields[index];
+        const qsizetype offset = unit->start + field.position;
+        if (ui.values[index])
+            controls::ShowValue(ui.values[index], fields::Caption(field, unit->number, exe, offset));
+        else
+            ShowFlying(fields::IsYes(field, unit->number, bytes::ReadU8(exe, offset)));
     }
-    for (std::size_t field = 0; field < ui.values.size(); ++field) {
-        const units::UnitField& unitField = units::Fields[field];
-        ui.values[field]->setText(units::ShownValue(unitField, bytes::ReadU8(exe, start + unitField.position)));
-    }
+}
+
+void UnitEditorTab::ShowFlying(bool flies)
+{
+    const QSignalBlocker blockYes(ui.optYesU);
+    const QSignalBlocker blockNo(ui.optNoU);
+    (flies ? ui.optYesU : ui.optNoU)->setChecked(true);
 }
 
 // Once a unit has been chosen the values stay usable; Close shuts the whole tab strip instead.
 void UnitEditorTab::EnableValues()
 {
-    for (QPushButton* button : ui.values)
-        button->setEnabled(true);
+    for (QPushButton* button : ui.values) {
+        if (button)
+            button->setEnabled(true);
+    }
     for (QWidget* widget : {static_cast<QWidget*>(ui.Frame1), static_cast<QWidget*>(ui.optYesU),
                             static_cast<QWidget*>(ui.optNoU)})
         widget->setEnabled(true);
 }
 
-qsizetype UnitEditorTab::RecordStart() const
+std::optional<ShownRecord> UnitEditorTab::Record() const
 {
     if (!m_selectedUnitOffset || !Document().HasExecutable())
-        return -1;
+        return std::nullopt;
     const qsizetype start = units::Start.For(Document().Version()) + *m_selectedUnitOffset;
     if (!bytes::InRange(Document().Working(GameFile::Executable), start, units::RecordSize))
-        return -1;
-    return start;
+        return std::nullopt;
+    const int unit = int(*m_selectedUnitOffset / units::RecordSize);
+    return ShownRecord{GameFile::Executable, units::TableName, unitnames::Name(unit), unit, start};
 }

@@ -36,22 +36,18 @@ protected:
 
 private:
     void cmbUnit_Click(int index);
-    void cmdValue_Click(std::size_t field);
-    void optYesU_Click();
-    void optNoU_Click();
+    void cmdValue_Click(const FieldDescription& field);
 
     void ShowUnit();
+    void ShowFlying(bool flies);
     void EnableValues();
-    void WriteFlying(std::uint8_t value);
-    void SubmitByte(qsizetype position, std::uint8_t value, const QString& field, const QString& before,
-                    const QString& after);
-    [[nodiscard]] QString UnitName() const;
-    // Table start of the loaded build plus the chosen record; -1 when there is no such record.
-    [[nodiscard]] qsizetype RecordStart() const;
+    void WriteFlying(bool flies);
+    // The chosen unit in the loaded executable; nothing when none is chosen or it lies outside.
+    [[nodiscard]] std::optional<ShownRecord> Record() const;
 
     void CreateControls();
     QLayout* CreateValueColumns();
-    QGroupBox* CreateFlyingFrame();
+    QGroupBox* CreateFlyingFrame(const FieldDescription& field);
     void ConnectControls();
 
     std::optional<qsizetype> m_selectedUnitOffset;
@@ -59,7 +55,8 @@ private:
     struct Ui {
         QLabel* Label29;
         QComboBox* cmbUnit;
-        std::array<QPushButton*, units::Fields.size()> values;  // in the order of units::Fields
+        // In the order of units::Fields; none for the flying flag, which has options instead.
+        std::array<QPushButton*, units::Fields.size()> values;
         QGroupBox* Frame1;
         QRadioButton* optYesU;
         QRadioButton* optNoU;
