@@ -10,17 +10,6 @@
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A field's name is the label beside its control without the trailing ":" or "?:".
-[[nodiscard]] inline QString FieldName(std::u16string_view label)
-{
-    QString name = ToQString(label);
-    if (name.endsWith(u':'))
-        name.chop(1);
-    if (name.endsWith(u'?'))
-        name.chop(1);
-    return name;
-}
-
 // How a Yes/No byte reads: a value that is neither is shown as its number.
 [[nodiscard]] inline QString FlagText(int stored, int yes, int no)
 {

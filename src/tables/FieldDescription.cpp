@@ -26,7 +26,12 @@ QString FacilityShown(std::uint8_t code)
 
 QString Name(const FieldDescription& field)
 {
-    return FieldName(field.label);
+    QString name = ToQString(field.label);
+    if (name.endsWith(u':'))
+        name.chop(1);
+    if (name.endsWith(u'?'))
+        name.chop(1);
+    return name;
 }
 
 QString Shown(const FieldDescription& field, int record, const QByteArray& bytes, qsizetype offset, qsizetype width)
