@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace controls {
 namespace {
@@ -99,10 +100,22 @@ FlagOptions FlagFrame(QWidget* parent, const FieldDescription& field, const QStr
     options->addWidget(flag.yes);
     options->addWidget(flag.no);
     options->addStretch(1);
+    EnableFlag(flag, false);
+    return flag;
+}
+
+void EnableFlag(const FlagOptions& flag, bool enabled)
+{
     for (QWidget* widget : {static_cast<QWidget*>(flag.frame), static_cast<QWidget*>(flag.yes),
                             static_cast<QWidget*>(flag.no)})
-        widget->setEnabled(false);
-    return flag;
+        widget->setEnabled(enabled);
+}
+
+void ShowFlag(const FlagOptions& flag, bool yes)
+{
+    const QSignalBlocker blockYes(flag.yes);
+    const QSignalBlocker blockNo(flag.no);
+    (yes ? flag.yes : flag.no)->setChecked(true);
 }
 
 void ShowValue(QPushButton* button, QString value)

@@ -42,6 +42,11 @@ struct FlagOptions {
 };
 FlagOptions FlagFrame(QWidget* parent, const FieldDescription& field, const QString& yesName, const QString& noName);
 
+void EnableFlag(const FlagOptions& flag, bool enabled);
+
+// Checks the option a flag's value stands for, without a click.
+void ShowFlag(const FlagOptions& flag, bool yes);
+
 // A value shown on a button; an "&" in a name stays a character, not a shortcut.
 void ShowValue(QPushButton* button, QString value);
 

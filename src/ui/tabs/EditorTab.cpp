@@ -4,6 +4,7 @@
 #include "core/ByteAccess.h"
 #include "core/TableText.h"
 #include "core/ValuePrompt.h"
+#include "ui/tabs/Controls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +34,21 @@ std::optional<QByteArray> EditorTab::AskValue(const ShownRecord& record, const F
     if (const std::optional<std::uint8_t> byte = PromptByte(m_context.asker, bytes::ReadU8(file, offset), field.prompt))
         return QByteArray(1, char(*byte));
     return std::nullopt;
+}
+
+void EditorTab::ShowFields(const ShownRecord& record, std::span<const FieldDescription> fields,
+                           std::span<QPushButton* const> buttons,
+                           const std::function<void(const FieldDescription&, std::uint8_t)>& showOptions) const
+{
+    const QByteArray& file = Document().Working(record.file);
+    for (std::size_t index = 0; index < fields.size(); ++index) {
+        const FieldDescription& field = fields[index];
+        const qsizetype offset = record.start + field.position;
+        if (buttons[index])
+            controls::ShowValue(buttons[index], fields::Caption(field, record.number, file, offset));
+        else
+            showOptions(field, bytes::ReadU8(file, offset));
+    }
 }
 
 Change EditorTab::FieldChange(const ShownRecord& record, const FieldDescription& field, const QByteArray& after) const

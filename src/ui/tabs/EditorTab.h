@@ -7,6 +7,11 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <span>
+
+class QPushButton;
+
 // The record a tab shows: where it starts in its file and what the history calls it.
 struct ShownRecord {
     GameFile file;
@@ -45,6 +50,11 @@ protected:
     [[nodiscard]] std::optional<QByteArray> AskValue(const ShownRecord& record, const FieldDescription& field) const;
     [[nodiscard]] Change FieldChange(const ShownRecord& record, const FieldDescription& field,
                                      const QByteArray& after) const;
+    // Shows a record's values on their buttons, in the order of fields. A field without a
+    // button, which options show instead, goes to showOptions with its stored byte.
+    void ShowFields(const ShownRecord& record, std::span<const FieldDescription> fields,
+                    std::span<QPushButton* const> buttons,
+                    const std::function<void(const FieldDescription&, std::uint8_t)>& showOptions) const;
     // The field's new bytes as one step, named "<subject>: Time Units 54 → 80".
     bool SubmitField(const QString& subject, const ShownRecord& record, const FieldDescription& field,
                      const QByteArray& after);

@@ -48,10 +48,12 @@ void FacilityEditorTab::CreateControls()
 
     for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
         const FieldDescription& field = facilities::Fields[index];
-        if (field.kind == FieldKind::Flag)
-            form->addRow(CreateStandardFrame(field));
-        else
+        if (field.kind == FieldKind::Flag) {
+            ui.standard = controls::FlagFrame(this, field, u"optYes"_s, u"optNo"_s);
+            form->addRow(ui.standard.frame);
+        } else {
             ui.valueButtons[index] = controls::FieldRow(this, form, field, ValueChars);
+        }
     }
 
     auto* column = new QVBoxLayout;
@@ -65,15 +67,6 @@ void FacilityEditorTab::CreateControls()
     ViewSwitch::AroundTab(this, layout, u"Facility"_s, ui.tblFacilities);
 }
 
-QGroupBox* FacilityEditorTab::CreateStandardFrame(const FieldDescription& field)
-{
-    const controls::FlagOptions flag = controls::FlagFrame(this, field, u"optYes"_s, u"optNo"_s);
-    ui.frmBuild = flag.frame;
-    ui.optYes = flag.yes;
-    ui.optNo = flag.no;
-    return ui.frmBuild;
-}
-
 void FacilityEditorTab::ConnectControls()
 {
     // activated, not currentIndexChanged: only a user's choice shows a type.
@@ -83,8 +76,8 @@ void FacilityEditorTab::ConnectControls()
         if (ui.valueButtons[index])
             connect(ui.valueButtons[index], &QPushButton::clicked, this, [this, &field] { ValueButton_Click(field); });
     }
-    connect(ui.optYes, &QRadioButton::clicked, this, [this] { WriteStandardFlag(true); });
-    connect(ui.optNo, &QRadioButton::clicked, this, [this] { WriteStandardFlag(false); });
+    connect(ui.standard.yes, &QRadioButton::clicked, this, [this] { WriteStandardFlag(true); });
+    connect(ui.standard.no, &QRadioButton::clicked, this, [this] { WriteStandardFlag(false); });
 }
 
 void FacilityEditorTab::FillTypeList()
@@ -107,7 +100,7 @@ void FacilityEditorTab::DisableValues()
         if (button)
             button->setEnabled(false);
     }
-    ui.frmBuild->setEnabled(false);
+    ui.standard.frame->setEnabled(false);
 }
 
 void FacilityEditorTab::ClearValueCaptions()
@@ -122,7 +115,7 @@ void FacilityEditorTab::ClearValueCaptions()
 // from the new one. After a Close they stay hidden until a type is chosen.
 void FacilityEditorTab::FilesChanged(FilesState state)
 {
-    if (state != FilesState::None && ui.frmBuild->isEnabled())
+    if (state != FilesState::None && ui.standard.frame->isEnabled())
         ShowFacility();
 }
 
@@ -167,9 +160,7 @@ void FacilityEditorTab::ValueButton_Click(const FieldDescription& field)
 
 void FacilityEditorTab::EnableValues()
 {
-    for (QWidget* widget : {static_cast<QWidget*>(ui.frmBuild), static_cast<QWidget*>(ui.optYes),
-                            static_cast<QWidget*>(ui.optNo)})
-        widget->setEnabled(true);
+    controls::EnableFlag(ui.standard, true);
     for (QPushButton* button : ui.valueButtons) {
         if (button)
             button->setEnabled(true);
@@ -190,22 +181,10 @@ void FacilityEditorTab::ShowFacility()
     const std::optional<ShownRecord> facility = Record();
     if (!facility)
         return;
-    const QByteArray& exe = Document().Working(GameFile::Executable);
-    for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
-        const FieldDescription& field = facilities::Fields[index];
-        const qsizetype offset = facility->start + field.position;
-        if (ui.valueButtons[index])
-            controls::ShowValue(ui.valueButtons[index], fields::Caption(field, facility->number, exe, offset));
-        else
-            ShowStandard(fields::IsYes(field, facility->number, bytes::ReadU8(exe, offset)));
-    }
-}
-
-void FacilityEditorTab::ShowStandard(bool standard)
-{
-    const QSignalBlocker blockYes(ui.optYes);
-    const QSignalBlocker blockNo(ui.optNo);
-    (standard ? ui.optYes : ui.optNo)->setChecked(true);
+    ShowFields(*facility, facilities::Fields, ui.valueButtons,
+               [this, &facility](const FieldDescription& flag, std::uint8_t stored) {
+                   controls::ShowFlag(ui.standard, fields::IsYes(flag, facility->number, stored));
+               });
 }
 
 // The whole byte is written, never the bit of value 4 alone: the game keeps other bits per type.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tables/Facilities.h"
+#include "ui/tabs/Controls.h"
 #include "ui/tabs/EditorTab.h"
 
 #include <array>
@@ -39,11 +40,9 @@ private:
     void ConnectControls();
 
     void cmbType_Click(int index);
-    QGroupBox* CreateStandardFrame(const FieldDescription& field);
     void ValueButton_Click(const FieldDescription& field);
 
     void ShowFacility();
-    void ShowStandard(bool standard);
     void WriteStandardFlag(bool standard);
     void EnableValues();
     // The chosen type in the loaded executable; nothing before a type is chosen.
@@ -56,9 +55,7 @@ private:
         QComboBox* cmbType;
         // In the order of facilities::Fields; none for the standard flag, which has options instead.
         std::array<QPushButton*, facilities::Fields.size()> valueButtons;
-        QGroupBox* frmBuild;
-        QRadioButton* optYes;
-        QRadioButton* optNo;
+        controls::FlagOptions standard;  // frmBuild with optYes and optNo
         RecordTableView* tblFacilities;
     } ui{};
 };

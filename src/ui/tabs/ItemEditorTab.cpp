@@ -253,15 +253,8 @@ void ItemEditorTab::ShowItem()
     const std::optional<ShownRecord> item = Record();
     if (!item)
         return;
-    const QByteArray& table = Table();
-    for (std::size_t index = 0; index < items::Fields.size(); ++index) {
-        const FieldDescription& field = items::Fields[index];
-        const qsizetype offset = item->start + field.position;
-        if (ui.valueButtons[index])
-            controls::ShowValue(ui.valueButtons[index], fields::Caption(field, item->number, table, offset));
-        else
-            ShowDamageType(bytes::ReadU8(table, offset));
-    }
+    ShowFields(*item, items::Fields, ui.valueButtons,
+               [this](const FieldDescription&, std::uint8_t code) { ShowDamageType(code); });
 }
 
 // A code without an option leaves the options as they were.

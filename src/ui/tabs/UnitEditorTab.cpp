@@ -74,10 +74,12 @@ QLayout* UnitEditorTab::CreateValueColumns()
         QFormLayout* column = NewColumn();
         for (const std::size_t end = index + length; index < end; ++index) {
             const FieldDescription& field = units::Fields[index];
-            if (field.kind == FieldKind::Flag)
-                column->addRow(CreateFlyingFrame(field));
-            else
+            if (field.kind == FieldKind::Flag) {
+                ui.flying = controls::FlagFrame(this, field, u"optYesU"_s, u"optNoU"_s);
+                column->addRow(ui.flying.frame);
+            } else {
                 ui.values[index] = controls::FieldRow(this, column, field, ValueChars);
+            }
         }
         auto* holder = new QVBoxLayout;
         holder->addLayout(column);
@@ -87,15 +89,6 @@ QLayout* UnitEditorTab::CreateValueColumns()
     }
     values->addStretch(1);
     return values;
-}
-
-QGroupBox* UnitEditorTab::CreateFlyingFrame(const FieldDescription& field)
-{
-    const controls::FlagOptions flag = controls::FlagFrame(this, field, u"optYesU"_s, u"optNoU"_s);
-    ui.Frame1 = flag.frame;
-    ui.optYesU = flag.yes;
-    ui.optNoU = flag.no;
-    return ui.Frame1;
 }
 
 void UnitEditorTab::ConnectControls()
@@ -108,8 +101,8 @@ void UnitEditorTab::ConnectControls()
         if (ui.values[index])
             connect(ui.values[index], &QPushButton::clicked, this, [this, &field] { cmdValue_Click(field); });
     }
-    connect(ui.optYesU, &QRadioButton::clicked, this, [this] { WriteFlying(true); });
-    connect(ui.optNoU, &QRadioButton::clicked, this, [this] { WriteFlying(false); });
+    connect(ui.flying.yes, &QRadioButton::clicked, this, [this] { WriteFlying(true); });
+    connect(ui.flying.no, &QRadioButton::clicked, this, [this] { WriteFlying(false); });
 }
 
 void UnitEditorTab::FillUnitList()
@@ -184,22 +177,9 @@ void UnitEditorTab::ShowUnit()
     const std::optional<ShownRecord> unit = Record();
     if (!unit)
         return;
-    const QByteArray& exe = Document().Working(GameFile::Executable);
-    for (std::size_t index = 0; index < units::Fields.size(); ++index) {
-        const FieldDescription& field = units::Fields[index];
-        const qsizetype offset = unit->start + field.position;
-        if (ui.values[index])
-            controls::ShowValue(ui.values[index], fields::Caption(field, unit->number, exe, offset));
-        else
-            ShowFlying(fields::IsYes(field, unit->number, bytes::ReadU8(exe, offset)));
-    }
-}
-
-void UnitEditorTab::ShowFlying(bool flies)
-{
-    const QSignalBlocker blockYes(ui.optYesU);
-    const QSignalBlocker blockNo(ui.optNoU);
-    (flies ? ui.optYesU : ui.optNoU)->setChecked(true);
+    ShowFields(*unit, units::Fields, ui.values, [this, &unit](const FieldDescription& flag, std::uint8_t stored) {
+        controls::ShowFlag(ui.flying, fields::IsYes(flag, unit->number, stored));
+    });
 }
 
 // Once a unit has been chosen the values stay usable; Close shuts the whole tab strip instead.
@@ -209,9 +189,7 @@ void UnitEditorTab::EnableValues()
         if (button)
             button->setEnabled(true);
     }
-    for (QWidget* widget : {static_cast<QWidget*>(ui.Frame1), static_cast<QWidget*>(ui.optYesU),
-                            static_cast<QWidget*>(ui.optNoU)})
-        widget->setEnabled(true);
+    controls::EnableFlag(ui.flying, true);
 }
 
 std::optional<ShownRecord> UnitEditorTab::Record() const

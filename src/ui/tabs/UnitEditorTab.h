@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tables/Units.h"
+#include "ui/tabs/Controls.h"
 #include "ui/tabs/EditorTab.h"
 
 #include <array>
@@ -39,7 +40,6 @@ private:
     void cmdValue_Click(const FieldDescription& field);
 
     void ShowUnit();
-    void ShowFlying(bool flies);
     void EnableValues();
     void WriteFlying(bool flies);
     // The chosen unit in the loaded executable; nothing when none is chosen or it lies outside.
@@ -47,7 +47,6 @@ private:
 
     void CreateControls();
     QLayout* CreateValueColumns();
-    QGroupBox* CreateFlyingFrame(const FieldDescription& field);
     void ConnectControls();
 
     std::optional<qsizetype> m_selectedUnitOffset;
@@ -57,9 +56,7 @@ private:
         QComboBox* cmbUnit;
         // In the order of units::Fields; none for the flying flag, which has options instead.
         std::array<QPushButton*, units::Fields.size()> values;
-        QGroupBox* Frame1;
-        QRadioButton* optYesU;
-        QRadioButton* optNoU;
+        controls::FlagOptions flying;  // Frame1 with optYesU and optNoU
         RecordTableView* tblUnits;
     } ui{};
 };
