@@ -65,6 +65,8 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
 void ChangesPanel::UpdateTitle()
 {
     setWindowTitle(u"Changes (%1)"_s.arg(m_model->rowCount()));
+    // A dock gives its menu entry its title; the entry keeps its own caption and shortcut letter.
+    toggleViewAction()->setText(u"&Changes"_s);
     m_revertAll->setEnabled(m_model->rowCount() > 0);
 }
 

@@ -176,7 +176,6 @@ void MainWindow::CreateViewMenu()
     addDockWidget(Qt::BottomDockWidgetArea, ui.changesDock);
     ui.changesDock->hide();
     QAction* changes = ui.changesDock->toggleViewAction();
-    changes->setText(u"&Changes"_s);
     changes->setObjectName(u"mnuChanges"_s);
     ui.mnuView->addAction(changes);
 }

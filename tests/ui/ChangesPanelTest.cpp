@@ -98,6 +98,7 @@ TEST_F(ChangesPanelTest, EachEditIsOneNamedLineThatUndoTakesAway)
             line[3].clear();  // the sample's own text, whatever it is
         EXPECT_EQ(line, c.line);
         EXPECT_EQ(Panel().windowTitle(), u"Changes (1)"_s);
+        EXPECT_EQ(Panel().toggleViewAction()->text(), u"&Changes"_s);
         drive::Trigger(window, u"mnuUndo"_s);
         EXPECT_EQ(Model().rowCount(), 0);
         EXPECT_EQ(Panel().windowTitle(), u"Changes (0)"_s);
