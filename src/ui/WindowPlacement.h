@@ -1,12 +1,14 @@
-// The main window's size and position, kept with QSettings from one run to the next.
+// The main window's size and position, and where its panels stand and whether they are
+// open, kept with QSettings from one run to the next.
 #pragma once
 
-class QWidget;
+class QMainWindow;
 
 namespace placement {
 
-// Puts the window where it was when the program last ended; does nothing the first time.
-void Restore(QWidget& window);
-void Save(const QWidget& window);
+// Puts the window and its panels where they were when the program last ended; does
+// nothing the first time.
+void Restore(QMainWindow& window);
+void Save(const QMainWindow& window);
 
 } // namespace placement

@@ -5,8 +5,10 @@
 #include "support/InstallFixture.h"
 #include "support/ScriptedAsker.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -98,6 +100,22 @@ TEST_F(MainWindowDesktop, AcceptedExecutableIsRememberedWhateverItsDataFiles)
 
     EXPECT_EQ(probe::LoadText(window, u"lblComp"_s), u"Unable to load obdata.dat"_s);
     EXPECT_EQ(RecentEntries(), QStringList{u"&1 "_s + noItems->exePath});
+}
+
+// A panel left open, and where it was docked, come back in the next run's window.
+TEST_F(MainWindowDesktop, OpenPanelsComeBackNextTime)
+{
+    window.show();
+    probe::Find<QDockWidget>(window, u"dockChanges"_s)->show();
+    window.addDockWidget(Qt::LeftDockWidgetArea, probe::Find<QDockWidget>(window, u"dockHistory"_s));
+    placement::Save(window);
+
+    MainWindow next{asker};
+    placement::Restore(next);
+    next.show();
+    EXPECT_TRUE(probe::Find<QDockWidget>(next, u"dockChanges"_s)->isVisible());
+    EXPECT_FALSE(probe::Find<QDockWidget>(next, u"dockHistory"_s)->isVisible());
+    EXPECT_EQ(next.dockWidgetArea(probe::Find<QDockWidget>(next, u"dockHistory"_s)), Qt::LeftDockWidgetArea);
 }
 
 } // namespace
