@@ -1,13 +1,11 @@
 // The Changes panel: one line per changed field, named as the catalogue names it, that
 // follows every edit and undo, and reverts as one step.
+#include "LoadedWindow.h"
 #include "WindowDriver.h"
 #include "WindowProbe.h"
 
-#include "support/InstallFixture.h"
-#include "support/ScriptedAsker.h"
 #include "ui/ChangesModel.h"
 #include "ui/ChangesPanel.h"
-#include "ui/MainWindow.h"
 
 #include <QAbstractItemModelTester>
 #include <QItemSelectionModel>
@@ -20,14 +18,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class ChangesPanelTest : public ::testing::Test {
+class ChangesPanelTest : public LoadedWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(install.IsValid());
-        ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
-        window.resize(1200, 900);
-        window.show();
+        LoadedWindowTest::SetUp();
         drive::Trigger(window, u"mnuChanges"_s);
     }
 
@@ -41,9 +36,6 @@ protected:
         return cells;
     }
 
-    InstallFixture install;
-    ScriptedAsker asker;
-    MainWindow window{asker};
     QAbstractItemModelTester tester{&Model(), QAbstractItemModelTester::FailureReportingMode::Fatal};
 };
 

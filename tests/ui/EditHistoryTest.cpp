@@ -1,13 +1,11 @@
 // The edit history through the main window: every kind of edit is one step that undo and
 // redo take back and do again exactly, and no way out drops unsaved edits unasked.
+#include "LoadedWindow.h"
 #include "WindowDriver.h"
 #include "WindowProbe.h"
 
-#include "support/InstallFixture.h"
-#include "support/ScriptedAsker.h"
 #include "support/TestFiles.h"
 #include "tables/Differences.h"
-#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -108,16 +106,8 @@ const EditKind Kinds[] = {
      }},
 };
 
-class EditHistoryTest : public ::testing::Test {
+class EditHistoryTest : public LoadedWindowTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(install.IsValid());
-        ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
-        window.resize(1200, 900);
-        window.show();
-    }
-
     [[nodiscard]] Files Now() const
     {
         Files files;
@@ -135,9 +125,6 @@ protected:
     QUndoStack& Stack() { return window.History().Stack(); }
     QString ActionText(const QString& name) { return probe::Find<QAction>(window, name)->text(); }
 
-    InstallFixture install;
-    ScriptedAsker asker;
-    MainWindow window{asker};
 };
 
 // A random walk of edits, undos and redos, checked against the states it passed through.

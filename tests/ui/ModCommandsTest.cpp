@@ -1,12 +1,10 @@
 // Change sets and tables through the File menu: exported, imported as one undoable step,
 // and refused whole with the reasons named.
+#include "LoadedWindow.h"
 #include "WindowDriver.h"
 #include "WindowProbe.h"
 
-#include "support/InstallFixture.h"
-#include "support/ScriptedAsker.h"
 #include "support/TestFiles.h"
-#include "ui/MainWindow.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -16,20 +14,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class ModCommands : public ::testing::Test {
+class ModCommands : public LoadedWindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(install.IsValid() && other.has_value());
-        ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
-        window.show();
+        LoadedWindowTest::SetUp();
+        ASSERT_TRUE(other.has_value());
     }
     QString InRoot(const QString& name) const { return QDir(install.Root()).filePath(name); }
 
-    InstallFixture install;
     std::optional<SamplePaths> other = install.AddInstall(u"dos14"_s, GameVersion::Dos14);
-    ScriptedAsker asker;
-    MainWindow window{asker};
 };
 
 TEST_F(ModCommands, AModExportedFromOneBuildImportsIntoAnotherAsOneStep)

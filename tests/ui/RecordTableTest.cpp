@@ -1,12 +1,10 @@
 // The record tables of the editor tabs: cells as the forms show them, in-place edits and
 // pastes checked by the prompts' rules and written as single steps, sorting that writes
 // nothing, and Ctrl+C copying only where a table has the focus.
+#include "LoadedWindow.h"
 #include "WindowDriver.h"
 #include "WindowProbe.h"
 
-#include "support/InstallFixture.h"
-#include "support/ScriptedAsker.h"
-#include "ui/MainWindow.h"
 #include "ui/RecordTableModel.h"
 #include "ui/RecordTableView.h"
 
@@ -27,16 +25,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class RecordTableTest : public ::testing::Test {
+class RecordTableTest : public LoadedWindowTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(install.IsValid());
-        ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
-        window.resize(1200, 900);
-        window.show();
-    }
-
     // The table of a tab, switched to as the user does.
     RecordTableView& Table(const QString& name, const QString& switchName)
     {
@@ -79,9 +69,6 @@ protected:
         view.Paste();
     }
 
-    InstallFixture install;
-    ScriptedAsker asker;
-    MainWindow window{asker};
 };
 
 TEST_F(RecordTableTest, EveryTableModelHoldsUpThroughEditsAndReloads)
