@@ -1,6 +1,7 @@
-// Each single file of Save and of Make Master Backup made unwritable in turn: nothing on
-// disk may change, the user hears which file and why, and once the cause is gone the
-// same command succeeds.
+// Each single file of Save and of Make Master Backup made unwritable in turn, and a commit
+// that fails after earlier files were already committed (each of those is put back):
+// nothing on disk may change, the user hears which file and why ("No file was changed."),
+// and once the cause is gone the same command succeeds.
 #include "core/GameSaver.h"
 #include "support/InstallFixture.h"
 #include "support/LoadRun.h"
@@ -21,10 +22,15 @@ struct Fault {
     int target;  // index into the command's writes, in the order it writes them
 };
 
-std::string Name(const testing::TestParamInfo<Fault>& info)
+std::string Name(const Fault& fault)
 {
     static const char* const commands[] = {"SaveWithBackups", "SaveWithoutBackups", "MasterBackup"};
-    return std::string(commands[static_cast<int>(info.param.command)]) + "_File" + std::to_string(info.param.target);
+    return std::string(commands[static_cast<int>(fault.command)]) + "_File" + std::to_string(fault.target);
+}
+
+void PrintTo(const Fault& fault, std::ostream* os)
+{
+    *os << Name(fault);
 }
 
 class SaveFaultInjection : public testing::TestWithParam<Fault> {
@@ -118,6 +124,94 @@ std::vector<Fault> AllFaults()
     return faults;
 }
 
-INSTANTIATE_TEST_SUITE_P(EachFile, SaveFaultInjection, testing::ValuesIn(AllFaults()), Name);
+INSTANTIATE_TEST_SUITE_P(EachFile, SaveFaultInjection, testing::ValuesIn(AllFaults()),
+                         [](const testing::TestParamInfo<Fault>& info) { return Name(info.param); });
+
+// The failing commit is the target file's; an older master backup is in place, so putting
+// one back means old contents, while the first backups of Save are put back by removing them.
+class CommitFailure : public SaveFaultInjection {
+protected:
+    void SetUp() override
+    {
+        SaveFaultInjection::SetUp();
+        for (const FileWrite& write : saving::MasterBackupWrites(m_files))
+            ASSERT_TRUE(testfiles::Overwrite(write.path, QByteArrayLiteral("an older master backup")));
+    }
+};
+
+TEST_P(CommitFailure, PutsBackEveryFileCommittedAndARetrySucceeds)
+{
+    const std::vector<FileWrite> writes = Writes();
+    ASSERT_LT(GetParam().target, int(writes.size()));
+    const testfiles::Snapshot before = testfiles::Take(m_install.Root());
+    int commits = 0;
+    QString blocked;
+    const auto failTarget = [&](const QString& path) {
+        if (commits++ == GetParam().target) {
+            blocked = path;
+            PutFolderAt(path);
+        }
+    };
+
+    const std::optional<WriteFailure> failure = saving::WriteAll(writes, failTarget);
+
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, writes[std::size_t(GetParam().target)].path);
+    EXPECT_TRUE(failure->notPutBack.empty());
+    const QString message = saving::FailureMessage(*failure);
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(blocked))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral("No file was changed."))) << message.toStdString();
+    RemoveFolderAt(blocked);
+    EXPECT_EQ(testfiles::Take(m_install.Root()), before);
+
+    ScriptedAsker retry;
+    ASSERT_TRUE(Run(retry, false));
+    for (const FileWrite& write : writes)
+        EXPECT_EQ(testfiles::Read(write.path), write.bytes) << write.path.toStdString();
+}
+
+// The second, third and last commit of each command.
+std::vector<Fault> SecondThirdAndLast()
+{
+    return {{Command::SaveWithBackups, 1},    {Command::SaveWithBackups, 2},    {Command::SaveWithBackups, 7},
+            {Command::SaveWithoutBackups, 1}, {Command::SaveWithoutBackups, 2}, {Command::SaveWithoutBackups, 3},
+            {Command::MasterBackup, 1},       {Command::MasterBackup, 2},       {Command::MasterBackup, 3}};
+}
+
+INSTANTIATE_TEST_SUITE_P(EachCommand, CommitFailure, testing::ValuesIn(SecondThirdAndLast()),
+                         [](const testing::TestParamInfo<Fault>& info) { return Name(info.param); });
+
+// When putting a file back fails as well, the message says which file holds what.
+TEST(CommitFailureNotPutBack, NamesTheFileThatHoldsTheNewContents)
+{
+    const InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    GameFileSet files;
+    const LoadRun run(files, install.Paths().exePath);
+    ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
+    files.ExeImage.working[480421] = char(80);
+    const QByteArray englishBefore = *testfiles::Read(install.Paths().english);
+
+    // Save writes ufo.exe, english.dat, english2.dat, obdata.dat; english2.dat fails, then
+    // so does putting ufo.exe back, the last of the two put back.
+    int commits = 0;
+    const auto fault = [&](const QString& path) {
+        ++commits;
+        if (commits == 3 || commits == 5)
+            PutFolderAt(path);
+    };
+    const std::optional<WriteFailure> failure = saving::WriteAll(saving::SaveWrites(files, false), fault);
+
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->path, install.Paths().english2);
+    ASSERT_EQ(failure->notPutBack.size(), 1u);
+    EXPECT_EQ(failure->notPutBack[0].first, install.Paths().exePath);
+    const QString message = saving::FailureMessage(*failure);
+    EXPECT_TRUE(message.contains(QStringLiteral("These files hold what this save wrote")));
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(install.Paths().exePath)));
+    EXPECT_TRUE(message.endsWith(QStringLiteral("Every other file is as it was before.")));
+    EXPECT_EQ(testfiles::Read(install.Paths().exePath + QStringLiteral(".aside")), files.ExeImage.working);
+    EXPECT_EQ(testfiles::Read(install.Paths().english), englishBefore);
+}
 
 } // namespace
