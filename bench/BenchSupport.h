@@ -1,9 +1,19 @@
-// What the benchmarks share: an offscreen application, and a reporter and an Asker that
-// show nothing.
+// What the benchmarks share: an offscreen application, a reporter and an Asker that show
+// nothing, and a loaded main window with the user's ways into it.
 #pragma once
 
 #include "core/Asker.h"
+#include "core/GameVersion.h"
 #include "core/LoadReporter.h"
+#include "sample/SampleInstall.h"
+#include "ui/MainWindow.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <optional>
 
 class SilentReporter final : public LoadReporter {
 public:
@@ -50,3 +60,41 @@ using SilentAsker = AlternatingAsker;
 // Makes the one QApplication of the run, offscreen unless a platform is set. It is never
 // destroyed: widgets of one benchmark may outlive any scope of another.
 void EnsureApplication();
+
+namespace bench {
+
+template <typename T>
+T* Find(const MainWindow& window, const char* name)
+{
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+// The user's choice of an entry of a combo box, of a tab, of a list row by double-click.
+void Choose(const MainWindow& window, const char* combo, int index);
+void ShowTab(const MainWindow& window, int tab);
+void DoubleClickRow(const MainWindow& window, const char* list, int row);
+
+} // namespace bench
+
+// A shown main window with a generated install of a build loaded.
+class WindowFixture : public benchmark::Fixture {
+public:
+    void TearDown(const benchmark::State&) override { m_window.reset(); }
+
+protected:
+    void OpenWindow(GameVersion version);
+
+    template <typename T>
+    T* Find(const char* name) const
+    {
+        return bench::Find<T>(*m_window, name);
+    }
+    void ShowTab(int tab) const { bench::ShowTab(*m_window, tab); }
+    void Choose(const char* combo, int index) const { bench::Choose(*m_window, combo, index); }
+    void DoubleClickRow(const char* list, int row) const { bench::DoubleClickRow(*m_window, list, row); }
+
+    QTemporaryDir m_dir;
+    std::optional<SamplePaths> m_paths;
+    AlternatingAsker m_asker;
+    std::unique_ptr<MainWindow> m_window;
+};

@@ -22,30 +22,14 @@
 
 namespace {
 
-
 const GameVersion Builds[] = {GameVersion::CollectorsEdition, GameVersion::Dos12, GameVersion::Dos14};
 
 // A shown main window with a generated install of the benchmark's build loaded.
-class EditorFixture : public benchmark::Fixture {
+class EditorFixture : public WindowFixture {
 public:
-    void SetUp(const benchmark::State& state) override
-    {
-        EnsureApplication();
-        m_paths = sample::WriteInstall(m_dir.path(), Builds[state.range(0)]);
-        m_window = std::make_unique<MainWindow>(m_asker);
-        m_window->show();
-        m_window->LoadFrom(m_paths->exePath);
-        QApplication::processEvents();
-    }
-    void TearDown(const benchmark::State&) override { m_window.reset(); }
+    void SetUp(const benchmark::State& state) override { OpenWindow(Builds[state.range(0)]); }
 
 protected:
-    template <typename T>
-    T* Find(const char* name) const
-    {
-        return m_window->findChild<T*>(QString::fromLatin1(name));
-    }
-
     // One user action, then the events it posted (repaints included) are handled.
     // promptsEach: the input boxes one action must show, so an action that silently did
     // nothing cannot pass for a fast one.
@@ -62,27 +46,6 @@ protected:
         else if (m_asker.Asked() - askedBefore != promptsEach * state.iterations())
             state.SkipWithError("the action did not ask as expected");
     }
-
-    void ShowTab(int index) { m_window->findChild<QTabWidget*>(QStringLiteral("tabFac"))->setCurrentIndex(index); }
-
-    void Choose(const char* comboName, int index)
-    {
-        auto* combo = Find<QComboBox>(comboName);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-
-    void DoubleClickRow(const char* listName, int row)
-    {
-        auto* list = Find<QListWidget>(listName);
-        list->setCurrentRow(row);
-        emit list->itemDoubleClicked(list->item(row));
-    }
-
-    QTemporaryDir m_dir;
-    std::optional<SamplePaths> m_paths;
-    AlternatingAsker m_asker;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 void ApplyBuildArgs(benchmark::internal::Benchmark* benchmark)

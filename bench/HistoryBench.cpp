@@ -39,53 +39,36 @@ struct Kind {
     std::function<void(MainWindow&, AlternatingAsker&)> edit;
 };
 
-template <typename T>
-T* Find(const MainWindow& window, const char* name)
-{
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
-
-void Choose(const MainWindow& window, const char* combo, int index)
-{
-    auto* box = Find<QComboBox>(window, combo);
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
-void Show(const MainWindow& window, int tab)
-{
-    Find<QTabWidget>(window, "tabFac")->setCurrentIndex(tab);
-}
+using bench::Choose;
+using bench::DoubleClickRow;
+using bench::Find;
+using bench::ShowTab;
 
 const Kind Kinds[] = {
-    {"unit value", [](MainWindow& w, AlternatingAsker& a) { Show(w, 3); Choose(w, "cmbUnit", 7); a.SetAnswers(QStringLiteral("80"), QStringLiteral("80")); Find<QPushButton>(w, "cmdTU")->click(); }},
-    {"facility word", [](MainWindow& w, AlternatingAsker& a) { Show(w, 1); Choose(w, "cmbType", 16); a.SetAnswers(QStringLiteral("1500"), QStringLiteral("1500")); Find<QPushButton>(w, "cmdPrice")->click(); }},
+    {"unit value", [](MainWindow& w, AlternatingAsker& a) { ShowTab(w, 3); Choose(w, "cmbUnit", 7); a.SetAnswers(QStringLiteral("80"), QStringLiteral("80")); Find<QPushButton>(w, "cmdTU")->click(); }},
+    {"facility word", [](MainWindow& w, AlternatingAsker& a) { ShowTab(w, 1); Choose(w, "cmbType", 16); a.SetAnswers(QStringLiteral("1500"), QStringLiteral("1500")); Find<QPushButton>(w, "cmdPrice")->click(); }},
     {"item rename", [](MainWindow& w, AlternatingAsker& a) {
-         Show(w, 4);
-         auto* list = Find<QListWidget>(w, "lstItem");
-         list->setCurrentRow(2);
-         emit list->itemDoubleClicked(list->item(2));
+         ShowTab(w, 4);
+         DoubleClickRow(w, "lstItem", 2);
          a.SetAnswers(QStringLiteral("Rifle"), QStringLiteral("Rifle"));
          Find<QPushButton>(w, "cmdName")->click(); }},
     {"soldier rename", [](MainWindow& w, AlternatingAsker& a) {
-         Show(w, 2);
-         auto* list = Find<QListWidget>(w, "lstFirst");
-         list->setCurrentRow(5);
+         ShowTab(w, 2);
          a.SetAnswers(QStringLiteral("Ada"), QStringLiteral("Ada"));
-         emit list->itemDoubleClicked(list->item(5)); }},
+         DoubleClickRow(w, "lstFirst", 5); }},
     {"grid cell", [](MainWindow& w, AlternatingAsker&) {
-         Show(w, 0);
+         ShowTab(w, 0);
          Find<QPushButton>(w, "Command7")->click();
          Choose(w, "Combo1", 3);
          Find<QPushButton>(w, "cmdApply")->click(); }},
     {"stores amount", [](MainWindow& w, AlternatingAsker& a) {
-         Show(w, 0);
+         ShowTab(w, 0);
          auto* list = Find<QListWidget>(w, "lstItems");
          list->setCurrentRow(17);
          a.SetAnswers(QStringLiteral("300"), QStringLiteral("300"));
          QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(17)).center()); }},
     {"string", [](MainWindow& w, AlternatingAsker&) {
-         Show(w, 5);
+         ShowTab(w, 5);
          auto* list = Find<QListView>(w, "lstEng1");
          const QModelIndex index = list->model()->index(12, 0);
          list->setCurrentIndex(index);
@@ -94,24 +77,9 @@ const Kind Kinds[] = {
          Find<QPushButton>(w, "cmdApplyStr")->click(); }},
 };
 
-class HistoryFixture : public benchmark::Fixture {
+class HistoryFixture : public WindowFixture {
 public:
-    void SetUp(const benchmark::State&) override
-    {
-        EnsureApplication();
-        m_paths = sample::WriteInstall(m_dir.path(), GameVersion::CollectorsEdition);
-        m_window = std::make_unique<MainWindow>(m_asker);
-        m_window->show();
-        m_window->LoadFrom(m_paths->exePath);
-        QApplication::processEvents();
-    }
-    void TearDown(const benchmark::State&) override { m_window.reset(); }
-
-protected:
-    QTemporaryDir m_dir;
-    std::optional<SamplePaths> m_paths;
-    AlternatingAsker m_asker;
-    std::unique_ptr<MainWindow> m_window;
+    void SetUp(const benchmark::State&) override { OpenWindow(GameVersion::CollectorsEdition); }
 };
 
 // Alternately undoes and redoes one step of the kind, each with its views refreshed and

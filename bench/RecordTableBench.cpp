@@ -25,22 +25,17 @@
 namespace {
 
 // The item tab of a loaded main window, switched to its table.
-class TableFixture : public benchmark::Fixture {
+class TableFixture : public WindowFixture {
 public:
     void SetUp(const benchmark::State&) override
     {
-        EnsureApplication();
-        m_paths = sample::WriteInstall(m_dir.path(), GameVersion::CollectorsEdition);
-        m_window = std::make_unique<MainWindow>(m_asker);
+        OpenWindow(GameVersion::CollectorsEdition);
         m_window->resize(1200, 900);
-        m_window->show();
-        m_window->LoadFrom(m_paths->exePath);
-        m_window->findChild<QTabWidget*>(QStringLiteral("tabFac"))->setCurrentIndex(4);
-        m_window->findChild<QAbstractButton*>(QStringLiteral("optItemTable"))->click();
-        m_table = m_window->findChild<RecordTableView*>(QStringLiteral("tblItems"));
+        ShowTab(4);
+        Find<QAbstractButton>("optItemTable")->click();
+        m_table = Find<RecordTableView>("tblItems");
         QApplication::processEvents();
     }
-    void TearDown(const benchmark::State&) override { m_window.reset(); }
 
 protected:
     QModelIndex Cell(int row, int column) const { return m_table->model()->index(row, column); }
@@ -52,10 +47,6 @@ protected:
             state.SkipWithError("a round made no step");
     }
 
-    QTemporaryDir m_dir;
-    std::optional<SamplePaths> m_paths;
-    SilentAsker m_asker;
-    std::unique_ptr<MainWindow> m_window;
     RecordTableView* m_table = nullptr;
 };
 
