@@ -333,10 +333,8 @@ bool BaseEditorTab::Reveal(const Change& change)
     if (change.table != ToQString(stores::TableName))
         return false;
     for (const stores::StoresEntry& entry : stores::StartingStoresTable) {
-        if (stores::RecordName(entry) == change.record && entry.index < ui.lstItems->count()) {
-            ui.lstItems->setCurrentRow(entry.index);
-            ui.lstItems->scrollToItem(ui.lstItems->item(entry.index));
-        }
+        if (stores::RecordName(entry) == change.record)
+            controls::ShowRow(ui.lstItems, entry.index);
     }
     return true;
 }

@@ -118,6 +118,24 @@ void ShowFlag(const FlagOptions& flag, bool yes)
     (yes ? flag.yes : flag.no)->setChecked(true);
 }
 
+std::optional<int> ChooseText(QComboBox* combo, const QString& text)
+{
+    const int index = combo->findText(text);
+    if (index < 0)
+        return std::nullopt;
+    combo->setCurrentIndex(index);
+    return index;
+}
+
+bool ShowRow(QListWidget* list, int row)
+{
+    if (row < 0 || row >= list->count())
+        return false;
+    list->setCurrentRow(row);
+    list->scrollToItem(list->item(row));
+    return true;
+}
+
 void ShowValue(QPushButton* button, QString value)
 {
     button->setText(value.replace(u'&', QStringLiteral("&&")));

@@ -50,6 +50,13 @@ void ShowFlag(const FlagOptions& flag, bool yes);
 // A value shown on a button; an "&" in a name stays a character, not a shortcut.
 void ShowValue(QPushButton* button, QString value);
 
+// Makes the entry with the text current, as a user's choice would; its index, or nothing
+// when the list has no such entry.
+std::optional<int> ChooseText(QComboBox* combo, const QString& text);
+
+// Selects the row and scrolls it into sight; false for a row the list does not have.
+bool ShowRow(QListWidget* list, int row);
+
 // The row of the selected entry of a single-selection list; nothing when none is selected.
 [[nodiscard]] std::optional<int> SelectedRow(const QAbstractItemView* list);
 

@@ -129,11 +129,8 @@ bool FacilityEditorTab::Reveal(const Change& change)
 {
     if (change.table != ToQString(facilities::TableName))
         return false;
-    const int index = ui.cmbType->findText(change.record);
-    if (index >= 0) {
-        ui.cmbType->setCurrentIndex(index);
-        cmbType_Click(index);
-    }
+    if (const std::optional<int> index = controls::ChooseText(ui.cmbType, change.record))
+        cmbType_Click(*index);
     return true;
 }
 

@@ -203,11 +203,8 @@ bool ItemEditorTab::Reveal(const Change& change)
         return false;
     bool isNumber = false;
     const int row = change.record.toInt(&isNumber);
-    if (isNumber && row >= 0 && row < ui.lstItem->count()) {
-        ui.lstItem->setCurrentRow(row);
-        ui.lstItem->scrollToItem(ui.lstItem->item(row));
+    if (isNumber && controls::ShowRow(ui.lstItem, row))
         lstItem_DblClick();
-    }
     return true;
 }
 

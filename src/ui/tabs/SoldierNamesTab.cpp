@@ -147,9 +147,7 @@ bool SoldierNamesTab::Reveal(const Change& change)
         return false;
     bool isNumber = false;
     const int row = change.record.toInt(&isNumber);
-    if (isNumber && row >= 0 && row < list->count()) {
-        list->setCurrentRow(row);
-        list->scrollToItem(list->item(row));
-    }
+    if (isNumber)
+        controls::ShowRow(list, row);
     return true;
 }

@@ -130,11 +130,8 @@ bool UnitEditorTab::Reveal(const Change& change)
 {
     if (change.table != ToQString(units::TableName))
         return false;
-    const int index = ui.cmbUnit->findText(change.record);
-    if (index >= 0) {
-        ui.cmbUnit->setCurrentIndex(index);
-        cmbUnit_Click(index);
-    }
+    if (const std::optional<int> index = controls::ChooseText(ui.cmbUnit, change.record))
+        cmbUnit_Click(*index);
     return true;
 }
 
