@@ -194,8 +194,8 @@ bool LoadBackups(const GameDocument& current, GameDocument& backups, QTextStream
             }
             continue;
         }
-        if (bytes->size() != files.Buffer(file).pristine.size() && file != GameFile::English
-            && file != GameFile::English2) {
+        // A string file's entries may have changed length since its backup was made.
+        if (bytes->size() != files.Buffer(file).pristine.size() && !datafiles::IsStringTable(file)) {
             err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ": not the size of the file it backs up\n";
             return false;
         }

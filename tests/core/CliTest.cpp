@@ -30,7 +30,8 @@ CliRun Cli(const QStringList& arguments)
 const QByteArray Mod = R"({"format": "x-com-kestrel-changes", "version": 1, "changes": [
   {"table": "units", "record": "Sectoid Soldier", "field": "Time Units", "was": 54, "value": 80},
   {"table": "stores", "record": "Pistols", "field": "Amount", "value": 300},
-  {"table": "english.dat", "record": 12, "field": "Text", "value": "Laser Rifle"}
+  {"table": "english.dat", "record": 12, "field": "Text", "value": "Laser Rifle"},
+  {"table": "german.dat", "record": 12, "field": "Text", "value": "Ein Lasergewehr, länger als zuvor"}
 ]})";
 
 class CliTest : public ::testing::Test {
@@ -43,7 +44,7 @@ protected:
     }
     QString Exe() const { return install.Paths().exePath; }
 
-    InstallFixture install;
+    InstallFixture install{GameVersion::CollectorsEdition, {.german = true}};
     QString modPath;
 };
 
