@@ -65,4 +65,21 @@ QByteArray Encode(QStringView text)
     return bytes;
 }
 
+QStringList Unstorable(QStringView text)
+{
+    QStringList named;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar unit = text.at(at);
+        if (FromChar(unit) != 0)
+            continue;
+        char32_t codePoint = unit.unicode();
+        if (unit.isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate())
+            codePoint = QChar::surrogateToUcs4(unit, text.at(++at));
+        const QString name = QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+        if (!named.contains(name))
+            named.append(name);
+    }
+    return named;
+}
+
 } // namespace codepage

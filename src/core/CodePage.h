@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <cstdint>
@@ -25,5 +26,10 @@ namespace codepage {
 
 // One byte per UTF-16 unit; a unit the code page cannot hold becomes a zero byte.
 [[nodiscard]] QByteArray Encode(QStringView text);
+
+// The characters of text the code page cannot hold, each named once by its code point
+// ("U+1F600": a character beyond U+FFFF is one surrogate pair, not two units). Encoded,
+// each would become a zero byte.
+[[nodiscard]] QStringList Unstorable(QStringView text);
 
 } // namespace codepage

@@ -63,12 +63,8 @@ std::optional<std::uint16_t> AcceptWord(QString answer)
 std::optional<QByteArray> AcceptName(const QString& answer, const NamePrompt& field)
 {
     // Counted in UTF-16 units, one byte each once encoded, so an accepted name always fits.
-    if (answer.size() > field.writtenWidth)
+    if (answer.size() > field.writtenWidth || !codepage::Unstorable(answer).isEmpty())
         return std::nullopt;
-    for (const QChar character : answer) {
-        if (codepage::FromChar(character) == 0)
-            return std::nullopt;
-    }
     QByteArray stored = codepage::Encode(answer);
     stored.append(field.writtenWidth - stored.size(), '\0');
     return stored;

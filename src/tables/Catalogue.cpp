@@ -185,20 +185,11 @@ Reading ReadChoice(const QString& text, const std::vector<std::pair<QString, std
     return Refuse(u"\"%1\" is none of %2"_s.arg(text, known.join(u", "_s)));
 }
 
-QString UnstorableName(const QString& text)
-{
-    for (const QChar character : text) {
-        if (codepage::FromChar(character) == 0)
-            return u"U+%1"_s.arg(character.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-    }
-    return {};
-}
-
 Reading ReadText(const QString& text, const Slot& slot)
 {
-    const QString unstorable = UnstorableName(text);
+    const QStringList unstorable = codepage::Unstorable(text);
     if (!unstorable.isEmpty())
-        return Refuse(u"the game's code page cannot hold the character %1"_s.arg(unstorable));
+        return Refuse(u"the game's code page cannot hold the character %1"_s.arg(unstorable.front()));
     if (slot.field->kind == Kind::StringEntry)
         return Accept(codepage::Encode(text));
     if (text.isEmpty())

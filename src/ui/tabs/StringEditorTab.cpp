@@ -33,26 +33,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The characters of text that have no byte in the game's code page, each named once. A
-// zero byte would end the entry early and shift the number of every entry after it.
-// Named by code point: a character beyond U+FFFF is one surrogate pair, not two units.
-QString UnstorableCharacters(const QString& text)
-{
-    QStringList named;
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const QChar unit = text.at(at);
-        if (codepage::FromChar(unit) != 0)
-            continue;
-        char32_t codePoint = unit.unicode();
-        if (unit.isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate())
-            codePoint = QChar::surrogateToUcs4(unit, text.at(++at));
-        const QString name = u"U+%1"_s.arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
-        if (!named.contains(name))
-            named.append(name);
-    }
-    return named.join(u", "_s);
-}
-
 // "English.dat", as the lists' tool tips name a file.
 QString ToolTipName(GameFile file)
 {
@@ -444,7 +424,8 @@ void StringEditorTab::ApplyEdit()
     if (!m_edit)
         return;
     const QString text = ui.Text1->text();
-    const QString unstorable = UnstorableCharacters(text);
+    // A zero byte would end the entry early and shift the number of every entry after it.
+    const QString unstorable = codepage::Unstorable(text).join(u", "_s);
     if (!unstorable.isEmpty()) {
         Context().asker.ShowError(u"String Editor"_s,
                                   u"The game's text files cannot store these characters: %1.\n"
