@@ -231,12 +231,8 @@ void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& o
         const std::optional<catalogue::Slot> slot =
             record ? catalogue::Locate(*table, *record, *field, document.Version(), bytes) : std::nullopt;
         QString after = QString::fromLatin1(change.after.toHex());
-        if (slot) {
-            catalogue::Slot written = *slot;
-            written.offset = 0;
-            written.width = written.shownWidth = change.after.size();
-            after = catalogue::Show(written, change.after);
-        }
+        if (slot)
+            after = fields::ShownValue(*field, *record, change.after);
         out << change.table << " / " << change.record << " / " << change.field << ": "
             << (slot ? catalogue::Show(*slot, bytes) : QString()) << " -> " << after << '\n';
     }

@@ -47,9 +47,14 @@ Edit InApplyOrder(QString text, std::vector<Change> changes)
     return {std::move(text), std::move(changes)};
 }
 
-QString FromTo(const QString& before, const QString& after)
+QString StepText(const QString& subject, const QString& field, const QString& before, const QString& after)
 {
-    return before + QStringLiteral(" \u2192 ") + after;
+    return QStringLiteral("%1: %2 %3 \u2192 %4").arg(subject, field, before, after);
+}
+
+QString RenameText(const QString& subject, const QString& name)
+{
+    return QStringLiteral("Rename %1 to %2").arg(subject, name);
 }
 
 } // namespace changes

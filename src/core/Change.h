@@ -44,7 +44,10 @@ namespace changes {
 // entries of a file go first.
 [[nodiscard]] Edit InApplyOrder(QString text, std::vector<Change> changes);
 
-// "54 → 80": the arrow the step names use between a value before and after.
-[[nodiscard]] QString FromTo(const QString& before, const QString& after);
+// A step's name, as the form and the table both give it: "Sectoid Soldier: Time Units
+// 54 → 80", and for a name "Rename item 3 to RIFLE CLIP".
+[[nodiscard]] QString StepText(const QString& subject, const QString& field, const QString& before,
+                               const QString& after);
+[[nodiscard]] QString RenameText(const QString& subject, const QString& name);
 
 } // namespace changes

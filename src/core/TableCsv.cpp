@@ -116,8 +116,8 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
                                                                                     reading.refusal));
                     continue;
                 }
-                const catalogue::Slot written{slot->table, slot->record, slot->field, 0, slot->width, slot->width};
-                value = changeset::ValueOf(tableName, columns[column]->name, catalogue::Show(written, *reading.bytes));
+                value = changeset::ValueOf(tableName, columns[column]->name,
+                                           fields::ShownValue(*columns[column], *record, *reading.bytes));
             }
             imported.entries.push_back({tableName, recordValue, columns[column]->name, std::nullopt, value});
         }

@@ -52,6 +52,11 @@ QString Shown(const FieldDescription& field, int record, const QByteArray& bytes
     return {};
 }
 
+QString ShownValue(const FieldDescription& field, int record, const QByteArray& value)
+{
+    return Shown(field, record, value, 0, value.size());
+}
+
 QString Caption(const FieldDescription& field, int record, const QByteArray& bytes, qsizetype offset)
 {
     if (field.kind == FieldKind::Word)

@@ -61,6 +61,9 @@ namespace fields {
 [[nodiscard]] QString Shown(const FieldDescription& field, int record, const QByteArray& bytes, qsizetype offset,
                             qsizetype width);
 
+// As Shown, for bytes of the field alone: a value about to be written.
+[[nodiscard]] QString ShownValue(const FieldDescription& field, int record, const QByteArray& value);
+
 // What the field's value button says: as Shown, but a word the way the game reads an
 // amount, signed and grouped ("-25,536").
 [[nodiscard]] QString Caption(const FieldDescription& field, int record, const QByteArray& bytes, qsizetype offset);

@@ -31,6 +31,12 @@ inline constexpr int HighestIndex = RecordCount - 1;
 // The table's name in the edit history, change sets and the Changes panel.
 inline constexpr std::u16string_view TableName = u"items";
 
+// What step names call a record: "item 3".
+[[nodiscard]] inline QString StepSubject(int record)
+{
+    return QStringLiteral("item %1").arg(record);
+}
+
 // The name is shown and written as all 20 bytes.
 inline constexpr NamePrompt Rename = {u"What would you like the new name to be?",
                                       u"(remember it cannot exceed 20 characters)", NameLength, NameLength};

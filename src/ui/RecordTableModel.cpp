@@ -3,6 +3,7 @@
 
 #include "core/GameDocument.h"
 #include "tables/CellText.h"
+#include "tables/Items.h"
 #include "ui/EditHistory.h"
 
 #include <QColor>
@@ -233,15 +234,12 @@ RecordTableModel::Writes RecordTableModel::Read(const std::vector<std::pair<QMod
 // "Rename item 3 to RIFLE CLIP".
 QString RecordTableModel::StepText(const catalogue::Slot& slot, const QByteArray& after) const
 {
-    catalogue::Slot written = slot;
-    written.offset = 0;
-    written.shownWidth = written.width;
-    const QString now = catalogue::Show(written, after);
+    const QString now = fields::ShownValue(*slot.field, slot.record, after);
     const bool isItem = m_table->file == GameFile::Items;
     if (isItem && slot.field->kind == catalogue::Kind::Name)
-        return u"Rename item %1 to %2"_s.arg(slot.record).arg(now);
-    const QString record = isItem ? u"item %1"_s.arg(slot.record) : catalogue::RecordName(*m_table, slot.record);
-    return u"%1: %2 %3"_s.arg(record, slot.field->name, changes::FromTo(catalogue::Show(slot, Working()), now));
+        return changes::RenameText(items::StepSubject(slot.record), now);
+    const QString record = isItem ? items::StepSubject(slot.record) : catalogue::RecordName(*m_table, slot.record);
+    return changes::StepText(record, slot.field->name, catalogue::Show(slot, Working()), now);
 }
 
 bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, int role)

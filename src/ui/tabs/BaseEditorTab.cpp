@@ -313,7 +313,7 @@ void BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteAr
 {
     const QString record = stores::RecordName(entry);
     const QString field = fields::Name(stores::AmountField);
-    Submit({u"%1: %2 %3"_s.arg(record, field, changes::FromTo(QString::number(before), QString::number(shownAfter))),
+    Submit({changes::StepText(record, field, QString::number(before), QString::number(shownAfter)),
             {Document().ChangeTo(GameFile::Executable, stores::Offset(entry, Document().Version()), after,
                                  ToQString(stores::TableName), record, field)}});
 }

@@ -62,7 +62,7 @@ bool EditorTab::SubmitField(const QString& subject, const ShownRecord& record, c
 {
     const QString before = fields::Shown(field, record.number, Document().Working(record.file),
                                          record.start + field.position, after.size());
-    const QString shownAfter = fields::Shown(field, record.number, after, 0, after.size());
-    return Submit({u"%1: %2 %3"_s.arg(subject, fields::Name(field), changes::FromTo(before, shownAfter)),
+    return Submit({changes::StepText(subject, fields::Name(field), before,
+                                     fields::ShownValue(field, record.number, after)),
                    {FieldChange(record, field, after)}});
 }

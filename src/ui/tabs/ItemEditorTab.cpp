@@ -142,10 +142,10 @@ void ItemEditorTab::cmdValue_Click(const FieldDescription& field)
     if (!accepted)
         return;
     if (field.kind == FieldKind::Name) {
-        Submit({u"Rename item %1 to %2"_s.arg(item->name, codepage::FieldText(*accepted)),
+        Submit({changes::RenameText(items::StepSubject(item->number), codepage::FieldText(*accepted)),
                 {FieldChange(*item, field, *accepted)}});
     } else {
-        SubmitField(u"item %1"_s.arg(item->name), *item, field, *accepted);
+        SubmitField(items::StepSubject(item->number), *item, field, *accepted);
     }
     ShowItem();
     if (field.kind == FieldKind::Name)
@@ -155,7 +155,7 @@ void ItemEditorTab::cmdValue_Click(const FieldDescription& field)
 void ItemEditorTab::optDamageType_Click(int code)
 {
     if (const std::optional<ShownRecord> item = Record())
-        SubmitField(u"item %1"_s.arg(item->name), *item, items::DamageTypeField, QByteArray(1, char(code)));
+        SubmitField(items::StepSubject(item->number), *item, items::DamageTypeField, QByteArray(1, char(code)));
 }
 
 std::optional<ShownRecord> ItemEditorTab::Record() const

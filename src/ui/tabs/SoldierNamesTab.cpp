@@ -126,7 +126,7 @@ void SoldierNamesTab::RenameSlot(const soldiernames::NameTable& table, qsizetype
     const std::optional<QByteArray> name = AskValue(record, table.field);
     if (!name)
         return;
-    Submit({u"Rename %1 %2 to %3"_s.arg(ToQString(table.slotName), record.name, codepage::FieldText(*name)),
+    Submit({changes::RenameText(ToQString(table.slotName) + u' ' + record.name, codepage::FieldText(*name)),
             {FieldChange(record, table.field, *name)}});
 }
 
