@@ -11,9 +11,7 @@
 #include "tables/Catalogue.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -33,28 +31,6 @@ public:
     QString status;
 };
 
-// The saver reports a failed write through its Asker; here that is standard error.
-class ConsoleAsker final : public Asker {
-public:
-    explicit ConsoleAsker(QTextStream& err)
-        : m_err(err)
-    {
-    }
-    QString AskText(const QString&, const QString&, const QString&) override { return {}; }
-    bool AskYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> AskOpenFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> AskSaveFile(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> AskFolder(const QString&) override { return std::nullopt; }
-    Choice AskSaveDiscardCancel(const QString&, const QString&, const QString&) override { return Choice::Cancel; }
-    int AskThreeWay(const QString&, const QString&, const QString&, const std::array<QString, 3>&) override { return 2; }
-    bool AskWarningYesNo(const QString&, const QString&) override { return false; }
-    void ShowMessage(const QString&, const QString& text) override { m_err << text << '\n'; }
-    void ShowError(const QString& title, const QString& text) override { m_err << title << ": " << text << '\n'; }
-
-private:
-    QTextStream& m_err;
-};
-
 // Files whose contents do not look like the game's are refused with the reasons, unless
 // the user forces the load.
 LoadAnyway Plausibility(bool force, QTextStream& err)
@@ -68,17 +44,28 @@ LoadAnyway Plausibility(bool force, QTextStream& err)
     };
 }
 
-// Loads the install of exePath; false, with the reason on err, unless every file was read.
-bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err, bool force = false)
+struct Loaded {
+    LoadOutcome outcome;
+    QString status;  // the load's last words: why it stopped
+};
+
+Loaded LoadInstall(const QString& exePath, GameDocument& document, QTextStream& err, bool force)
 {
     StatusReporter reporter;
     LoadViews views;
     const LoadOutcome outcome = document.Load([&exePath]() -> std::optional<QString> { return exePath; }, reporter,
                                               views, Plausibility(force, err));
-    if (outcome == LoadOutcome::Complete)
+    return {outcome, reporter.status};
+}
+
+// Loads the install of exePath; false, with the reason on err, unless every file was read.
+bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err, bool force = false)
+{
+    const Loaded loaded = LoadInstall(exePath, document, err, force);
+    if (loaded.outcome == LoadOutcome::Complete)
         return true;
     err << "kestrel-cli: " << QDir::toNativeSeparators(exePath) << ": "
-        << (reporter.status.isEmpty() ? u"the game files could not be read"_s : reporter.status) << '\n';
+        << (loaded.status.isEmpty() ? u"the game files could not be read"_s : loaded.status) << '\n';
     return false;
 }
 
@@ -93,13 +80,10 @@ void PrintFile(QTextStream& out, const QString& name, const GameBuffer& buffer)
 int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     GameDocument document;
-    StatusReporter reporter;
-    LoadViews views;
-    const LoadOutcome outcome = document.Load([&]() -> std::optional<QString> { return options.exePath; }, reporter,
-                                              views, Plausibility(options.force, err));
+    const Loaded loaded = LoadInstall(options.exePath, document, err, options.force);
     if (!document.HasExecutable()) {
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.exePath) << ": "
-            << (reporter.status.isEmpty() ? u"not a game executable"_s : reporter.status) << '\n';
+            << (loaded.status.isEmpty() ? u"not a game executable"_s : loaded.status) << '\n';
         return Refused;
     }
     const GameFileSet& files = document.Files();
@@ -109,18 +93,17 @@ int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
     PrintFile(out, u"ufo.exe"_s, files.ExeImage);
     for (const DataFileSpec* dataFile : datafiles::LoadOrder())
         PrintFile(out, dataFile->fileName, files.Buffer(dataFile->file));
-    if (outcome != LoadOutcome::Complete)
-        out << "load stopped: " << reporter.status << '\n';
+    if (loaded.outcome != LoadOutcome::Complete)
+        out << "load stopped: " << loaded.status << '\n';
     return 0;
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes, QTextStream& err)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ": " << file.errorString() << '\n';
-    return false;
+    const std::optional<QString> error = gamefiles::ReplaceFile(path, bytes);
+    if (error)
+        err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ": " << *error << '\n';
+    return !error;
 }
 
 bool Emit(const CliOptions& options, const QByteArray& bytes, QTextStream& out, QTextStream& err)
@@ -240,12 +223,13 @@ void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& o
 
 int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
-    QFile file(options.changesPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << file.errorString() << '\n';
+    QString error;
+    const std::optional<QByteArray> changes = gamefiles::ReadFile(options.changesPath, error);
+    if (!changes) {
+        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << error << '\n';
         return Refused;
     }
-    const changeset::Parsed parsed = changeset::Parse(file.readAll());
+    const changeset::Parsed parsed = changeset::Parse(*changes);
     for (const QString& problem : parsed.problems)
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << problem << '\n';
     if (!parsed.problems.isEmpty())
@@ -271,9 +255,11 @@ int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
             err << "kestrel-cli: the changes could not be applied\n";
             return Refused;
         }
-        ConsoleAsker asker(err);
-        if (!saving::Save(document.FilesToSave(), !options.noBackups, asker))
+        if (const std::optional<WriteFailure> failure =
+                saving::WriteAll(saving::SaveWrites(document.FilesToSave(), !options.noBackups))) {
+            err << "kestrel-cli: " << saving::FailureMessage(*failure) << '\n';
             return Refused;
+        }
     }
     out << resolved.edit.changes.size() << " changes made, " << resolved.unchanged << " values already in place.\n";
     return 0;

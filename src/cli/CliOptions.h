@@ -23,8 +23,6 @@ struct CliOptions {
     bool noBackups = false;
     // What to print for Help, Version and WrongUsage.
     QString text;
-
-    [[nodiscard]] int UsageStatus() const { return command == Command::WrongUsage ? 2 : 0; }
 };
 
 namespace cli {

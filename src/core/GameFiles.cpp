@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -72,6 +73,24 @@ QString UndecodableName(const QString& path)
             return name;
     }
     return {};
+}
+
+std::optional<QByteArray> ReadFile(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return std::nullopt;
+    return file.errorString();
 }
 
 std::optional<QByteArray> ReadWhole(const QString& path, qint64 expectedSize)

@@ -29,6 +29,13 @@ namespace gamefiles {
 // size it was measured with.
 [[nodiscard]] std::optional<QByteArray> ReadWhole(const QString& path, qint64 expectedSize);
 
+// A file the user named (a change set, a table): all of it, or the system's reason it
+// could not be read in error.
+[[nodiscard]] std::optional<QByteArray> ReadFile(const QString& path, QString& error);
+
+// Replaces the file at path with bytes in one step; the system's reason when it could not.
+[[nodiscard]] std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes);
+
 // The path of folder/name. When no entry of exactly that name exists, an entry whose
 // name matches it without regard to case is taken (installs copied from DOS media often
 // have GEODATA/OBDATA.DAT); when there is none either, folder/name itself.

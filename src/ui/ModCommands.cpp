@@ -4,14 +4,13 @@
 #include "core/Asker.h"
 #include "core/ChangeSet.h"
 #include "core/GameDocument.h"
+#include "core/GameFiles.h"
 #include "core/TableCsv.h"
 #include "tables/Catalogue.h"
 #include "ui/EditHistory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -32,21 +31,19 @@ QString Listed(const QStringList& problems)
 
 std::optional<QByteArray> ReadFile(const QString& path, Asker& asker, const QString& title)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        asker.ShowError(title, u"%1 could not be read:\n%2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
-        return std::nullopt;
-    }
-    return file.readAll();
+    QString error;
+    std::optional<QByteArray> bytes = gamefiles::ReadFile(path, error);
+    if (!bytes)
+        asker.ShowError(title, u"%1 could not be read:\n%2"_s.arg(QDir::toNativeSeparators(path), error));
+    return bytes;
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes, Asker& asker, const QString& title)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    asker.ShowError(title, u"%1 could not be written:\n%2"_s.arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
+    const std::optional<QString> error = gamefiles::ReplaceFile(path, bytes);
+    if (error)
+        asker.ShowError(title, u"%1 could not be written:\n%2"_s.arg(QDir::toNativeSeparators(path), *error));
+    return !error;
 }
 
 void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& asker,
