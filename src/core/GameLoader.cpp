@@ -52,52 +52,60 @@ bool StopsWith(const QString& text, LoadReporter& reporter)
     return true;
 }
 
+// A data file as the load takes it, or what stops the load at it: the outcome and,
+// where the user is told, the text for lblComp. Nothing but a regular file is opened.
+struct Examined {
+    std::optional<QByteArray> bytes;
+    LoadOutcome outcome = LoadOutcome::Failed;
+    std::optional<QString> status;
+};
+
+Examined Examine(const QString& path, const DataFileSpec& step)
+{
+    if (const QString obstacle = ObstacleText(path); !obstacle.isEmpty())
+        return {std::nullopt, LoadOutcome::Failed, obstacle};
+    const std::optional<qint64> size = gamefiles::Measure(path);
+    if (!size)
+        return {};
+    if (*size == 0)
+        return {std::nullopt, step.missingOutcome, step.missingText};
+    if (step.requiredSize && *size != *step.requiredSize) {
+        // The item file is the only one of a fixed size.
+        return {std::nullopt, LoadOutcome::ItemsWrongSize,
+                QStringLiteral("The file %1 is not the right size").arg(step.fileName)};
+    }
+    if (step.maxSize && *size > *step.maxSize) {
+        return {std::nullopt, LoadOutcome::Failed,
+                QStringLiteral("The file %1 is too large to load: it is %2 bytes, and a string file can be at most "
+                               "%3 bytes (%4 MiB).")
+                    .arg(QFileInfo(path).fileName(), ByteCount(*size), ByteCount(*step.maxSize),
+                         QString::number(*step.maxSize / (1024 * 1024)))};
+    }
+    return {gamefiles::ReadWhole(path, *size), LoadOutcome::Failed, std::nullopt};
+}
+
 // Measures and reads one data file into its buffer. Returns the outcome that ends the
 // load, or nullopt when the file was accepted.
 std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& step, LoadReporter& reporter)
 {
     reporter.Append(step.progressText);
     const QString path = gamefiles::FindEntry(GeodataFolder(files.DataRoot), step.fileName);
-    if (StopsWith(ObstacleText(path), reporter))
-        return LoadOutcome::Failed;
-    const std::optional<qint64> size = gamefiles::Measure(path);
-    if (!size)
-        return LoadOutcome::Failed;
-    if (*size == 0) {
-        reporter.SetStatus(step.missingText);
-        return step.missingOutcome;
+    const Examined examined = Examine(path, step);
+    if (!examined.bytes) {
+        if (examined.status)
+            reporter.SetStatus(*examined.status);
+        return examined.outcome;
     }
-    if (step.requiredSize && *size != *step.requiredSize) {
-        reporter.SetStatus(QStringLiteral("The file %1 is not the right size").arg(step.fileName));
-        return LoadOutcome::ItemsWrongSize;  // the item file is the only one of a fixed size
-    }
-    if (step.maxSize && *size > *step.maxSize) {
-        reporter.SetStatus(QStringLiteral("The file %1 is too large to load: it is %2 bytes, and a string file "
-                                          "can be at most %3 bytes (%4 MiB).")
-                               .arg(QFileInfo(path).fileName(), ByteCount(*size), ByteCount(*step.maxSize),
-                                    QString::number(*step.maxSize / (1024 * 1024))));
-        return LoadOutcome::Failed;
-    }
-    std::optional<QByteArray> bytes = gamefiles::ReadWhole(path, *size);
-    if (!bytes)
-        return LoadOutcome::Failed;
-    files.Buffer(step.file).Accept(*bytes, path, files.DataRoot);
+    files.Buffer(step.file).Accept(*examined.bytes, path, files.DataRoot);
     reporter.Append(Done);
     return std::nullopt;
 }
 
 // The data file of a step as the load would take it, or nullopt when its own step would
-// stop the load anyway. Nothing but a regular file is opened.
+// stop the load anyway.
 std::optional<QByteArray> ReadAhead(const QString& dataRoot, const DataFileSpec& step)
 {
-    const QString path = gamefiles::FindEntry(GeodataFolder(dataRoot), step.fileName);
-    if (!ObstacleText(path).isEmpty())
-        return std::nullopt;
-    const std::optional<qint64> size = gamefiles::Measure(path);
-    if (!size || *size == 0 || (step.requiredSize && *size != *step.requiredSize)
-        || (step.maxSize && *size > *step.maxSize))
-        return std::nullopt;
-    return gamefiles::ReadWhole(path, *size);
+    return Examine(gamefiles::FindEntry(GeodataFolder(dataRoot), step.fileName), step).bytes;
 }
 
 // The tables are checked before anything of an earlier load is replaced, those of the
