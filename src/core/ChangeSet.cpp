@@ -47,6 +47,13 @@ std::optional<QString> ScalarText(const QJsonValue& value)
     return std::nullopt;
 }
 
+// One JSON value as compact text: a document holds only arrays and objects, so the value
+// is written inside an array and taken back out.
+QByteArray JsonText(const QJsonValue& value)
+{
+    return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+}
+
 QString RecordText(const QJsonValue& record)
 {
     return ScalarText(record).value_or(QString::fromUtf8(QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact)));
@@ -285,17 +292,12 @@ QByteArray Write(const std::vector<Entry>& entries)
                      + QByteArray::number(Version) + ",\n  \"changes\": [";
     for (std::size_t index = 0; index < entries.size(); ++index) {
         const Entry& entry = entries[index];
-        QJsonObject change{{u"table"_s, entry.table}, {u"record"_s, entry.record}, {u"field"_s, entry.field}};
         // Keys in the order a reader looks for them: what, then from what to what.
-        QByteArray line = QJsonDocument(change).toJson(QJsonDocument::Compact);
-        line.chop(1);
-        line = "{\"table\":" + QJsonDocument(QJsonArray{entry.table}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
-               + ", \"record\":" + QJsonDocument(QJsonArray{entry.record}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
-               + ", \"field\":" + QJsonDocument(QJsonArray{entry.field}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+        QByteArray line = "{\"table\":" + JsonText(entry.table) + ", \"record\":" + JsonText(entry.record)
+                          + ", \"field\":" + JsonText(entry.field);
         if (entry.was)
-            line += ", \"was\":" + QJsonDocument(QJsonArray{*entry.was}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
-        line += ", \"value\":" + QJsonDocument(QJsonArray{entry.value}).toJson(QJsonDocument::Compact).mid(1).chopped(1)
-                + "}";
+            line += ", \"was\":" + JsonText(*entry.was);
+        line += ", \"value\":" + JsonText(entry.value) + "}";
         out += (index == 0 ? "\n    " : ",\n    ") + line;
     }
     out += entries.empty() ? "]\n}\n" : "\n  ]\n}\n";
