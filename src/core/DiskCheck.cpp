@@ -2,6 +2,7 @@
 #include "core/DiskCheck.h"
 
 #include "core/DataFiles.h"
+#include "core/GameFiles.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -29,13 +30,8 @@ FileState StateOf(const QString& path, const DiskStamp& stamp, Depth depth)
     // loses nothing when it is written over.
     if (depth == Depth::Quick && info.lastModified() == stamp.modified)
         return FileState::Same;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileState::Changed;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileState::Changed;
-    return HashOf(bytes) == stamp.hash ? FileState::Same : FileState::Changed;
+    const std::optional<QByteArray> bytes = gamefiles::ReadWhole(path, stamp.size);
+    return bytes && HashOf(*bytes) == stamp.hash ? FileState::Same : FileState::Changed;
 }
 
 QString NameOf(const ChangedFile& changed)

@@ -75,13 +75,9 @@ Before ReadBefore(const QString& path)
     const QFileInfo info(path);
     if (!info.exists())
         return {};
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile())
         return {true, std::nullopt};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {true, std::nullopt};
-    return {true, std::move(bytes)};
+    return {true, gamefiles::ReadWhole(path, info.size())};
 }
 
 std::optional<WriteFailure> Stage(const QString& path, const QByteArray& bytes, std::vector<StagedFile>& staged)

@@ -4,6 +4,8 @@
 #include "core/CodePage.h"
 #include "core/NumberReader.h"
 
+#include <algorithm>
+
 namespace modEdit {
 
 namespace {
@@ -49,6 +51,15 @@ int CharCode(QStringView text)
 int ToSigned16(int value)
 {
     return value > 32767 ? value - 65536 : value;
+}
+
+QString Listed(const QStringList& lines)
+{
+    constexpr qsizetype Shown = 20;
+    QString text = lines.first(std::min(Shown, lines.size())).join(u'\n');
+    if (lines.size() > Shown)
+        text += QStringLiteral("\n\u2026 and %1 more").arg(lines.size() - Shown);
+    return text;
 }
 
 } // namespace modEdit

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace modEdit {
@@ -20,5 +21,9 @@ namespace modEdit {
 
 // A 16-bit field read as signed: above 32767 counts down from 65536.
 [[nodiscard]] int ToSigned16(int value);
+
+// A long list of problems cut so a message box still fits the screen: the first 20
+// lines, then "… and N more".
+[[nodiscard]] QString Listed(const QStringList& lines);
 
 } // namespace modEdit

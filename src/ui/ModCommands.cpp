@@ -6,6 +6,7 @@
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
 #include "core/TableCsv.h"
+#include "core/TextRoutines.h"
 #include "tables/Catalogue.h"
 #include "ui/EditHistory.h"
 
@@ -18,16 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace modcommands {
 namespace {
-
-// A long list of problems is cut so the message box still fits the screen.
-QString Listed(const QStringList& problems)
-{
-    constexpr qsizetype Shown = 20;
-    QString text = problems.first(std::min(Shown, problems.size())).join(u'\n');
-    if (problems.size() > Shown)
-        text += u"\n… and %1 more"_s.arg(problems.size() - Shown);
-    return text;
-}
 
 std::optional<QByteArray> ReadFile(const QString& path, Asker& asker, const QString& title)
 {
@@ -51,7 +42,7 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
 {
     const changeset::Resolved resolved = changeset::Resolve(document, entries, false, stepText);
     if (!resolved.problems.isEmpty()) {
-        asker.ShowError(title, u"Nothing was changed:\n\n"_s + Listed(resolved.problems));
+        asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(resolved.problems));
         return;
     }
     if (resolved.edit.changes.empty()) {
@@ -74,7 +65,7 @@ void ImportChanges(const GameDocument& document, EditHistory& history, Asker& as
         return;
     const changeset::Parsed parsed = changeset::Parse(*bytes);
     if (!parsed.problems.isEmpty()) {
-        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(QFileInfo(*path).fileName(), Listed(parsed.problems)));
+        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(QFileInfo(*path).fileName(), modEdit::Listed(parsed.problems)));
         return;
     }
     ApplyEntries(document, history, asker, parsed.entries, title, u"Import %1"_s.arg(QFileInfo(*path).fileName()));
@@ -122,7 +113,7 @@ void ImportTable(const GameDocument& document, EditHistory& history, Asker& aske
         return;
     const tablecsv::Imported imported = tablecsv::Import(document, table, *bytes);
     if (!imported.problems.isEmpty()) {
-        asker.ShowError(title, u"Nothing was changed:\n\n"_s + Listed(imported.problems));
+        asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(imported.problems));
         return;
     }
     ApplyEntries(document, history, asker, imported.entries, title, u"Import table %1"_s.arg(table));

@@ -2,6 +2,7 @@
 #include "ui/RecordTableView.h"
 
 #include "core/TabSeparated.h"
+#include "core/TextRoutines.h"
 #include "ui/EditorContext.h"
 #include "ui/RecordCellDelegate.h"
 #include "ui/RecordTableModel.h"
@@ -25,8 +26,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Refusals listed in one message before the rest are only counted.
-constexpr qsizetype ListedRefusals = 20;
 constexpr int StatusMilliseconds = 10000;
 
 QPointer<RecordTableView>& LastFocused()
@@ -260,12 +259,9 @@ void RecordTableView::Paste()
     RecordTableModel::Writes writes = m_model->Read(cells);
     if (!writes.refusals.isEmpty()) {
         const qsizetype count = writes.refusals.size();
-        QStringList lines = writes.refusals.mid(0, ListedRefusals);
-        if (count > ListedRefusals)
-            lines.append(u"… and %1 more"_s.arg(count - ListedRefusals));
         m_context.asker.ShowError(u"Paste"_s, u"Nothing was pasted. The prompts would refuse %1:\n\n%2"_s.arg(
                                                   count == 1 ? u"1 cell"_s : u"%1 cells"_s.arg(count),
-                                                  lines.join(u'\n')));
+                                                  modEdit::Listed(writes.refusals)));
         return;
     }
     const std::size_t changed = writes.changes.size();
