@@ -5,7 +5,6 @@
 #include "core/GameFiles.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 

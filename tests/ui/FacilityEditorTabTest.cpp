@@ -1,4 +1,5 @@
 // The "Facility Editor" tab on sample installs: what a choice shows, and what each edit writes.
+#include "WindowDriver.h"
 #include "WindowProbe.h"
 
 #include "support/InstallFixture.h"
@@ -35,13 +36,8 @@ protected:
         window.show();
         probe::Tabs(window).setCurrentIndex(1);
     }
-    void Choose(int type)
-    {
-        auto* types = probe::Find<QComboBox>(window, u"cmbType"_s);
-        types->setCurrentIndex(type);
-        emit types->activated(type);
-    }
-    void Click(const QString& name) { QTest::mouseClick(probe::Find<QAbstractButton>(window, name), Qt::LeftButton); }
+    void Choose(int type) { drive::Choose(window, u"cmbType"_s, type); }
+    void Click(const QString& name) { drive::Click(window, name); }
     QString Caption(const QString& name) const { return probe::Find<QPushButton>(window, name)->text(); }
     bool Checked(const QString& name) const { return probe::Find<QRadioButton>(window, name)->isChecked(); }
     QByteArray Saved()

@@ -1,5 +1,6 @@
 // The "Item Editor" tab in the main window: edits saved to obdata.dat, and a chosen
 // record after the game files are loaded again.
+#include "WindowDriver.h"
 #include "WindowProbe.h"
 
 #include "support/InstallFixture.h"
@@ -37,14 +38,7 @@ protected:
     QListWidget& List() { return *probe::Find<QListWidget>(window, u"lstItem"_s); }
     QPushButton& Button(const QString& name) { return *probe::Find<QPushButton>(window, name); }
 
-    void Choose(int row)
-    {
-        QListWidgetItem* item = List().item(row);
-        List().scrollToItem(item);
-        const QPoint centre = List().visualItemRect(item).center();
-        QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, centre);
-    }
+    void Choose(int row) { drive::DoubleClickRow(window, u"lstItem"_s, row); }
 
     InstallFixture install{GetParam()};
     ScriptedAsker asker;

@@ -1,4 +1,5 @@
 // The main window's file commands on sample installs: load, save, master backup, close.
+#include "WindowDriver.h"
 #include "WindowProbe.h"
 
 #include "support/InstallFixture.h"
@@ -20,12 +21,6 @@ namespace {
 const QString CompleteProgress =
     u"UFO.EXE...  DONE!    OBDATA.DAT...  DONE!    ENGLISH.DAT...  DONE!    ENGLISH2.DAT...  DONE!    "_s;
 
-void Trigger(const MainWindow& window, const QString& action)
-{
-    if (auto* found = probe::Find<QAction>(window, action))
-        found->trigger();
-}
-
 class MainWindowFiles : public ::testing::TestWithParam<GameVersion> {
 protected:
     void SetUp() override { ASSERT_TRUE(install.IsValid()); }
@@ -33,7 +28,7 @@ protected:
     void LoadThroughMenu()
     {
         asker.AnswerOpenFile(install.Paths().exePath);
-        Trigger(window, u"mnuOpen"_s);
+        drive::Trigger(window, u"mnuOpen"_s);
     }
 
     InstallFixture install{GetParam()};
@@ -88,8 +83,8 @@ TEST_P(MainWindowFiles, CloseReturnsToTheStartFromAnyTab)
 {
     LoadThroughMenu();
     probe::Tabs(window).setCurrentIndex(3);
-    Trigger(window, u"mnuBack"_s);  // the tick survives Close
-    Trigger(window, u"mnuClose"_s);
+    drive::Trigger(window, u"mnuBack"_s);  // the tick survives Close
+    drive::Trigger(window, u"mnuClose"_s);
     probe::ExpectNoFiles(window, false);
 }
 
@@ -114,7 +109,7 @@ TEST_P(MainWindowFiles, LoadStoppedAtTheItemFileKeepsTheTabsDisabled)
         ScriptedAsker freshAsker;
         MainWindow freshWindow(freshAsker);
         freshAsker.AnswerOpenFile(paths->exePath);
-        Trigger(freshWindow, u"mnuOpen"_s);
+        drive::Trigger(freshWindow, u"mnuOpen"_s);
 
         EXPECT_EQ(probe::LoadText(freshWindow, u"lblLoad"_s), u"UFO.EXE...  DONE!    OBDATA.DAT...  "_s);
         EXPECT_EQ(probe::LoadText(freshWindow, u"lblComp"_s), damage.status);
@@ -127,7 +122,7 @@ TEST_P(MainWindowFiles, LoadStoppedAtTheItemFileKeepsTheTabsDisabled)
 TEST_P(MainWindowFiles, CancelledDialogChangesNothing)
 {
     asker.AnswerOpenFile(std::nullopt);
-    Trigger(window, u"mnuOpen"_s);
+    drive::Trigger(window, u"mnuOpen"_s);
     EXPECT_EQ(probe::LoadText(window, u"lblLoad"_s), u"UFO.EXE...  "_s);
     EXPECT_EQ(probe::LoadText(window, u"lblComp"_s), QString());
     const auto* progress = probe::Find<QDialog>(window, u"frmLoad"_s);
@@ -140,7 +135,7 @@ TEST_P(MainWindowFiles, MasterBackupAnsweredNoWritesNothing)
     LoadThroughMenu();
     const testfiles::Snapshot before = testfiles::Take(install.Root());
     asker.AnswerYesNo(false);
-    Trigger(window, u"mnuMaster"_s);
+    drive::Trigger(window, u"mnuMaster"_s);
     EXPECT_EQ(asker.ShownDialogs().back().title, u"Make master backup?"_s);
     EXPECT_TRUE(testfiles::Take(install.Root()) == before);
 }
@@ -150,7 +145,7 @@ TEST_P(MainWindowFiles, MasterBackupAnsweredYesCopiesTheFilesAsLoaded)
     LoadThroughMenu();
     const testfiles::Snapshot before = testfiles::Take(install.Root());
     asker.AnswerYesNo(true);
-    Trigger(window, u"mnuMaster"_s);
+    drive::Trigger(window, u"mnuMaster"_s);
     const testfiles::Snapshot after = testfiles::Take(install.Root());
     EXPECT_EQ(after.size(), before.size() + 4);
     EXPECT_EQ(testfiles::Read(install.Paths().exePath + u"(MASTER).bak"_s), testfiles::Read(install.Paths().exePath));
@@ -161,12 +156,12 @@ TEST_P(MainWindowFiles, SaveWritesBackupsOnlyWhenTicked)
 {
     LoadThroughMenu();
     const std::size_t filesBefore = testfiles::Take(install.Root()).size();
-    Trigger(window, u"mnuBack"_s);
-    Trigger(window, u"mnuSave"_s);
+    drive::Trigger(window, u"mnuBack"_s);
+    drive::Trigger(window, u"mnuSave"_s);
     EXPECT_EQ(testfiles::Take(install.Root()).size(), filesBefore);
 
-    Trigger(window, u"mnuBack"_s);
-    Trigger(window, u"mnuSave"_s);
+    drive::Trigger(window, u"mnuBack"_s);
+    drive::Trigger(window, u"mnuSave"_s);
     EXPECT_EQ(testfiles::Take(install.Root()).size(), filesBefore + 4);
     EXPECT_EQ(testfiles::Read(install.Paths().exePath + u".bak"_s), testfiles::Read(install.Paths().exePath));
 }
@@ -180,7 +175,7 @@ TEST(MainWindowCommands, AboutNamesVersionAndMakers)
     ScriptedAsker asker;
     MainWindow window(asker);
     asker.AcknowledgeMessage();
-    Trigger(window, u"mnuAbout"_s);
+    drive::Trigger(window, u"mnuAbout"_s);
     ASSERT_EQ(asker.ShownDialogs().size(), 1u);
     EXPECT_EQ(asker.ShownDialogs().front().title, u"About"_s);
     EXPECT_EQ(asker.ShownDialogs().front().text,

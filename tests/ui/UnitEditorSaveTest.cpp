@@ -1,4 +1,5 @@
 // The "Unit Editor" tab inside the main window: from load through edits to the files on disk.
+#include "WindowDriver.h"
 #include "WindowProbe.h"
 
 #include "support/InstallFixture.h"
@@ -35,17 +36,8 @@ protected:
         probe::Tabs(window).setCurrentIndex(3);
     }
 
-    void ChooseSectoidSoldier()
-    {
-        auto* combo = probe::Find<QComboBox>(window, u"cmbUnit"_s);
-        combo->setCurrentIndex(7);
-        emit combo->activated(7);
-    }
-
-    void Click(const QString& control)
-    {
-        QTest::mouseClick(probe::Find<QAbstractButton>(window, control), Qt::LeftButton);
-    }
+    void ChooseSectoidSoldier() { drive::Choose(window, u"cmbUnit"_s, 7); }
+    void Click(const QString& control) { drive::Click(window, control); }
     QString Caption(const QString& control) const { return probe::TextOf(probe::Find<QPushButton>(window, control)); }
 
     InstallFixture install{GetParam().version};

@@ -1,4 +1,5 @@
 // The "Unit Editor" tab on a sample executable of each build, driven as a user would.
+#include "WindowDriver.h"
 #include "WindowProbe.h"
 
 #include "core/ByteAccess.h"
@@ -59,17 +60,8 @@ protected:
         tab.show();
     }
 
-    void Choose(int unit)
-    {
-        auto* combo = probe::Find<QComboBox>(tab, u"cmbUnit"_s);
-        combo->setCurrentIndex(unit);
-        emit combo->activated(unit);
-    }
-
-    void Click(const QString& control)
-    {
-        QTest::mouseClick(probe::Find<QAbstractButton>(tab, control), Qt::LeftButton);
-    }
+    void Choose(int unit) { drive::Choose(tab, u"cmbUnit"_s, unit); }
+    void Click(const QString& control) { drive::Click(tab, control); }
     QString Caption(const QString& control) const { return probe::TextOf(probe::Find<QPushButton>(tab, control)); }
     std::uint8_t Byte(qsizetype offset) const { return bytes::ReadU8(files.ExeImage.working, offset); }
     const QByteArray& Exe() const { return files.ExeImage.working; }
