@@ -18,9 +18,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QString CompleteProgress =
-    u"UFO.EXE...  DONE!    OBDATA.DAT...  DONE!    ENGLISH.DAT...  DONE!    ENGLISH2.DAT...  DONE!    "_s;
-
 // The skipped files' messages of a load; empty when it told of none.
 QString Skipped(const LoadRun& run)
 {

@@ -12,9 +12,6 @@
 
 namespace {
 
-const QString CompleteProgress = QStringLiteral(
-    "UFO.EXE...  DONE!    OBDATA.DAT...  DONE!    ENGLISH.DAT...  DONE!    ENGLISH2.DAT...  DONE!    ");
-
 struct BuildCase {
     GameVersion version;
     const char* caption;

@@ -8,6 +8,10 @@
 
 #include <optional>
 
+// The progress window's text after a load that read the four files every install has.
+inline const QString CompleteProgress =
+    QStringLiteral("UFO.EXE...  DONE!    OBDATA.DAT...  DONE!    ENGLISH.DAT...  DONE!    ENGLISH2.DAT...  DONE!    ");
+
 class LoadRun {
 public:
     // Runs the load at once; nullopt as the path stands for a cancelled dialog.

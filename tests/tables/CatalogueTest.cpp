@@ -18,17 +18,7 @@ namespace {
 
 QByteArray FileOf(const catalogue::Table& table, GameVersion version)
 {
-    switch (table.file) {
-    case GameFile::Executable: return sample::Executable(version);
-    case GameFile::Items: return sample::ItemFile();
-    case GameFile::English: return sample::EnglishFile();
-    case GameFile::English2: return sample::English2File();
-    case GameFile::German: return sample::GermanFile();
-    case GameFile::German2: return sample::German2File();
-    case GameFile::French: return sample::FrenchFile();
-    case GameFile::French2: return sample::French2File();
-    }
-    return {};
+    return sample::File(table.file, version);
 }
 
 struct Located {

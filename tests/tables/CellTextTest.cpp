@@ -24,7 +24,8 @@ catalogue::Slot SlotOf(const Cell& cell, const QByteArray& bytes)
 
 QByteArray FileOf(const Cell& cell)
 {
-    return cell.table == u"items"_s ? sample::ItemFile() : sample::Executable(GameVersion::CollectorsEdition);
+    return sample::File(cell.table == u"items"_s ? GameFile::Items : GameFile::Executable,
+                        GameVersion::CollectorsEdition);
 }
 
 TEST(CellText, EachKindReadsAsTheFormShowsIt)

@@ -3,6 +3,7 @@
 #include "WindowProbe.h"
 
 #include "support/InstallFixture.h"
+#include "support/LoadRun.h"
 #include "support/ScriptedAsker.h"
 #include "support/TestFiles.h"
 #include "ui/MainWindow.h"
@@ -17,9 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString CompleteProgress =
-    u"UFO.EXE...  DONE!    OBDATA.DAT...  DONE!    ENGLISH.DAT...  DONE!    ENGLISH2.DAT...  DONE!    "_s;
 
 class MainWindowFiles : public ::testing::TestWithParam<GameVersion> {
 protected:

@@ -107,6 +107,21 @@ std::optional<SamplePaths> WriteInstall(const QString& folder, GameVersion versi
     return paths;
 }
 
+QByteArray File(GameFile file, GameVersion version)
+{
+    switch (file) {
+    case GameFile::Executable: return Executable(version);
+    case GameFile::Items: return ItemFile();
+    case GameFile::English: return EnglishFile();
+    case GameFile::English2: return English2File();
+    case GameFile::German: return GermanFile();
+    case GameFile::German2: return German2File();
+    case GameFile::French: return FrenchFile();
+    case GameFile::French2: return French2File();
+    }
+    return {};
+}
+
 GameFileSet LoadedFiles(GameVersion version)
 {
     GameFileSet files;

@@ -50,6 +50,9 @@ namespace sample {
 [[nodiscard]] QByteArray FrenchFile();
 [[nodiscard]] QByteArray French2File();
 
+// Any one of those files.
+[[nodiscard]] QByteArray File(GameFile file, GameVersion version);
+
 // The four files of a build as a load would hold them, without touching the disk.
 [[nodiscard]] GameFileSet LoadedFiles(GameVersion version);
 
