@@ -74,11 +74,8 @@ void RecordTableModel::DocumentChanged(const Edit& edit)
     for (const Change& change : edit.changes) {
         if (change.file != m_table->file)
             continue;
-        const catalogue::Field* field =
-            change.table == m_table->name ? catalogue::FindField(*m_table, change.field) : nullptr;
-        const std::optional<int> record =
-            field ? catalogue::FindRecord(*m_table, change.record, Working()) : std::nullopt;
-        if (!record || field->kind == catalogue::Kind::Name) {
+        const QModelIndex cell = CellOf(change);
+        if (!cell.isValid() || m_table->fields[std::size_t(cell.column() - 1)].kind == catalogue::Kind::Name) {
             if (change.table != m_table->name && catalogue::FindTable(change.table))
                 continue;
             top = 0;
@@ -87,14 +84,23 @@ void RecordTableModel::DocumentChanged(const Edit& edit)
             right = columnCount() - 1;
             break;
         }
-        const int column = int(field - m_table->fields.data()) + 1;
-        top = std::min(top, *record);
-        bottom = std::max(bottom, *record);
-        left = std::min(left, column);
-        right = std::max(right, column);
+        top = std::min(top, cell.row());
+        bottom = std::max(bottom, cell.row());
+        left = std::min(left, cell.column());
+        right = std::max(right, cell.column());
     }
     if (bottom >= 0)
         emit dataChanged(index(top, left), index(bottom, right));
+}
+
+QModelIndex RecordTableModel::CellOf(const Change& change) const
+{
+    if (change.table != m_table->name)
+        return {};
+    const catalogue::Field* field = catalogue::FindField(*m_table, change.field);
+    const std::optional<int> record =
+        field ? catalogue::FindRecord(*m_table, change.record, Working()) : std::nullopt;
+    return record ? index(*record, RecordColumn + 1 + int(field - m_table->fields.data())) : QModelIndex();
 }
 
 const QByteArray& RecordTableModel::Working() const

@@ -26,6 +26,8 @@ public:
                      const QString& recordHeader, QObject* parent = nullptr);
 
     [[nodiscard]] const catalogue::Table& Table() const { return *m_table; }
+    // The cell a change of this table's field wrote; invalid for any other change.
+    [[nodiscard]] QModelIndex CellOf(const Change& change) const;
     // Nothing for the record column, or while the table's file is not loaded.
     [[nodiscard]] std::optional<catalogue::Slot> SlotAt(const QModelIndex& index) const;
     // How messages name a row's record: "Sectoid Soldier", "3 RIFLE CLIP".

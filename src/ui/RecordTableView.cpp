@@ -278,19 +278,13 @@ void RecordTableView::Paste()
 // An undone or redone step of this table selects its cells, so the user sees what went back.
 void RecordTableView::Revisit(const Edit& edit)
 {
-    const catalogue::Table& table = m_model->Table();
     QItemSelection cells;
     QModelIndex first;
     for (const Change& change : edit.changes) {
-        if (change.table != table.name)
+        const QModelIndex written = m_model->CellOf(change);
+        if (!written.isValid())
             continue;
-        const std::optional<int> record =
-            catalogue::FindRecord(table, change.record, m_context.document.Working(table.file));
-        const catalogue::Field* field = catalogue::FindField(table, change.field);
-        if (!record || !field)
-            continue;
-        const int column = int(field - table.fields.data()) + 1;
-        const QModelIndex cell = m_proxy->mapFromSource(m_model->index(*record, column));
+        const QModelIndex cell = m_proxy->mapFromSource(written);
         cells.select(cell, cell);
         if (!first.isValid())
             first = cell;
