@@ -257,9 +257,7 @@ void StringEditorTab::DocumentChanged(const Edit& edit)
         touched = touched || edit.Touches(datafiles::TableName(FileOf(source)));
     if (!touched)
         return;
-    ClearLists();
-    ui.lblStrShow->clear();
-    FillStringLists();
+    RefillLists();
 }
 
 // The entry comes into sight whatever the view: its language is chosen, and a filter that
@@ -351,9 +349,7 @@ void StringEditorTab::ChooseLanguage(int language)
         return;
     CloseEdit();
     ShowLanguage(language);
-    ClearLists();
-    ui.lblStrShow->clear();
-    FillStringLists();
+    RefillLists();
 }
 
 void StringEditorTab::ShowLanguage(int language)
@@ -444,6 +440,11 @@ void StringEditorTab::ApplyEdit()
     // An accepted step has rebuilt the lists already, as every change of the document does.
     if (Submit(step))
         return;
+    RefillLists();
+}
+
+void StringEditorTab::RefillLists()
+{
     ClearLists();
     ui.lblStrShow->clear();
     FillStringLists();

@@ -69,6 +69,8 @@ private:
     void ApplyEdit();
     void CloseEdit();
     void ClearLists();
+    // Both lists anew from the files, nothing selected or shown.
+    void RefillLists();
     [[nodiscard]] std::optional<int> SelectedEntry(Source source) const;
     // The row of the list that shows the entry; nullopt when the filter hides it.
     [[nodiscard]] std::optional<int> RowOfEntry(Source source, int entry) const;
