@@ -296,7 +296,7 @@ void BaseEditorTab::EditPersonnel(const stores::StoresEntry& entry)
         PromptByte(Context().asker, std::uint8_t(current), stores::PersonnelPrompt);
     if (!accepted)
         return;
-    SubmitAmount(entry, QByteArray(1, char(*accepted)), current, *accepted);
+    SubmitAmount(entry, QByteArray(1, char(*accepted)));
     CloseStoresEdit();
 }
 
@@ -306,16 +306,14 @@ void BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
     const std::optional<std::uint16_t> accepted =
         PromptWordEnableSave(Context().asker, std::uint16_t(current), Context().enableSave);
     if (accepted)
-        SubmitAmount(entry, bytes::U16LE(*accepted), current, *accepted);
+        SubmitAmount(entry, bytes::U16LE(*accepted));
 }
 
-void BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after, int before, int shownAfter)
+void BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after)
 {
-    const QString record = stores::RecordName(entry);
-    const QString field = fields::Name(stores::AmountField);
-    Submit({changes::StepText(record, field, QString::number(before), QString::number(shownAfter)),
-            {Document().ChangeTo(GameFile::Executable, stores::Offset(entry, Document().Version()), after,
-                                 ToQString(stores::TableName), record, field)}});
+    const ShownRecord line{GameFile::Executable, stores::TableName, stores::RecordName(entry), entry.index,
+                           stores::Offset(entry, Document().Version())};
+    SubmitField(line.name, line, stores::AmountField, after);
 }
 
 void BaseEditorTab::DocumentChanged(const Edit& edit)

@@ -65,7 +65,7 @@ private:
     void EditPersonnel(const stores::StoresEntry& entry);
     void EditAmount(const stores::StoresEntry& entry);
     void CloseStoresEdit();
-    void SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after, int before, int shownAfter);
+    void SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after);
 
     struct CellOffsets {
         qsizetype facility = -1;
