@@ -135,16 +135,6 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, bool
             {}};
 }
 
-Entry MakeEntry(const catalogue::Table& table, int record, const catalogue::Field& field, const QString& value,
-                std::optional<QString> was)
-{
-    const QJsonValue recordValue = table.numbered ? QJsonValue(record) : QJsonValue(catalogue::RecordName(table, record));
-    Entry entry{table.name, recordValue, field.name, std::nullopt, ValueOf(table.name, field.name, value)};
-    if (was)
-        entry.was = ValueOf(table.name, field.name, *was);
-    return entry;
-}
-
 } // namespace
 
 Parsed Parse(const QByteArray& json)
@@ -227,9 +217,19 @@ std::vector<Entry> SinceLoad(const GameDocument& document)
         const std::optional<int> record =
             catalogue::FindRecord(*table, line.record, document.Working(table->file));
         if (record)
-            entries.push_back(MakeEntry(*table, *record, *field, line.now, line.asLoaded));
+            entries.push_back(EntryFor(*table, *record, *field, line.now, line.asLoaded));
     }
     return entries;
+}
+
+Entry EntryFor(const catalogue::Table& table, int record, const catalogue::Field& field, const QString& value,
+               std::optional<QString> was)
+{
+    const QJsonValue recordValue = table.numbered ? QJsonValue(record) : QJsonValue(catalogue::RecordName(table, record));
+    Entry entry{table.name, recordValue, field.name, std::nullopt, ValueOf(table.name, field.name, value)};
+    if (was)
+        entry.was = ValueOf(table.name, field.name, *was);
+    return entry;
 }
 
 std::vector<Entry> WholeTables(const GameDocument& document, const QStringList& tables)
@@ -240,7 +240,7 @@ std::vector<Entry> WholeTables(const GameDocument& document, const QStringList& 
             continue;
         const QByteArray& bytes = BytesOf(document, table);
         for (const catalogue::Slot& slot : catalogue::Slots(table, document.Version(), bytes))
-            entries.push_back(MakeEntry(table, slot.record, *slot.field, catalogue::Show(slot, bytes), std::nullopt));
+            entries.push_back(EntryFor(table, slot.record, *slot.field, catalogue::Show(slot, bytes), std::nullopt));
     }
     return entries;
 }
@@ -266,7 +266,7 @@ std::vector<Entry> Between(const GameDocument& current, const GameDocument& othe
             const QString value = catalogue::Show(nowSlots[index], now);
             const QString was = catalogue::Show(thenSlots[index], then);
             if (value != was)
-                entries.push_back(MakeEntry(table, nowSlots[index].record, *nowSlots[index].field, value, was));
+                entries.push_back(EntryFor(table, nowSlots[index].record, *nowSlots[index].field, value, was));
         }
     }
     return entries;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/Change.h"
+#include "tables/Catalogue.h"
 
 #include <QByteArray>
 #include <QJsonValue>
@@ -63,5 +64,10 @@ struct Resolved {
 
 // A shown value as a change set carries it: a number for numeric fields, text otherwise.
 [[nodiscard]] QJsonValue ValueOf(const QString& table, const QString& field, const QString& shown);
+
+// The entry that sets a field of a record to a value as shown, the record named as the
+// table names them; with "was" when it is given.
+[[nodiscard]] Entry EntryFor(const catalogue::Table& table, int record, const catalogue::Field& field,
+                             const QString& value, std::optional<QString> was = std::nullopt);
 
 } // namespace changeset

@@ -105,21 +105,19 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
                 catalogue::Locate(*table, *record, *columns[column], document.Version(), fileBytes);
             if (!slot || catalogue::Show(*slot, fileBytes) == cell)
                 continue;
-            const QJsonValue recordValue =
-                table->numbered ? QJsonValue(*record) : QJsonValue(catalogue::RecordName(*table, *record));
             // A cell is text: a number in it is read by the prompt's rules, as typed.
-            QJsonValue value = changeset::ValueOf(tableName, columns[column]->name, cell);
-            if (catalogue::IsNumeric(columns[column]->kind) && !value.isDouble()) {
+            QString value = cell;
+            if (catalogue::IsNumeric(columns[column]->kind)
+                && !changeset::ValueOf(tableName, columns[column]->name, cell).isDouble()) {
                 const catalogue::Reading reading = catalogue::Read(*slot, cell);
                 if (!reading.bytes) {
                     imported.problems.append(u"line %1, %2: %3"_s.arg(line + 1).arg(columns[column]->name,
                                                                                     reading.refusal));
                     continue;
                 }
-                value = changeset::ValueOf(tableName, columns[column]->name,
-                                           fields::ShownValue(*columns[column], *record, *reading.bytes));
+                value = fields::ShownValue(*columns[column], *record, *reading.bytes);
             }
-            imported.entries.push_back({tableName, recordValue, columns[column]->name, std::nullopt, value});
+            imported.entries.push_back(changeset::EntryFor(*table, *record, *columns[column], value));
         }
     }
     return imported;
