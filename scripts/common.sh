@@ -14,7 +14,14 @@ private_runtime_dir() {
 configure_and_build() {
   local dir="$1" type="$2"
   shift 2
-  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "$@" >"$dir.configure.log" 2>&1 \
+  local launcher=()
+  # ccache, when present, lets the build types and checkouts share object files; paths
+  # relative to the checkout make its hits independent of where the checkout lies.
+  if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="$root"
+  fi
+  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${launcher[@]}" "$@" >"$dir.configure.log" 2>&1 \
     || { cat "$dir.configure.log"; return 1; }
   cmake --build "$dir" -j "$jobs"
 }
