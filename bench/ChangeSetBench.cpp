@@ -1,13 +1,14 @@
 // Figures for change sets and tables: applying a change to every field of every table
 // with the save, and exporting every table.
-#include "core/ChangeSet.h"
+#include "BenchSupport.h"
 #include "core/GameDocument.h"
 #include "core/GameSaver.h"
-#include "core/TableCsv.h"
+#include "exchange/ChangeSet.h"
+#include "exchange/TableCsv.h"
 #include "sample/SampleInstall.h"
 #include "tables/Catalogue.h"
+#include "tables/Plausibility.h"
 #include "ui/ChangesModel.h"
-#include "BenchSupport.h"
 
 #include <QTemporaryDir>
 
@@ -48,7 +49,7 @@ void BM_ApplyEveryFieldAndSave(benchmark::State& state)
     GameDocument document;
     SilentReporter reporter;
     LoadViews views;
-    (void)document.Load([&]() -> std::optional<QString> { return paths->exePath; }, reporter, views);
+    (void)document.Load([&]() -> std::optional<QString> { return paths->exePath; }, reporter, views, plausibility::Gate());
     const std::vector<changeset::Entry> entries = EveryField(document);
     const GameFileSet loaded = document.Files();
     SilentAsker asker;

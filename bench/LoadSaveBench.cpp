@@ -3,6 +3,7 @@
 #include "core/GameLoader.h"
 #include "core/GameSaver.h"
 #include "sample/SampleInstall.h"
+#include "tables/Plausibility.h"
 
 #include <QTemporaryDir>
 
@@ -31,7 +32,7 @@ bool Load(GameFileSet& files)
     SilentReporter reporter;
     LoadViews views;
     const QString exe = SharedInstall().paths.exePath;
-    return loading::LoadGameFiles(files, [&] { return std::optional(exe); }, reporter, views)
+    return loading::LoadGameFiles(files, [&] { return std::optional(exe); }, reporter, views, plausibility::Gate())
            == LoadOutcome::Complete;
 }
 

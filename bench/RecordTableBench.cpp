@@ -5,6 +5,7 @@
 #include "core/GameDocument.h"
 #include "core/GameLoader.h"
 #include "sample/SampleInstall.h"
+#include "tables/Plausibility.h"
 #include "ui/EditHistory.h"
 #include "ui/EditorContext.h"
 #include "ui/MainWindow.h"
@@ -60,7 +61,7 @@ void BM_FillItemTable(benchmark::State& state)
     GameFileSet files;
     SilentReporter reporter;
     LoadViews views;
-    if (!paths || loading::LoadGameFiles(files, [&] { return std::optional(paths->exePath); }, reporter, views)
+    if (!paths || loading::LoadGameFiles(files, [&] { return std::optional(paths->exePath); }, reporter, views, plausibility::Gate())
                       != LoadOutcome::Complete) {
         state.SkipWithError("the sample did not load");
         return;

@@ -1,8 +1,8 @@
 // Fuzz target for change-set files: reading, checking against a loaded install, and
 // applying. Whatever the input, a change set either is refused with reasons and changes
 // nothing, or applies and undoes back to the bytes as loaded.
-#include "core/ChangeSet.h"
 #include "core/GameDocument.h"
+#include "exchange/ChangeSet.h"
 #include "sample/SampleInstall.h"
 
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Fuzz target for importing a table from CSV. Input: one byte choosing the table, then
 // the file. Imported cells either are refused or apply; exporting after that and
 // importing the export again finds nothing left to change.
-#include "core/ChangeSet.h"
 #include "core/GameDocument.h"
-#include "core/TableCsv.h"
+#include "exchange/ChangeSet.h"
+#include "exchange/TableCsv.h"
 #include "sample/SampleInstall.h"
 #include "tables/Catalogue.h"
 

@@ -1,10 +1,11 @@
 // Fuzz target: the whole load on an install whose four files hold fuzzed bytes and sizes,
 // then a save without backups and a second load. The load must never crash, never keep
 // a buffer that differs from its file, and saving must give back exactly the buffers.
+#include "core/Asker.h"
 #include "core/GameFileSet.h"
 #include "core/GameLoader.h"
 #include "core/GameSaver.h"
-#include "core/Asker.h"
+#include "tables/Plausibility.h"
 #include "tables/StringTable.h"
 
 #include <QDir>
@@ -122,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LoadViews views;
     const auto chooser = [&]() -> std::optional<QString> { return exePath; };
     // Fuzzed tables rarely look like the game's; loading them anyway keeps the rest in reach.
-    const LoadAnyway loadAnyway = [](const QStringList&) { return true; };
+    const ContentsGate loadAnyway = plausibility::Gate([](const QStringList&) { return true; });
     const LoadOutcome outcome = loading::LoadGameFiles(files, chooser, reporter, views, loadAnyway);
     ExpectBuffersMatchFiles(files);
     if (outcome != LoadOutcome::Complete)

@@ -2,13 +2,14 @@
 // document through the same core routines.
 #include "cli/CliCommands.h"
 
-#include "core/ChangeSet.h"
 #include "core/DataFiles.h"
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
 #include "core/GameSaver.h"
-#include "core/TableCsv.h"
+#include "exchange/ChangeSet.h"
+#include "exchange/TableCsv.h"
 #include "tables/Catalogue.h"
+#include "tables/Plausibility.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,7 +55,7 @@ Loaded LoadInstall(const QString& exePath, GameDocument& document, QTextStream& 
     StatusReporter reporter;
     LoadViews views;
     const LoadOutcome outcome = document.Load([&exePath]() -> std::optional<QString> { return exePath; }, reporter,
-                                              views, Plausibility(force, err));
+                                              views, plausibility::Gate(Plausibility(force, err)));
     return {outcome, reporter.status};
 }
 

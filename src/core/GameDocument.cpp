@@ -59,10 +59,10 @@ bool GameDocument::Apply(const Edit& edit)
 }
 
 LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
-                               const LoadAnyway& loadAnyway)
+                               const ContentsGate& gate)
 {
     const int acceptedBefore = m_files.AcceptedLoads;
-    const LoadOutcome outcome = loading::LoadGameFiles(m_files, chooseExe, reporter, views, loadAnyway);
+    const LoadOutcome outcome = loading::LoadGameFiles(m_files, chooseExe, reporter, views, gate);
     // A load that stopped before accepting an executable changed nothing.
     if (m_files.AcceptedLoads != acceptedBefore)
         emit Reset();

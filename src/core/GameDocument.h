@@ -35,7 +35,7 @@ public:
 
     // The load of "L&oad Files", on the document's own files.
     LoadOutcome Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
-                     const LoadAnyway& loadAnyway = {});
+                     const ContentsGate& gate = {});
     // Drops every buffer: nothing of this load can be saved any more.
     void Close();
     // Takes a whole file set as loaded elsewhere (tests, benchmarks, the command-line tool).

@@ -3,7 +3,6 @@
 
 #include "core/DataFiles.h"
 #include "core/GameFiles.h"
-#include "tables/Plausibility.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -110,17 +109,19 @@ std::optional<QByteArray> ReadAhead(const QString& dataRoot, const DataFileSpec&
 
 // The tables are checked before anything of an earlier load is replaced, those of the
 // data files included, so that declining leaves everything as a cancelled dialog does.
-bool MayLoad(GameVersion version, const QString& exePath, const QByteArray& exe, const LoadAnyway& loadAnyway)
+bool MayLoad(GameVersion version, const QString& exePath, const QByteArray& exe, const ContentsGate& gate)
 {
-    QStringList reasons = plausibility::Reasons(GameFile::Executable, version, exe);
+    if (!gate.reasons)
+        return true;
+    QStringList reasons = gate.reasons(GameFile::Executable, version, exe);
     const QString dataRoot = DataRootFor(exePath, version);
     for (const DataFileSpec* step : datafiles::LoadOrder()) {
-        if (!plausibility::HasChecks(step->file))
+        if (gate.checks && !gate.checks(step->file))
             continue;
         if (const std::optional<QByteArray> bytes = ReadAhead(dataRoot, *step))
-            reasons += plausibility::Reasons(step->file, version, *bytes);
+            reasons += gate.reasons(step->file, version, *bytes);
     }
-    return reasons.isEmpty() || (loadAnyway && loadAnyway(reasons));
+    return reasons.isEmpty() || (gate.loadAnyway && gate.loadAnyway(reasons));
 }
 
 // Why one file of a language pair cannot be read, or nullopt with its bytes in bytes.
@@ -187,7 +188,7 @@ QStringList LoadOtherLanguages(GameFileSet& files)
 // Steps 3 to 7: choose, measure, recognise and read the executable, then rebuild the
 // views that need only it.
 std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
-                                          LoadViews& views, const LoadAnyway& loadAnyway)
+                                          LoadViews& views, const ContentsGate& gate)
 {
     const std::optional<QString> chosen = chooseExe();
     if (!chosen || chosen->isEmpty())
@@ -209,7 +210,7 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
         return LoadOutcome::ExeWrongSize;
     }
     std::optional<QByteArray> bytes = gamefiles::ReadWhole(exePath, *size);
-    if (!bytes || !MayLoad(*version, exePath, *bytes, loadAnyway))
+    if (!bytes || !MayLoad(*version, exePath, *bytes, gate))
         return LoadOutcome::Failed;
 
     const QString dataRoot = DataRootFor(exePath, *version);
@@ -251,13 +252,13 @@ QString DataRootFor(const QString& exePath, GameVersion version)
 }
 
 LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
-                          const LoadAnyway& loadAnyway)
+                          const ContentsGate& gate)
 {
     reporter.Begin();
     reporter.Append(QStringLiteral("UFO.EXE...  "));
 
     LoadOutcome outcome = LoadOutcome::Complete;
-    if (const auto stop = LoadExecutable(files, chooseExe, reporter, views, loadAnyway)) {
+    if (const auto stop = LoadExecutable(files, chooseExe, reporter, views, gate)) {
         outcome = *stop;
     } else {
         for (const DataFileSpec* step : datafiles::LoadOrder()) {

@@ -32,6 +32,17 @@ using ExeChooser = std::function<std::optional<QString>()>;
 // given one sentence for each table that looked wrong. Left empty, such a load stops.
 using LoadAnyway = std::function<bool(const QStringList& reasons)>;
 
+// Whether the tables of a file of the right size look like the game's. The loader knows no
+// table: the tables library, which holds their layouts, gives the check (plausibility::Gate).
+// Without one every file of the right size is taken as the game's.
+struct ContentsGate {
+    // One sentence for each table of the file that does not look like the game's.
+    QStringList (*reasons)(GameFile file, GameVersion version, const QByteArray& bytes) = nullptr;
+    // Whether any table of the file is checked, so that no other file is read ahead.
+    bool (*checks)(GameFile file) = nullptr;
+    LoadAnyway loadAnyway;
+};
+
 namespace loading {
 
 inline constexpr qint64 ItemFileSize = 4320;
@@ -41,10 +52,10 @@ inline constexpr qint64 StringFileLimit = 16 * 1024 * 1024;
 
 // Runs the whole load. What a step replaced stays replaced when a later step fails;
 // a load that fails before the executable is accepted changes nothing in files. Files
-// that do not look like the game's are accepted only when loadAnyway says so; otherwise
-// the load ends as a cancelled dialog does.
+// that do not look like the game's are accepted only when the gate's loadAnyway says so;
+// otherwise the load ends as a cancelled dialog does.
 [[nodiscard]] LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
-                                        LoadViews& views, const LoadAnyway& loadAnyway = {});
+                                        LoadViews& views, const ContentsGate& gate = {});
 
 // Asks in a warning box titled "Unexpected File Contents" whether to load files that do
 // not look like the game's; No is the default.

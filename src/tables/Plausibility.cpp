@@ -118,4 +118,9 @@ bool HasChecks(GameFile file)
     return false;
 }
 
+ContentsGate Gate(LoadAnyway loadAnyway)
+{
+    return {&Reasons, &HasChecks, std::move(loadAnyway)};
+}
+
 } // namespace plausibility

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/GameFile.h"
+#include "core/GameLoader.h"
 #include "core/GameVersion.h"
 
 #include <QByteArray>
@@ -18,5 +19,8 @@ namespace plausibility {
 
 // Whether any table of the file is checked.
 [[nodiscard]] bool HasChecks(GameFile file);
+
+// These checks for a load, which asks loadAnyway about files that fail them.
+[[nodiscard]] ContentsGate Gate(LoadAnyway loadAnyway = {});
 
 } // namespace plausibility

@@ -2,7 +2,7 @@
 // recomputed from the document after every change.
 #pragma once
 
-#include "tables/Differences.h"
+#include "exchange/Differences.h"
 
 #include <QAbstractTableModel>
 

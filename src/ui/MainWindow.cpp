@@ -16,6 +16,7 @@
 #include "ui/tabs/SoldierNamesTab.h"
 #include "ui/tabs/StringEditorTab.h"
 #include "ui/tabs/UnitEditorTab.h"
+#include "tables/Plausibility.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -327,9 +328,9 @@ void MainWindow::ShowSkippedFiles(const QStringList& messages)
 
 LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
 {
-    return m_document.Load(chooseExe, *m_loadWindow, *this, [this](const QStringList& reasons) {
+    return m_document.Load(chooseExe, *m_loadWindow, *this, plausibility::Gate([this](const QStringList& reasons) {
         return loading::AskLoadAnyway(m_context.asker, reasons);
-    });
+    }));
 }
 
 LoadOutcome MainWindow::LoadFrom(const QString& exePath)

@@ -2,11 +2,11 @@
 #include "ui/ModCommands.h"
 
 #include "core/Asker.h"
-#include "core/ChangeSet.h"
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
-#include "core/TableCsv.h"
 #include "core/TextRoutines.h"
+#include "exchange/ChangeSet.h"
+#include "exchange/TableCsv.h"
 #include "tables/Catalogue.h"
 #include "ui/EditHistory.h"
 

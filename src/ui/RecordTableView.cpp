@@ -1,8 +1,8 @@
 // The record table view: sorting, in-place editing, copy and paste.
 #include "ui/RecordTableView.h"
 
-#include "core/TabSeparated.h"
 #include "core/TextRoutines.h"
+#include "exchange/TabSeparated.h"
 #include "ui/EditorContext.h"
 #include "ui/RecordCellDelegate.h"
 #include "ui/RecordTableModel.h"

@@ -4,8 +4,8 @@
 #include "WindowDriver.h"
 #include "WindowProbe.h"
 
+#include "exchange/Differences.h"
 #include "support/TestFiles.h"
-#include "tables/Differences.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Change-set files: what is refused and why, where the bytes land in every build, and a
 // mod made on one build reproduced on another.
-#include "core/ChangeSet.h"
+#include "exchange/ChangeSet.h"
 
 #include "core/GameDocument.h"
 #include "sample/SampleInstall.h"

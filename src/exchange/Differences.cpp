@@ -1,5 +1,5 @@
 // Comparing the working bytes with the bytes as loaded, field by field.
-#include "tables/Differences.h"
+#include "exchange/Differences.h"
 
 #include "core/ByteAccess.h"
 #include "core/DataFiles.h"

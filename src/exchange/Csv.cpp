@@ -1,5 +1,5 @@
 // Writing and reading RFC 4180 text.
-#include "core/Csv.h"
+#include "exchange/Csv.h"
 
 #include <QStringDecoder>
 

@@ -3,7 +3,7 @@
 // the changes of the cells that differ.
 #pragma once
 
-#include "core/ChangeSet.h"
+#include "exchange/ChangeSet.h"
 
 #include <QByteArray>
 #include <QString>

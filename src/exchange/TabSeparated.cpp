@@ -1,5 +1,5 @@
 // Writing and reading tab-separated cells.
-#include "core/TabSeparated.h"
+#include "exchange/TabSeparated.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,9 @@
 // Reading, checking and writing change-set files over the field catalogue.
-#include "core/ChangeSet.h"
+#include "exchange/ChangeSet.h"
 
 #include "core/GameDocument.h"
+#include "exchange/Differences.h"
 #include "tables/Catalogue.h"
-#include "tables/Differences.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
 // Tables to and from CSV, cell by cell through the catalogue.
-#include "core/TableCsv.h"
+#include "exchange/TableCsv.h"
 
-#include "core/Csv.h"
 #include "core/GameDocument.h"
+#include "exchange/Csv.h"
 #include "tables/Catalogue.h"
 
 #include <QFileInfo>

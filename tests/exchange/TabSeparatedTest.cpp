@@ -1,5 +1,5 @@
 // Tab-separated blocks as spreadsheets copy them: joined and split back cell for cell.
-#include "core/TabSeparated.h"
+#include "exchange/TabSeparated.h"
 
 #include <gtest/gtest.h>
 
