@@ -25,7 +25,7 @@ QJsonValue NewValue(const catalogue::Table& table, const catalogue::Slot& slot)
     case catalogue::Kind::BaseFacility: return QStringLiteral("Workshop");
     case catalogue::Kind::Name: return QStringLiteral("N%1").arg(slot.record);
     case catalogue::Kind::StringEntry: return QStringLiteral("String number %1").arg(slot.record);
-    default: return table.name == QStringLiteral("items") && slot.field->name.startsWith(QStringLiteral("Ammo")) ? 3 : 7;
+    default: return table.Name() == QStringLiteral("items") && slot.field->Name().startsWith(QStringLiteral("Ammo")) ? 3 : 7;
     }
 }
 
@@ -34,9 +34,9 @@ std::vector<changeset::Entry> EveryField(const GameDocument& document)
     std::vector<changeset::Entry> entries;
     for (const catalogue::Table& table : catalogue::Tables()) {
         for (const catalogue::Slot& slot : catalogue::Slots(table, document.Version(), document.Working(table.file))) {
-            const QJsonValue record = table.numbered ? QJsonValue(slot.record)
+            const QJsonValue record = table.Numbered() ? QJsonValue(slot.record)
                                                      : QJsonValue(catalogue::RecordName(table, slot.record));
-            entries.push_back({table.name, record, slot.field->name, std::nullopt, NewValue(table, slot)});
+            entries.push_back({table.Name(), record, slot.field->Name(), std::nullopt, NewValue(table, slot)});
         }
     }
     return entries;
@@ -81,7 +81,7 @@ void BM_ExportEveryTable(benchmark::State& state)
         bytes = 0;
         if (csv) {
             for (const catalogue::Table& table : catalogue::Tables())
-                bytes += tablecsv::Export(document, table.name).size();
+                bytes += tablecsv::Export(document, table.Name()).size();
         } else {
             bytes = changeset::Write(changeset::WholeTables(document, {})).size();
         }

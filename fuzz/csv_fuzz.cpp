@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1)
         return 0;
     const auto& tables = catalogue::Tables();
-    const QString table = tables[data[0] % tables.size()].name;
+    const QString table = tables[data[0] % tables.size()].Name();
     GameDocument document;
     document.Adopt(files);
     const tablecsv::Imported imported = tablecsv::Import(

@@ -138,7 +138,7 @@ int Export(const CliOptions& options, QTextStream& out, QTextStream& err)
     if (tables.isEmpty()) {
         for (const catalogue::Table& table : catalogue::Tables()) {
             if (document.IsLoaded(table.file))
-                tables.append(table.name);
+                tables.append(table.Name());
         }
     }
     if (options.output.isEmpty()) {

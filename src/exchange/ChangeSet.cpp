@@ -101,15 +101,15 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, bool
     if (!table)
         return {std::nullopt, u"change %1: no table \"%2\""_s.arg(number).arg(entry.table)};
     if (!document.IsLoaded(table->file))
-        return problem(u"the file of table %1 is not loaded"_s.arg(table->name));
+        return problem(u"the file of table %1 is not loaded"_s.arg(table->Name()));
     const catalogue::Field* field = catalogue::FindField(*table, entry.field);
     if (!field)
-        return {std::nullopt, u"change %1: no field \"%2\" in table %3"_s.arg(number).arg(entry.field, table->name)};
+        return {std::nullopt, u"change %1: no field \"%2\" in table %3"_s.arg(number).arg(entry.field, table->Name())};
     const QByteArray& bytes = BytesOf(document, *table);
     const std::optional<QString> recordText = ScalarText(entry.record);
     const std::optional<int> record = recordText ? catalogue::FindRecord(*table, *recordText, bytes) : std::nullopt;
     if (!record)
-        return problem(u"no record %1 in table %2"_s.arg(RecordText(entry.record), table->name));
+        return problem(u"no record %1 in table %2"_s.arg(RecordText(entry.record), table->Name()));
     const std::optional<catalogue::Slot> slot = catalogue::Locate(*table, *record, *field, document.Version(), bytes);
     if (!slot)
         return problem(u"the field lies outside the loaded file"_s);
@@ -130,8 +130,8 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, bool
     const QByteArray before = bytes.mid(slot->offset, slot->width);
     if (*reading.bytes == before)
         return {};
-    return {Change{table->file, slot->offset, before, *reading.bytes, table->name,
-                   catalogue::RecordName(*table, *record), field->name},
+    return {Change{table->file, slot->offset, before, *reading.bytes, table->Name(),
+                   catalogue::RecordName(*table, *record), field->Name()},
             {}};
 }
 
@@ -225,10 +225,10 @@ std::vector<Entry> SinceLoad(const GameDocument& document)
 Entry EntryFor(const catalogue::Table& table, int record, const catalogue::Field& field, const QString& value,
                std::optional<QString> was)
 {
-    const QJsonValue recordValue = table.numbered ? QJsonValue(record) : QJsonValue(catalogue::RecordName(table, record));
-    Entry entry{table.name, recordValue, field.name, std::nullopt, ValueOf(table.name, field.name, value)};
+    const QJsonValue recordValue = table.Numbered() ? QJsonValue(record) : QJsonValue(catalogue::RecordName(table, record));
+    Entry entry{table.Name(), recordValue, field.Name(), std::nullopt, ValueOf(table.Name(), field.Name(), value)};
     if (was)
-        entry.was = ValueOf(table.name, field.name, *was);
+        entry.was = ValueOf(table.Name(), field.Name(), *was);
     return entry;
 }
 
@@ -236,7 +236,7 @@ std::vector<Entry> WholeTables(const GameDocument& document, const QStringList& 
 {
     std::vector<Entry> entries;
     for (const catalogue::Table& table : catalogue::Tables()) {
-        if ((!tables.isEmpty() && !tables.contains(table.name)) || !document.IsLoaded(table.file))
+        if ((!tables.isEmpty() && !tables.contains(table.Name())) || !document.IsLoaded(table.file))
             continue;
         const QByteArray& bytes = BytesOf(document, table);
         for (const catalogue::Slot& slot : catalogue::Slots(table, document.Version(), bytes))
@@ -257,7 +257,7 @@ std::vector<Entry> Between(const GameDocument& current, const GameDocument& othe
         const std::vector<catalogue::Slot> thenSlots = catalogue::Slots(table, other.Version(), then);
         if (nowSlots.size() != thenSlots.size() && notes) {
             notes->append(u"%1 has %2 entries here and %3 in the other install; only the first %4 are compared"_s.arg(
-                table.name)
+                table.Name())
                               .arg(nowSlots.size())
                               .arg(thenSlots.size())
                               .arg(std::min(nowSlots.size(), thenSlots.size())));

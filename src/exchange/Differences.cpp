@@ -46,10 +46,10 @@ void CompareFixed(const GameDocument& document, GameFile file, std::vector<Diffe
             if (now == then)
                 continue;
             const QString record = catalogue::RecordName(table, slot.record);
-            lines.push_back({table.name, record, catalogue::RecordCaption(table, slot.record, version, working),
-                             slot.field->name, catalogue::Show(slot, pristine), catalogue::Show(slot, working),
-                             {file, slot.offset, now.toByteArray(), then.toByteArray(), table.name, record,
-                              slot.field->name}});
+            lines.push_back({table.Name(), record, catalogue::RecordCaption(table, slot.record, version, working),
+                             slot.field->Name(), catalogue::Show(slot, pristine), catalogue::Show(slot, working),
+                             {file, slot.offset, now.toByteArray(), then.toByteArray(), table.Name(), record,
+                              slot.field->Name()}});
         }
     }
     // A safety net: the editor never writes outside a field, so these lines should never show.
@@ -90,10 +90,10 @@ void CompareStrings(const GameDocument& document, const catalogue::Table& table,
         const catalogue::Slot now{&table, int(index), &field, entry.start, entry.length, entry.length};
         const strings::StringEntry& old = before.Entries()[std::size_t(index)];
         const catalogue::Slot then{&table, int(index), &field, old.start, old.length, old.length};
-        lines.push_back({table.name, record, record, field.name, catalogue::Show(then, pristine),
+        lines.push_back({table.Name(), record, record, field.Name(), catalogue::Show(then, pristine),
                          catalogue::Show(now, working),
                          {table.file, entry.start, after.Text(index).toByteArray(), before.Text(index).toByteArray(),
-                          table.name, record, field.name}});
+                          table.Name(), record, field.Name()}});
     }
 }
 
@@ -107,7 +107,7 @@ std::vector<Difference> Between(const GameDocument& document)
             CompareFixed(document, file, lines);
     }
     for (const catalogue::Table& table : catalogue::Tables()) {
-        if (table.recordCount == 0 && document.IsLoaded(table.file))
+        if (table.IsStringTable() && document.IsLoaded(table.file))
             CompareStrings(document, table, lines);
     }
     return lines;

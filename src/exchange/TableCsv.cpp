@@ -33,7 +33,7 @@ QByteArray Export(const GameDocument& document, const QString& tableName)
     csv::Rows rows;
     QStringList header{u"record"_s};
     for (const catalogue::Field& field : table->fields)
-        header.append(field.name);
+        header.append(field.Name());
     rows.push_back(header);
     const QByteArray& bytes = document.Working(table->file);
     QStringList row;
@@ -108,10 +108,10 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
             // A cell is text: a number in it is read by the prompt's rules, as typed.
             QString value = cell;
             if (catalogue::IsNumeric(columns[column]->kind)
-                && !changeset::ValueOf(tableName, columns[column]->name, cell).isDouble()) {
+                && !changeset::ValueOf(tableName, columns[column]->Name(), cell).isDouble()) {
                 const catalogue::Reading reading = catalogue::Read(*slot, cell);
                 if (!reading.bytes) {
-                    imported.problems.append(u"line %1, %2: %3"_s.arg(line + 1).arg(columns[column]->name,
+                    imported.problems.append(u"line %1, %2: %3"_s.arg(line + 1).arg(columns[column]->Name(),
                                                                                     reading.refusal));
                     continue;
                 }

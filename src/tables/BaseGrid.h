@@ -2,9 +2,11 @@
 #pragma once
 
 #include "tables/FieldDescription.h"
-#include "tables/VersionOffsets.h"
+#include "tables/TableLayout.h"
 
 #include <QString>
+
+#include <array>
 
 namespace basegrid {
 
@@ -18,18 +20,13 @@ inline constexpr int Columns = 6;
 inline constexpr int CellCount = Rows * Columns;
 inline constexpr qsizetype Size = 2 * CellCount;
 
-[[nodiscard]] constexpr qsizetype FacilityOffset(GameVersion version, int cell) { return Start.For(version) + cell; }
-[[nodiscard]] constexpr qsizetype DaysOffset(GameVersion version, int cell)
-{
-    return Start.For(version) + CellCount + cell;
-}
-
-// The table's name in the edit history, change sets and the Changes panel.
-inline constexpr std::u16string_view TableName = u"base";
-
 // A cell's two bytes, counted from its facility byte.
-inline constexpr FieldDescription FacilityField = {u"Facility", FieldKind::BaseFacility, 0};
-inline constexpr FieldDescription DaysField = {u"Days", FieldKind::BaseDays, CellCount};
+inline constexpr std::array<FieldDescription, 2> Fields = {{
+    {u"Facility", u"Facility", FieldKind::BaseFacility, 0},
+    {u"Days", u"Days", FieldKind::BaseDays, CellCount},
+}};
+inline constexpr const FieldDescription& FacilityField = Fields[0];
+inline constexpr const FieldDescription& DaysField = Fields[1];
 
 // The grid buttons are numbered down the columns, while cells run along the rows:
 // button N stands in column (N - 1) / 6 and row (N - 1) % 6.
@@ -41,9 +38,14 @@ inline constexpr FieldDescription DaysField = {u"Days", FieldKind::BaseDays, Cel
 }
 
 // A cell as the user finds it on the grid: "R1C1" at the top left to "R6C6".
-[[nodiscard]] inline QString CellName(qsizetype cell)
+[[nodiscard]] inline QString CellName(int cell)
 {
     return QStringLiteral("R%1C%2").arg(cell / Columns + 1).arg(cell % Columns + 1);
 }
+
+// A cell is a record of one byte; its days lie a whole grid after its facility.
+inline constexpr TableLayout Layout = {
+    u"base", GameFile::Executable, Start, 1, CellCount, Size, Fields, &CellName,
+};
 
 } // namespace basegrid

@@ -26,100 +26,17 @@ using namespace Qt::StringLiterals;
 namespace catalogue {
 namespace {
 
-Field Named(const FieldDescription& description)
-{
-    return {description, fields::Name(description)};
-}
-
-template <std::size_t N>
-std::vector<Field> Named(const std::array<FieldDescription, N>& descriptions)
-{
-    std::vector<Field> named;
-    for (const FieldDescription& description : descriptions)
-        named.push_back(Named(description));
-    return named;
-}
-
-Table BaseTable()
-{
-    return {ToQString(basegrid::TableName),
-            GameFile::Executable,
-            {Named(basegrid::FacilityField), Named(basegrid::DaysField)},
-            basegrid::CellCount,
-            false,
-            [](GameVersion version, int cell) { return basegrid::FacilityOffset(version, cell); },
-            [](int cell) { return basegrid::CellName(cell); }};
-}
-
-Table StoresTable()
-{
-    return {ToQString(stores::TableName),
-            GameFile::Executable,
-            {Named(stores::AmountField)},
-            int(stores::StartingStoresTable.size()),
-            false,
-            [](GameVersion version, int line) {
-                return stores::Offset(stores::StartingStoresTable[std::size_t(line)], version);
-            },
-            [](int line) { return stores::RecordName(stores::StartingStoresTable[std::size_t(line)]); }};
-}
-
-Table FacilitiesTable()
-{
-    return {ToQString(facilities::TableName),
-            GameFile::Executable,
-            Named(facilities::Fields),
-            facilities::RecordCount,
-            false,
-            [](GameVersion version, int type) { return facilities::RecordStart(version, type); },
-            [](int type) { return facilitytypes::Name(type); }};
-}
-
-Table UnitsTable()
-{
-    return {ToQString(units::TableName),
-            GameFile::Executable,
-            Named(units::Fields),
-            units::RecordCount,
-            false,
-            [](GameVersion version, int unit) { return units::Start.For(version) + units::RecordOffset(unit); },
-            [](int unit) { return unitnames::Name(unit); }};
-}
-
-Table NamesTable(const soldiernames::NameTable& names, qsizetype (*start)(GameVersion, int))
-{
-    return {ToQString(names.table), GameFile::Executable, {Named(names.field)}, soldiernames::SlotCount, true, start,
-            nullptr};
-}
-
-Table ItemsTable()
-{
-    return {ToQString(items::TableName),
-            GameFile::Items,
-            Named(items::Fields),
-            items::RecordCount,
-            true,
-            [](GameVersion, int record) { return items::RecordSize * record; },
-            nullptr};
-}
-
 std::vector<Table> Build()
 {
     std::vector<Table> tables = {
-        BaseTable(),
-        StoresTable(),
-        FacilitiesTable(),
-        NamesTable(soldiernames::FirstNames,
-                   [](GameVersion version, int slot) { return soldiernames::FirstNames.SlotOffset(version, slot); }),
-        NamesTable(soldiernames::LastNames,
-                   [](GameVersion version, int slot) { return soldiernames::LastNames.SlotOffset(version, slot); }),
-        UnitsTable(),
-        ItemsTable(),
+        basegrid::Layout, stores::Layout, facilities::Layout, soldiernames::FirstNames,
+        soldiernames::LastNames, units::Layout, items::Layout,
     };
     for (const DataFileSpec& dataFile : datafiles::All()) {
-        if (dataFile.stringTable)
-            tables.push_back(
-                {dataFile.fileName, dataFile.file, {Named(strings::TextField)}, 0, true, nullptr, nullptr});
+        for (const TableLayout& strings : strings::Layouts) {
+            if (dataFile.stringTable && strings.file == dataFile.file)
+                tables.push_back(strings);
+        }
     }
     return tables;
 }
@@ -263,7 +180,7 @@ const std::vector<Table>& Tables()
 const Table* FindTable(const QString& name)
 {
     for (const Table& table : Tables()) {
-        if (table.name == name)
+        if (table.Name() == name)
             return &table;
     }
     return nullptr;
@@ -272,7 +189,7 @@ const Table* FindTable(const QString& name)
 const Field* FindField(const Table& table, const QString& name)
 {
     for (const Field& field : table.fields) {
-        if (field.name == name)
+        if (field.Name() == name)
             return &field;
     }
     return nullptr;
@@ -280,7 +197,7 @@ const Field* FindField(const Table& table, const QString& name)
 
 int RecordCount(const Table& table, const QByteArray& fileBytes)
 {
-    return table.recordCount > 0 ? table.recordCount : int(strings::CountEntries(fileBytes));
+    return table.IsStringTable() ? int(strings::CountEntries(fileBytes)) : table.recordCount;
 }
 
 QString RecordName(const Table& table, int record)
@@ -290,7 +207,7 @@ QString RecordName(const Table& table, int record)
 
 std::optional<int> FindRecord(const Table& table, const QString& name, const QByteArray& fileBytes)
 {
-    if (table.numbered) {
+    if (table.Numbered()) {
         bool isNumber = false;
         const int record = name.toInt(&isNumber);
         if (isNumber && record >= 0 && record < RecordCount(table, fileBytes) && QString::number(record) == name)
@@ -318,9 +235,14 @@ std::optional<Slot> Locate(const Table& table, int record, const Field& field, G
         slot.width = slot.shownWidth = entry->length;
         return slot;
     }
-    slot.offset = table.recordStart(version, record) + field.position;
-    if (field.kind == Kind::StoresAmount)
-        slot.width = slot.shownWidth = stores::StartingStoresTable[std::size_t(record)].width;
+    // A data file's tables lie alike in every build.
+    const qsizetype start = table.file == GameFile::Executable ? table.start.For(version) : table.start.collectorsEdition;
+    if (start < 0)
+        return std::nullopt;
+    slot.offset = start + (table.recordPosition ? table.recordPosition(record) : table.recordSize * record)
+                  + field.position;
+    if (table.recordWidth)
+        slot.width = slot.shownWidth = table.recordWidth(record);
     if (field.rename)
         slot.shownWidth = field.rename->shownWidth;
     if (!bytes::InRange(fileBytes, slot.offset, std::max(slot.width, slot.shownWidth)))
@@ -328,10 +250,30 @@ std::optional<Slot> Locate(const Table& table, int record, const Field& field, G
     return slot;
 }
 
+Change ChangeAt(const Slot& slot, const QByteArray& fileBytes, const QByteArray& after)
+{
+    return {slot.table->file,  slot.offset, fileBytes.mid(slot.offset, slot.width), after, slot.table->Name(),
+            RecordName(*slot.table, slot.record), slot.field->Name()};
+}
+
+QString StepSubject(const Table& table, int record)
+{
+    return table.stepSubject ? table.stepSubject(record) : RecordName(table, record);
+}
+
+QString StepText(const Slot& slot, const QByteArray& fileBytes, const QByteArray& after)
+{
+    const QString subject = StepSubject(*slot.table, slot.record);
+    const QString now = fields::ShownValue(*slot.field, slot.record, after);
+    if (slot.field->kind == Kind::Name)
+        return changes::RenameText(subject, now);
+    return changes::StepText(subject, slot.field->Name(), Show(slot, fileBytes), now);
+}
+
 std::vector<Slot> Slots(const Table& table, GameVersion version, const QByteArray& fileBytes)
 {
     std::vector<Slot> found;
-    if (table.recordCount == 0) {
+    if (table.IsStringTable()) {
         // One split of the file instead of a search per entry.
         const strings::StringTable entries(fileBytes);
         found.reserve(std::size_t(entries.Count()));
@@ -358,7 +300,7 @@ QString Show(const Slot& slot, const QByteArray& fileBytes)
 
 QString RecordCaption(const Table& table, int record, GameVersion version, const QByteArray& fileBytes)
 {
-    if (!table.numbered || table.fields.front().kind != Kind::Name)
+    if (!table.Numbered() || table.fields.front().kind != Kind::Name)
         return RecordName(table, record);
     const std::optional<Slot> name = Locate(table, record, table.fields.front(), version, fileBytes);
     return name ? u"%1 %2"_s.arg(record).arg(Show(*name, fileBytes)) : QString::number(record);

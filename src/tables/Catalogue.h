@@ -1,11 +1,13 @@
-// Every value the editor can write, by name: tables, records and fields as the user sees
-// them, where each lies in each build, and how its value is shown. The Changes panel,
-// change-set files, table views and the command line all go through here.
+// Every value the editor can write, by key: the layouts of the game tables, where each
+// value lies in each build, and how it is shown and read. The Changes panel, change-set
+// files, table views, the tabs and the command line all go through here.
 #pragma once
 
+#include "core/Change.h"
 #include "core/GameFile.h"
 #include "core/GameVersion.h"
 #include "tables/FieldDescription.h"
+#include "tables/TableLayout.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,21 +19,8 @@ namespace catalogue {
 
 using Kind = FieldKind;
 
-// A field as its table's own description gives it, with the name it is known by.
-struct Field : FieldDescription {
-    QString name;
-};
-
-struct Table {
-    QString name;
-    GameFile file;
-    std::vector<Field> fields;
-    int recordCount = 0;  // 0: counted from the file (a string table)
-    bool numbered = true; // records named by index rather than by a name
-    // File offset of a record in a build; null for a string table.
-    qsizetype (*recordStart)(GameVersion version, int record) = nullptr;
-    QString (*recordName)(int record) = nullptr;
-};
+using Field = FieldDescription;
+using Table = TableLayout;
 
 // One field of one record, found in the loaded bytes of its file.
 struct Slot {
@@ -43,6 +32,7 @@ struct Slot {
     qsizetype shownWidth = 0;  // a name is read from more bytes than it writes
 };
 
+// Every table: the executable's, obdata.dat's, then the string files'.
 [[nodiscard]] const std::vector<Table>& Tables();
 [[nodiscard]] const Table* FindTable(const QString& name);
 [[nodiscard]] const Field* FindField(const Table& table, const QString& name);
@@ -52,8 +42,19 @@ struct Slot {
 [[nodiscard]] QString RecordName(const Table& table, int record);
 [[nodiscard]] std::optional<int> FindRecord(const Table& table, const QString& name, const QByteArray& fileBytes);
 
+// Where one field of one record lies in the given bytes of its table's file; nothing for
+// a record or field outside them. The only place a record and field become an offset.
 [[nodiscard]] std::optional<Slot> Locate(const Table& table, int record, const Field& field, GameVersion version,
                                          const QByteArray& fileBytes);
+
+// The change of a slot's bytes in fileBytes into after, named by its table, record and field.
+[[nodiscard]] Change ChangeAt(const Slot& slot, const QByteArray& fileBytes, const QByteArray& after);
+
+// What step texts call a record: "Sectoid Soldier", "item 3", "first name 5".
+[[nodiscard]] QString StepSubject(const Table& table, int record);
+// The step of writing after into the slot, as the form and the table both name it:
+// "Sectoid Soldier: Time Units 54 → 80", and for a name "Rename item 3 to RIFLE CLIP".
+[[nodiscard]] QString StepText(const Slot& slot, const QByteArray& fileBytes, const QByteArray& after);
 
 // Every slot of a table in the given bytes of its file, record by record.
 [[nodiscard]] std::vector<Slot> Slots(const Table& table, GameVersion version, const QByteArray& fileBytes);

@@ -1,27 +1,18 @@
-// The spans of all executable tables of a build.
+// The spans of all executable tables of a build, as their layouts give them.
 #include "tables/ExeTables.h"
 
-#include "core/TableText.h"
-#include "tables/BaseGrid.h"
-#include "tables/Facilities.h"
-#include "tables/SoldierNames.h"
-#include "tables/Stores.h"
-#include "tables/Units.h"
+#include "tables/Catalogue.h"
 
 namespace exetables {
 
 std::vector<ExeTableSpan> All(GameVersion version)
 {
-    return {
-        {ToQString(basegrid::TableName), basegrid::Start.For(version), basegrid::Size},
-        {ToQString(stores::TableName), stores::BlockStart.For(version), stores::BlockSize},
-        {ToQString(facilities::TableName), facilities::Start.For(version), facilities::Size},
-        {ToQString(units::TableName), units::Start.For(version), units::Size},
-        {ToQString(soldiernames::LastNames.table), soldiernames::LastNameStart.For(version),
-         soldiernames::SlotCount * soldiernames::LastNameSlotSize},
-        {ToQString(soldiernames::FirstNames.table), soldiernames::FirstNameStart.For(version),
-         soldiernames::SlotCount * soldiernames::FirstNameSlotSize},
-    };
+    std::vector<ExeTableSpan> spans;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if (table.file == GameFile::Executable)
+            spans.push_back({table.Name(), table.start.For(version), table.size});
+    }
+    return spans;
 }
 
 } // namespace exetables

@@ -4,7 +4,7 @@
 #include "core/ValuePrompt.h"
 #include "tables/FacilityTypes.h"
 #include "tables/FieldDescription.h"
-#include "tables/VersionOffsets.h"
+#include "tables/TableLayout.h"
 
 #include <array>
 #include <string_view>
@@ -28,29 +28,27 @@ inline constexpr qsizetype RatioPosition = 8;
 inline constexpr qsizetype StandardFlagPosition = 10;
 // Positions 4, 5, 9 and 11 to 15 mean something to the game but are not edited.
 
-[[nodiscard]] constexpr qsizetype RecordStart(GameVersion version, int type)
-{
-    return Start.For(version) + RecordSize * type;
-}
-
-// The table's name in the edit history, change sets and the Changes panel.
-inline constexpr std::u16string_view TableName = u"facilities";
-
 inline constexpr BytePrompt RatioPrompt = {100, u"(Remember, the number cannot exceed 100%)."};
 
 // Top to bottom, as the tab shows them. The two-byte amounts are asked for as words and
 // shown signed.
 inline constexpr std::array<FieldDescription, 6> Fields = {{
-    {u"Construction Cost/$k:", FieldKind::Word, CostPosition, 2, {}, nullptr, {u"cmdPrice", u"Label10"}},
-    fields::Byte(u"Monthly Cost/$k:", UpkeepPosition, prompt::UpTo255, {u"cmdUpkeep", u"Label9"}),
-    fields::Byte(u"Construction Time:", DaysPosition, prompt::UpTo255, {u"cmdDays", u"Label8"}),
-    {u"Defense Strength:", FieldKind::Word, StrengthPosition, 2, {}, nullptr, {u"cmdStrength", u"Label7"}},
-    fields::Byte(u"Hit Ratio (%):", RatioPosition, RatioPrompt, {u"cmdRatio", u"Label6"}),
-    {u"Standard to Build?:", FieldKind::Flag, StandardFlagPosition, 1, {}, nullptr, {u"frmBuild"},
+    {u"Construction Cost/$k", u"Construction Cost/$k:", FieldKind::Word, CostPosition, 2, {}, nullptr,
+     {u"cmdPrice", u"Label10"}},
+    fields::Byte(u"Monthly Cost/$k", u"Monthly Cost/$k:", UpkeepPosition, prompt::UpTo255, {u"cmdUpkeep", u"Label9"}),
+    fields::Byte(u"Construction Time", u"Construction Time:", DaysPosition, prompt::UpTo255, {u"cmdDays", u"Label8"}),
+    {u"Defense Strength", u"Defense Strength:", FieldKind::Word, StrengthPosition, 2, {}, nullptr,
+     {u"cmdStrength", u"Label7"}},
+    fields::Byte(u"Hit Ratio (%)", u"Hit Ratio (%):", RatioPosition, RatioPrompt, {u"cmdRatio", u"Label6"}),
+    {u"Standard to Build", u"Standard to Build?:", FieldKind::Flag, StandardFlagPosition, 1, {}, nullptr, {u"frmBuild"},
      &facilitytypes::StandardValue},
 }};
 
 inline constexpr const FieldDescription& StandardField = Fields.back();
 static_assert(StandardField.kind == FieldKind::Flag);
+
+inline constexpr TableLayout Layout = {
+    u"facilities", GameFile::Executable, Start, RecordSize, RecordCount, Size, Fields, &facilitytypes::Name,
+};
 
 } // namespace facilities

@@ -24,16 +24,6 @@ QString FacilityShown(std::uint8_t code)
 
 } // namespace
 
-QString Name(const FieldDescription& field)
-{
-    QString name = ToQString(field.label);
-    if (name.endsWith(u':'))
-        name.chop(1);
-    if (name.endsWith(u'?'))
-        name.chop(1);
-    return name;
-}
-
 QString Shown(const FieldDescription& field, int record, const QByteArray& bytes, qsizetype offset, qsizetype width)
 {
     const std::uint8_t byte = width >= 1 ? bytes::ReadU8(bytes, offset) : 0;

@@ -3,6 +3,7 @@
 // tabs build and refresh their controls from these; the catalogue lists the same ones.
 #pragma once
 
+#include "core/TableText.h"
 #include "core/ValuePrompt.h"
 
 #include <QByteArray>
@@ -32,6 +33,9 @@ struct FieldControl {
 };
 
 struct FieldDescription {
+    // How change-set files, CSV headers and the edit history name the field: "Time Units".
+    // Saved mods name fields by it, so it never follows an edit of the label.
+    std::u16string_view key;
     std::u16string_view label;  // as shown beside its control: "Time Units:", "Flying Ability?:"
     FieldKind kind;
     qsizetype position = 0;     // within the record; the low byte of a word
@@ -41,19 +45,18 @@ struct FieldDescription {
     FieldControl control = {};
     // A flag's stored byte for Yes or No; it may depend on the record.
     std::uint8_t (*flagValue)(int record, bool yes) = nullptr;
+
+    [[nodiscard]] QString Name() const { return ToQString(key); }
 };
 
 namespace fields {
 
 // A one-byte number edited through its value button, the most common field.
-[[nodiscard]] constexpr FieldDescription Byte(std::u16string_view label, qsizetype position, const BytePrompt& prompt,
-                                              FieldControl control)
+[[nodiscard]] constexpr FieldDescription Byte(std::u16string_view key, std::u16string_view label, qsizetype position,
+                                              const BytePrompt& prompt, FieldControl control)
 {
-    return {label, FieldKind::Byte, position, 1, prompt, nullptr, control};
+    return {key, label, FieldKind::Byte, position, 1, prompt, nullptr, control};
 }
-
-// The label without its trailing ":" or "?:": "Time Units", "Flying Ability".
-[[nodiscard]] QString Name(const FieldDescription& field);
 
 // The value at offset as the user reads and types it: a number (a word unsigned, bravery
 // as shown), "Yes"/"No", a damage type's or facility's name, text through the code page.

@@ -4,6 +4,7 @@
 
 #include "core/ValuePrompt.h"
 #include "tables/FieldDescription.h"
+#include "tables/TableLayout.h"
 
 #include <QtGlobal>
 
@@ -27,10 +28,6 @@ inline constexpr qsizetype TuPercentPositions[3] = {35, 36, 37};   // auto, snap
 // An ammo field names the record of its ammunition, so its limit is the highest index.
 inline constexpr int HighestIndex = RecordCount - 1;
 
-
-// The table's name in the edit history, change sets and the Changes panel.
-inline constexpr std::u16string_view TableName = u"items";
-
 // What step names call a record: "item 3".
 [[nodiscard]] inline QString StepSubject(int record)
 {
@@ -50,33 +47,37 @@ inline constexpr BytePrompt AmmoPrompt = {HighestIndex, AmmoLimitLine, AmmoExtra
 
 // In the order the tab shows them: the name, the numbers, then the damage type's options.
 inline constexpr std::array<FieldDescription, 12> Fields = {{
-    {u"Name:", FieldKind::Name, NamePosition, NameLength, {}, &Rename,
+    {u"Name", u"Name:", FieldKind::Name, NamePosition, NameLength, {}, &Rename,
      {u"cmdName", {}, u"Click to change the name."}},
-    fields::Byte(u"Damage:", DamagePosition, prompt::UpTo255,
+    fields::Byte(u"Damage", u"Damage:", DamagePosition, prompt::UpTo255,
                  {u"cmdDamage", {}, u"Click to change the damage this item deals."}),
-    fields::Byte(u"Ammo Type 1:", AmmoPositions[0], AmmoPrompt,
+    fields::Byte(u"Ammo Type 1", u"Ammo Type 1:", AmmoPositions[0], AmmoPrompt,
                  {u"cmdAmmo1", {}, u"Change Ammo Type 1. Use index number of Ammo item."}),
-    fields::Byte(u"Ammo Type 2:", AmmoPositions[1], AmmoPrompt,
+    fields::Byte(u"Ammo Type 2", u"Ammo Type 2:", AmmoPositions[1], AmmoPrompt,
                  {u"cmdAmmo2", {}, u"Change Ammo Type 2. Use index number of Ammo item."}),
-    fields::Byte(u"Ammo Type 3:", AmmoPositions[2], AmmoPrompt,
+    fields::Byte(u"Ammo Type 3", u"Ammo Type 3:", AmmoPositions[2], AmmoPrompt,
                  {u"cmdAmmo3", {}, u"Change Ammo Type 3. Use index number of Ammo item."}),
-    fields::Byte(u"Autoshot Accuracy:", AccuracyPositions[0], prompt::UpTo255,
+    fields::Byte(u"Autoshot Accuracy", u"Autoshot Accuracy:", AccuracyPositions[0], prompt::UpTo255,
                  {u"cmdAutoA", {}, u"Click to change the autoshot accuracy."}),
-    fields::Byte(u"Snap Shot Accuracy:", AccuracyPositions[1], prompt::UpTo255,
+    fields::Byte(u"Snap Shot Accuracy", u"Snap Shot Accuracy:", AccuracyPositions[1], prompt::UpTo255,
                  {u"cmdSnapA", {}, u"Click to change the snap shot accuracy."}),
-    fields::Byte(u"Aimed Shot Accuracy:", AccuracyPositions[2], prompt::UpTo255,
+    fields::Byte(u"Aimed Shot Accuracy", u"Aimed Shot Accuracy:", AccuracyPositions[2], prompt::UpTo255,
                  {u"cmdAimA", {}, u"Click to change the aimed shot accuracy."}),
-    fields::Byte(u"Autoshot TU%:", TuPercentPositions[0], prompt::UpTo100,
+    fields::Byte(u"Autoshot TU%", u"Autoshot TU%:", TuPercentPositions[0], prompt::UpTo100,
                  {u"cmdAutoT", {}, u"Click to change the autoshot TU percentage."}),
-    fields::Byte(u"Snap Shot TU%:", TuPercentPositions[1], prompt::UpTo100,
+    fields::Byte(u"Snap Shot TU%", u"Snap Shot TU%:", TuPercentPositions[1], prompt::UpTo100,
                  {u"cmdSnapT", {}, u"Click to change the snap shot TU percentage."}),
-    fields::Byte(u"Aimed Shot TU%:", TuPercentPositions[2], prompt::UpTo100,
+    fields::Byte(u"Aimed Shot TU%", u"Aimed Shot TU%:", TuPercentPositions[2], prompt::UpTo100,
                  {u"cmdAimT", {}, u"Click to change the aimed shot TU percentage."}),
-    {u"Damage Type", FieldKind::DamageType, DamageTypePosition, 1, {}, nullptr, {u"Frame2"}},
+    {u"Damage Type", u"Damage Type", FieldKind::DamageType, DamageTypePosition, 1, {}, nullptr, {u"Frame2"}},
 }};
 
 inline constexpr const FieldDescription& NameField = Fields.front();
 inline constexpr const FieldDescription& DamageTypeField = Fields.back();
 static_assert(NameField.kind == FieldKind::Name && DamageTypeField.kind == FieldKind::DamageType);
+
+inline constexpr TableLayout Layout = {
+    u"items", GameFile::Items, SameInEveryBuild(0), RecordSize, RecordCount, FileSize, Fields, nullptr, &StepSubject,
+};
 
 } // namespace items

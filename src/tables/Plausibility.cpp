@@ -34,21 +34,22 @@ struct TableCheck {
     Rule rule;
 };
 
-constexpr VersionOffsets SameInEveryBuild(qsizetype offset)
+// The bytes from position to position + width of every record of a table.
+constexpr TableCheck Of(std::u16string_view what, const TableLayout& table, qsizetype position, qsizetype width,
+                        Rule rule)
 {
-    return {offset, offset, offset};
+    const VersionOffsets start = {table.start.collectorsEdition + position, table.start.dos12 + position,
+                                  table.start.dos14 + position};
+    return {what, table.file, start, table.recordSize, table.recordCount, width, rule};
 }
 
 // The twelfth byte of a last-name slot is never written, so it is never checked.
 constexpr std::array<TableCheck, 4> Checks = {{
-    {u"soldier last names", GameFile::Executable, soldiernames::LastNameStart, soldiernames::LastNameSlotSize,
-     soldiernames::SlotCount, soldiernames::WrittenNameLength, Rule::PaddedText},
-    {u"soldier first names", GameFile::Executable, soldiernames::FirstNameStart, soldiernames::FirstNameSlotSize,
-     soldiernames::SlotCount, soldiernames::WrittenNameLength, Rule::PaddedText},
-    {u"item names of obdata.dat", GameFile::Items, SameInEveryBuild(items::NamePosition), items::RecordSize,
-     items::RecordCount, items::NameLength, Rule::SomeText},
-    {u"ammo references of obdata.dat", GameFile::Items, SameInEveryBuild(items::AmmoPositions[0]), items::RecordSize,
-     items::RecordCount, std::size(items::AmmoPositions), Rule::ItemReferences},
+    Of(u"soldier last names", soldiernames::LastNames, 0, soldiernames::WrittenNameLength, Rule::PaddedText),
+    Of(u"soldier first names", soldiernames::FirstNames, 0, soldiernames::WrittenNameLength, Rule::PaddedText),
+    Of(u"item names of obdata.dat", items::Layout, items::NamePosition, items::NameLength, Rule::SomeText),
+    Of(u"ammo references of obdata.dat", items::Layout, items::AmmoPositions[0], std::size(items::AmmoPositions),
+       Rule::ItemReferences),
 }};
 
 bool IsPaddedText(const QByteArray& bytes, qsizetype offset, qsizetype width)

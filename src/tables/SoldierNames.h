@@ -3,8 +3,11 @@
 
 #include "core/ValuePrompt.h"
 #include "tables/FieldDescription.h"
-#include "tables/VersionOffsets.h"
+#include "tables/TableLayout.h"
 
+#include <QString>
+
+#include <array>
 #include <string_view>
 
 namespace soldiernames {
@@ -34,23 +37,29 @@ inline constexpr NamePrompt FirstNamePrompt = {u"What would you like the new fir
 inline constexpr NamePrompt LastNamePrompt = {u"What would you like the new last name to be?", PromptLimitLine,
                                               LastNameSlotSize, WrittenNameLength};
 
-// What sets the two tables apart for showing and renaming.
-struct NameTable {
-    std::u16string_view table;     // its name in the edit history and the Changes panel
-    std::u16string_view slotName;  // "first name 5"
-    VersionOffsets start;
-    qsizetype slotSize;
-    FieldDescription field;        // a slot's one field, its name
+// A slot's one field, its name.
+inline constexpr std::array<FieldDescription, 1> FirstNameFields = {
+    {{u"Name", u"Name", FieldKind::Name, 0, WrittenNameLength, {}, &FirstNamePrompt}}};
+inline constexpr std::array<FieldDescription, 1> LastNameFields = {
+    {{u"Name", u"Name", FieldKind::Name, 0, WrittenNameLength, {}, &LastNamePrompt}}};
 
-    [[nodiscard]] constexpr qsizetype SlotOffset(GameVersion version, int slot) const
-    {
-        return start.For(version) + slotSize * slot;
-    }
+// What step names call a slot: "first name 5".
+[[nodiscard]] inline QString FirstNameSubject(int slot)
+{
+    return QStringLiteral("first name %1").arg(slot);
+}
+[[nodiscard]] inline QString LastNameSubject(int slot)
+{
+    return QStringLiteral("last name %1").arg(slot);
+}
+
+inline constexpr TableLayout FirstNames = {
+    u"first-names", GameFile::Executable, FirstNameStart, FirstNameSlotSize, SlotCount,
+    FirstNameSlotSize * SlotCount, FirstNameFields, nullptr, &FirstNameSubject,
 };
-
-inline constexpr NameTable FirstNames = {u"first-names", u"first name", FirstNameStart, FirstNameSlotSize,
-                                         {u"Name", FieldKind::Name, 0, WrittenNameLength, {}, &FirstNamePrompt}};
-inline constexpr NameTable LastNames = {u"last-names", u"last name", LastNameStart, LastNameSlotSize,
-                                        {u"Name", FieldKind::Name, 0, WrittenNameLength, {}, &LastNamePrompt}};
+inline constexpr TableLayout LastNames = {
+    u"last-names", GameFile::Executable, LastNameStart, LastNameSlotSize, SlotCount,
+    LastNameSlotSize * SlotCount, LastNameFields, nullptr, &LastNameSubject,
+};
 
 } // namespace soldiernames

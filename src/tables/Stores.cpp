@@ -3,13 +3,16 @@
 
 #include "core/ByteAccess.h"
 #include "core/TableText.h"
+#include "tables/Catalogue.h"
 
 namespace stores {
 
 int StoredAmount(const QByteArray& exe, GameVersion version, const StoresEntry& entry)
 {
-    const qsizetype offset = Offset(entry, version);
-    return entry.width == 1 ? bytes::ReadU8(exe, offset) : bytes::ReadU16LE(exe, offset);
+    const std::optional<catalogue::Slot> slot = catalogue::Locate(Layout, entry.index, AmountField, version, exe);
+    if (!slot)
+        return 0;
+    return slot->width == 1 ? bytes::ReadU8(exe, slot->offset) : bytes::ReadU16LE(exe, slot->offset);
 }
 
 QString RecordName(const StoresEntry& entry)
@@ -18,6 +21,11 @@ QString RecordName(const StoresEntry& entry)
     if (name.endsWith(u" - "))
         name.chop(3);
     return name;
+}
+
+QString LineName(int line)
+{
+    return RecordName(StartingStoresTable[std::size_t(line)]);
 }
 
 QString LineText(const QByteArray& exe, GameVersion version, const StoresEntry& entry)

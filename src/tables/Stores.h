@@ -4,7 +4,7 @@
 
 #include "core/ValuePrompt.h"
 #include "tables/FieldDescription.h"
-#include "tables/VersionOffsets.h"
+#include "tables/TableLayout.h"
 
 #include <QByteArray>
 #include <QString>
@@ -42,12 +42,6 @@ struct StoresEntry {
 [[nodiscard]] constexpr qsizetype Position(const StoresEntry& entry)
 {
     return entry.width == 1 ? EngineersPosition + entry.index : AmountPosition(entry.field);
-}
-
-// The entry's byte, or the low byte of its amount; the same in the list and in its edit.
-[[nodiscard]] constexpr qsizetype Offset(const StoresEntry& entry, GameVersion version)
-{
-    return BlockStart.For(version) + Position(entry);
 }
 
 // In list order. The game's own spelling "Blaseter" is kept; fields 43-48, 62-64, 76-79
@@ -160,14 +154,20 @@ inline constexpr BytePrompt PersonnelPrompt = {
 // The stored count or amount, unsigned, as the list shows it.
 [[nodiscard]] int StoredAmount(const QByteArray& exe, GameVersion version, const StoresEntry& entry);
 
-// The table's name in the edit history, change sets and the Changes panel.
-inline constexpr std::u16string_view TableName = u"stores";
-
 // Every line has one field, its amount; a line's width says how many bytes it has.
-inline constexpr FieldDescription AmountField = {u"Amount", FieldKind::StoresAmount, 0, 2};
+inline constexpr std::array<FieldDescription, 1> Fields = {{{u"Amount", u"Amount", FieldKind::StoresAmount, 0, 2}}};
+inline constexpr const FieldDescription& AmountField = Fields[0];
 
 // The name of the line's record: its label without the " - " before the amount.
 [[nodiscard]] QString RecordName(const StoresEntry& entry);
+[[nodiscard]] QString LineName(int line);
+
+// A line is a record; the lines are not evenly spaced and are one or two bytes wide.
+inline constexpr TableLayout Layout = {
+    u"stores", GameFile::Executable, BlockStart, 0, int(StartingStoresTable.size()), BlockSize, Fields, &LineName,
+    nullptr, [](int line) { return Position(StartingStoresTable[std::size_t(line)]); },
+    [](int line) { return qsizetype(StartingStoresTable[std::size_t(line)].width); },
+};
 
 // The list line: the label, then the amount in plain decimal.
 [[nodiscard]] QString LineText(const QByteArray& exe, GameVersion version, const StoresEntry& entry);

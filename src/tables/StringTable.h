@@ -2,10 +2,12 @@
 #pragma once
 
 #include "tables/FieldDescription.h"
+#include "tables/TableLayout.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <array>
 #include <cstddef>
 #include <iterator>
 #include <optional>
@@ -14,7 +16,23 @@
 namespace strings {
 
 // An entry is one field, its text, as long as the entry is.
-inline constexpr FieldDescription TextField = {u"Text", FieldKind::StringEntry, 0, 0};
+inline constexpr std::array<FieldDescription, 1> TextFields = {{{u"Text", u"Text", FieldKind::StringEntry, 0, 0}}};
+inline constexpr const FieldDescription& TextField = TextFields[0];
+
+// A string file is a table named by its file name; its entries are numbered and counted
+// from the file.
+[[nodiscard]] constexpr TableLayout FileLayout(std::u16string_view fileName, GameFile file)
+{
+    return {fileName, file, SameInEveryBuild(0), 0, 0, 0, TextFields};
+}
+inline constexpr std::array<TableLayout, 6> Layouts = {{
+    FileLayout(u"english.dat", GameFile::English),
+    FileLayout(u"english2.dat", GameFile::English2),
+    FileLayout(u"german.dat", GameFile::German),
+    FileLayout(u"german2.dat", GameFile::German2),
+    FileLayout(u"french.dat", GameFile::French),
+    FileLayout(u"french2.dat", GameFile::French2),
+}};
 
 // One entry of a table. Its terminator is the byte at start + length.
 struct StringEntry {

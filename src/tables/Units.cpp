@@ -19,11 +19,4 @@ std::optional<std::uint8_t> BraveryStored(double typed)
     return static_cast<std::uint8_t>(code);
 }
 
-qsizetype RecordOffset(int unit)
-{
-    if (unit < 0 || unit >= RecordCount)
-        return -1;
-    return RecordSize * unit;
-}
-
 } // namespace units

@@ -3,7 +3,8 @@
 
 #include "core/ValuePrompt.h"
 #include "tables/FieldDescription.h"
-#include "tables/VersionOffsets.h"
+#include "tables/TableLayout.h"
+#include "tables/UnitNames.h"
 
 #include <QString>
 
@@ -39,9 +40,6 @@ inline constexpr qsizetype BraveryPosition = 27;
 inline constexpr std::u16string_view BraveryLimit = u"(Remember, the number cannot exceed 110).";
 inline constexpr std::array<std::u16string_view, 1> BraveryLines = {u"The number must also be divisible by 10."};
 
-// The table's name in the edit history, change sets and the Changes panel.
-inline constexpr std::u16string_view TableName = u"units";
-
 [[nodiscard]] constexpr std::uint8_t FlyingValue(int /*unit*/, bool flies)
 {
     return flies ? Flies : DoesNotFly;
@@ -50,31 +48,33 @@ inline constexpr std::u16string_view TableName = u"units";
 // In the order the tab shows them, down three columns. Positions 8, 14 to 24 and 28 to 38
 // are not the editor's and stay untouched.
 inline constexpr std::array<FieldDescription, 16> Fields = {{
-    fields::Byte(u"Time Units:", 1, prompt::UpTo255, {u"cmdTU"}),
-    fields::Byte(u"Health:", 2, prompt::UpTo255, {u"cmdHealth"}),
-    fields::Byte(u"Energy:", 3, prompt::UpTo255, {u"cmdEnrg"}),
-    fields::Byte(u"Reaction:", 4, prompt::UpTo255, {u"cmdReac"}),
-    fields::Byte(u"Strength:", 5, prompt::UpTo100, {u"cmdStr"}),
-    fields::Byte(u"Firing Accuracy:", 6, prompt::UpTo100, {u"cmdFirA"}),
-    fields::Byte(u"Throwing Accuracy:", 7, prompt::UpTo100, {u"cmdThrA"}),
-    fields::Byte(u"Front Armour:", 9, prompt::UpTo255, {u"cmdFrA"}),
-    fields::Byte(u"Left Armour:", 10, prompt::UpTo255, {u"cmdLefA"}),
-    fields::Byte(u"Right Armour:", 11, prompt::UpTo255, {u"cmdRigA"}),
-    fields::Byte(u"Rear Armour:", 12, prompt::UpTo255, {u"cmdReaA"}),
-    fields::Byte(u"Under Armour:", 13, prompt::UpTo255, {u"cmdUndA"}),
-    fields::Byte(u"Psi Skill:", 25, prompt::UpTo100, {u"cmdPsiSk"}),
-    fields::Byte(u"Psi Strength:", 26, prompt::UpTo100, {u"cmdPsiSt"}),
-    {u"Bravery:", FieldKind::Bravery, BraveryPosition, 1,
+    fields::Byte(u"Time Units", u"Time Units:", 1, prompt::UpTo255, {u"cmdTU"}),
+    fields::Byte(u"Health", u"Health:", 2, prompt::UpTo255, {u"cmdHealth"}),
+    fields::Byte(u"Energy", u"Energy:", 3, prompt::UpTo255, {u"cmdEnrg"}),
+    fields::Byte(u"Reaction", u"Reaction:", 4, prompt::UpTo255, {u"cmdReac"}),
+    fields::Byte(u"Strength", u"Strength:", 5, prompt::UpTo100, {u"cmdStr"}),
+    fields::Byte(u"Firing Accuracy", u"Firing Accuracy:", 6, prompt::UpTo100, {u"cmdFirA"}),
+    fields::Byte(u"Throwing Accuracy", u"Throwing Accuracy:", 7, prompt::UpTo100, {u"cmdThrA"}),
+    fields::Byte(u"Front Armour", u"Front Armour:", 9, prompt::UpTo255, {u"cmdFrA"}),
+    fields::Byte(u"Left Armour", u"Left Armour:", 10, prompt::UpTo255, {u"cmdLefA"}),
+    fields::Byte(u"Right Armour", u"Right Armour:", 11, prompt::UpTo255, {u"cmdRigA"}),
+    fields::Byte(u"Rear Armour", u"Rear Armour:", 12, prompt::UpTo255, {u"cmdReaA"}),
+    fields::Byte(u"Under Armour", u"Under Armour:", 13, prompt::UpTo255, {u"cmdUndA"}),
+    fields::Byte(u"Psi Skill", u"Psi Skill:", 25, prompt::UpTo100, {u"cmdPsiSk"}),
+    fields::Byte(u"Psi Strength", u"Psi Strength:", 26, prompt::UpTo100, {u"cmdPsiSt"}),
+    {u"Bravery", u"Bravery:", FieldKind::Bravery, BraveryPosition, 1,
      {.limit = 110, .limitLine = BraveryLimit, .extraLines = BraveryLines, .shown = &BraveryShown,
       .stored = &BraveryStored},
      nullptr, {u"cmdBrav"}},
-    {u"Flying Ability?:", FieldKind::Flag, FlyingPosition, 1, {}, nullptr, {u"Frame1"}, &FlyingValue},
+    {u"Flying Ability", u"Flying Ability?:", FieldKind::Flag, FlyingPosition, 1, {}, nullptr, {u"Frame1"},
+     &FlyingValue},
 }};
 
 inline constexpr const FieldDescription& FlyingField = Fields.back();
 static_assert(FlyingField.kind == FieldKind::Flag);
 
-// The record offset of a unit, the same in every build; -1 for a number outside the list.
-[[nodiscard]] qsizetype RecordOffset(int unit);
+inline constexpr TableLayout Layout = {
+    u"units", GameFile::Executable, Start, RecordSize, RecordCount, Size, Fields, &unitnames::Name,
+};
 
 } // namespace units

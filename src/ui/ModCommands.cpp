@@ -90,7 +90,7 @@ void ExportTables(const GameDocument& document, Asker& asker)
         return;
     for (const catalogue::Table& table : catalogue::Tables()) {
         if (document.IsLoaded(table.file)
-            && !WriteFile(QDir(*folder).filePath(tablecsv::FileName(table.name)), tablecsv::Export(document, table.name),
+            && !WriteFile(QDir(*folder).filePath(tablecsv::FileName(table.Name())), tablecsv::Export(document, table.Name()),
                           asker, title))
             return;
     }

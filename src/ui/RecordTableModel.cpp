@@ -76,7 +76,7 @@ void RecordTableModel::DocumentChanged(const Edit& edit)
             continue;
         const QModelIndex cell = CellOf(change);
         if (!cell.isValid() || m_table->fields[std::size_t(cell.column() - 1)].kind == catalogue::Kind::Name) {
-            if (change.table != m_table->name && catalogue::FindTable(change.table))
+            if (change.table != m_table->Name() && catalogue::FindTable(change.table))
                 continue;
             top = 0;
             bottom = m_rows - 1;
@@ -95,7 +95,7 @@ void RecordTableModel::DocumentChanged(const Edit& edit)
 
 QModelIndex RecordTableModel::CellOf(const Change& change) const
 {
-    if (change.table != m_table->name)
+    if (change.table != m_table->Name())
         return {};
     const catalogue::Field* field = catalogue::FindField(*m_table, change.field);
     const std::optional<int> record =
@@ -144,14 +144,14 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     if (index.column() == RecordColumn) {
-        const QString name = m_table->numbered ? QString::number(index.row())
+        const QString name = m_table->Numbered() ? QString::number(index.row())
                                                : catalogue::RecordName(*m_table, index.row());
         switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole: return name;
-        case SortRole: return m_table->numbered ? QVariant(index.row()) : QVariant(name);
+        case SortRole: return m_table->Numbered() ? QVariant(index.row()) : QVariant(name);
         case Qt::TextAlignmentRole:
-            return m_table->numbered ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+            return m_table->Numbered() ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
         default: return {};
         }
     }
@@ -187,7 +187,7 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == RecordColumn ? m_recordHeader : m_table->fields[std::size_t(section - 1)].name;
+    return section == RecordColumn ? m_recordHeader : m_table->fields[std::size_t(section - 1)].Name();
 }
 
 Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const
@@ -211,8 +211,7 @@ std::optional<Change> RecordTableModel::ChangeFor(const catalogue::Slot& slot, c
 {
     if (QByteArrayView(Working()).sliced(slot.offset, slot.width) == after)
         return std::nullopt;
-    return m_document.ChangeTo(m_table->file, slot.offset, after, m_table->name,
-                               catalogue::RecordName(*m_table, slot.record), slot.field->name);
+    return catalogue::ChangeAt(slot, Working(), after);
 }
 
 RecordTableModel::Writes RecordTableModel::Read(const std::vector<std::pair<QModelIndex, QString>>& cells) const
@@ -240,12 +239,7 @@ RecordTableModel::Writes RecordTableModel::Read(const std::vector<std::pair<QMod
 // "Rename item 3 to RIFLE CLIP".
 QString RecordTableModel::StepText(const catalogue::Slot& slot, const QByteArray& after) const
 {
-    const QString now = fields::ShownValue(*slot.field, slot.record, after);
-    const bool isItem = m_table->file == GameFile::Items;
-    if (isItem && slot.field->kind == catalogue::Kind::Name)
-        return changes::RenameText(items::StepSubject(slot.record), now);
-    const QString record = isItem ? items::StepSubject(slot.record) : catalogue::RecordName(*m_table, slot.record);
-    return changes::StepText(record, slot.field->name, catalogue::Show(slot, Working()), now);
+    return catalogue::StepText(slot, Working(), after);
 }
 
 bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -142,8 +142,8 @@ TEST(ChangeSet, AModMadeOnOneBuildReproducesOnAnother)
                                   : QString::number(random() % 101);
         const catalogue::Reading reading = catalogue::Read(*slot, value);
         if (reading.bytes) {
-            ASSERT_TRUE(made.Apply({{}, {made.ChangeTo(table.file, slot->offset, *reading.bytes, table.name,
-                                                       catalogue::RecordName(table, record), field.name)}}));
+            ASSERT_TRUE(made.Apply({{}, {made.ChangeTo(table.file, slot->offset, *reading.bytes, table.Name(),
+                                                       catalogue::RecordName(table, record), field.Name())}}));
         }
     }
     const QByteArray mod = changeset::Write(changeset::SinceLoad(made));

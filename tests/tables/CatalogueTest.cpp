@@ -5,12 +5,16 @@
 #include "core/ByteAccess.h"
 #include "sample/SampleInstall.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -78,15 +82,15 @@ TEST_P(CatalogueOfEachBuild, NoTwoFieldsShareAByteAndNamesAreUnique)
     for (const catalogue::Table& table : catalogue::Tables()) {
         QStringList names;
         for (const catalogue::Field& field : table.fields) {
-            EXPECT_FALSE(names.contains(field.name)) << table.name.toStdString();
-            names.append(field.name);
+            EXPECT_FALSE(names.contains(field.Name())) << table.Name().toStdString();
+            names.append(field.Name());
         }
-        if (table.recordCount == 0)
+        if (table.IsStringTable())
             continue;
         const QByteArray bytes = FileOf(table, Version());
         QStringList records;
         for (const catalogue::Slot& slot : catalogue::Slots(table, Version(), bytes)) {
-            const QString name = table.name + u'/' + catalogue::RecordName(table, slot.record) + u'/' + slot.field->name;
+            const QString name = table.Name() + u'/' + catalogue::RecordName(table, slot.record) + u'/' + slot.field->Name();
             for (qsizetype at = slot.offset; at < slot.offset + slot.width; ++at) {
                 const auto [it, inserted] = owners[table.file].emplace(at, name);
                 EXPECT_TRUE(inserted) << name.toStdString() << " shares byte " << at << " with "
@@ -95,7 +99,7 @@ TEST_P(CatalogueOfEachBuild, NoTwoFieldsShareAByteAndNamesAreUnique)
         }
         for (int record = 0; record < table.recordCount; ++record)
             records.append(catalogue::RecordName(table, record));
-        EXPECT_EQ(records.size(), QSet<QString>(records.begin(), records.end()).size()) << table.name.toStdString();
+        EXPECT_EQ(records.size(), QSet<QString>(records.begin(), records.end()).size()) << table.Name().toStdString();
     }
 }
 
@@ -114,14 +118,14 @@ TEST_P(CatalogueOfEachBuild, EveryShownValueReadsBackAsItsBytes)
                 // The game holds values its prompts would not take (a strength of 110);
                 // applying such a value where it already stands changes nothing.
                 EXPECT_TRUE(reading.refusal.contains(u"above the limit"_s))
-                    << table.name.toStdString() << " " << slot.record << " " << reading.refusal.toStdString();
+                    << table.Name().toStdString() << " " << slot.record << " " << reading.refusal.toStdString();
                 continue;
             }
             const QByteArray stored = bytes.mid(slot.offset, slot.width);
             if (slot.field->kind == catalogue::Kind::Name)
                 EXPECT_EQ(reading.bytes->left(reading.bytes->indexOf('\0')), stored.left(stored.indexOf('\0')));
             else
-                EXPECT_EQ(*reading.bytes, stored) << table.name.toStdString() << " " << slot.record;
+                EXPECT_EQ(*reading.bytes, stored) << table.Name().toStdString() << " " << slot.record;
         }
     }
 }
@@ -170,6 +174,42 @@ TEST(Catalogue, ReadsByThePromptsRules)
         EXPECT_EQ(reading.bytes, c.bytes);
         EXPECT_EQ(reading.refusal, c.refusal);
     }
+}
+
+// Saved mods name tables and fields by their keys: the list is the one the change-set
+// format documents, in its order, and no key may follow a caption's edit.
+TEST(CatalogueKeys, AreTheOnesTheChangeSetFormatDocuments)
+{
+    QFile format(QStringLiteral(KESTREL_SOURCE_DIR "/docs/change-sets.md"));
+    ASSERT_TRUE(format.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QRegularExpression backticked(u"`([^`]+)`"_s);
+    // "`Ammo Type 1` to `3`" stands for the three ammo fields.
+    const QRegularExpression range(u"`([^`]*?)(\\d+)` to `(\\d+)`"_s);
+    std::map<std::string, std::vector<std::string>> documented;
+    for (const QString& line : QString::fromUtf8(format.readAll()).split(u'\n')) {
+        const QStringList cells = line.split(u'|');
+        if (cells.size() != 5 || !cells[1].contains(u'`'))
+            continue;
+        QString fieldCell = cells[3];
+        for (QRegularExpressionMatch m = range.match(fieldCell); m.hasMatch(); m = range.match(fieldCell)) {
+            QStringList expanded;
+            for (int n = m.captured(2).toInt(); n <= m.captured(3).toInt(); ++n)
+                expanded.append(u"`%1%2`"_s.arg(m.captured(1)).arg(n));
+            fieldCell.replace(m.capturedStart(), m.capturedLength(), expanded.join(u", "_s));
+        }
+        std::vector<std::string> fields;
+        for (const QRegularExpressionMatch& m : backticked.globalMatch(fieldCell))
+            fields.push_back(m.captured(1).toStdString());
+        for (const QRegularExpressionMatch& m : backticked.globalMatch(cells[1]))
+            documented[m.captured(1).toStdString()] = fields;
+    }
+    std::map<std::string, std::vector<std::string>> declared;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        std::vector<std::string>& fields = declared[table.Name().toStdString()];
+        for (const catalogue::Field& field : table.fields)
+            fields.push_back(field.Name().toStdString());
+    }
+    EXPECT_EQ(declared, documented);
 }
 
 } // namespace

@@ -52,9 +52,9 @@ void WriteBaseGrid(QByteArray& exe, GameVersion version)
 {
     for (int cell = 0; cell < basegrid::CellCount; ++cell) {
         const std::uint8_t code = facts::BaseFacilities[std::size_t(cell)];
-        bytes::WriteU8(exe, basegrid::FacilityOffset(version, cell), code);
+        bytes::WriteU8(exe, basegrid::Start.For(version) + cell, code);
         const std::uint8_t days = code == facts::EmptyCell ? facts::EmptyCell : BuiltDays;
-        bytes::WriteU8(exe, basegrid::DaysOffset(version, cell), days);
+        bytes::WriteU8(exe, basegrid::Start.For(version) + basegrid::CellCount + cell, days);
     }
 }
 

@@ -30,10 +30,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The cell's facility and days bytes; -1 where the executable does not hold them.
+CellOffsets CellSlots(const QByteArray& exe, GameVersion version, int cell)
+{
+    const auto offset = [&](const FieldDescription& field) {
+        const std::optional<catalogue::Slot> slot = catalogue::Locate(basegrid::Layout, cell, field, version, exe);
+        return slot ? slot->offset : qsizetype(-1);
+    };
+    return {offset(basegrid::FacilityField), offset(basegrid::DaysField)};
+}
+
 QString CellCaption(const QByteArray& exe, GameVersion version, int cell)
 {
-    const std::uint8_t code = bytes::ReadU8(exe, basegrid::FacilityOffset(version, cell));
-    const std::uint8_t days = bytes::ReadU8(exe, basegrid::DaysOffset(version, cell));
+    const CellOffsets cellOffsets = CellSlots(exe, version, cell);
+    const std::uint8_t code = bytes::ReadU8(exe, cellOffsets.facility);
+    const std::uint8_t days = bytes::ReadU8(exe, cellOffsets.days);
     return facilitycodes::FacilityCaption(code) + u'\n' + daycounts::DaysText(days);
 }
 
@@ -95,7 +106,7 @@ void BaseEditorTab::CreateControls()
 
     auto* right = new QVBoxLayout;
     right->addWidget(CreateChangeFrame());
-    ui.tblStores = new RecordTableView(Context(), ToQString(stores::TableName), u"Stores"_s, this);
+    ui.tblStores = new RecordTableView(Context(), stores::Layout.Name(), u"Stores"_s, this);
     ui.tblStores->setObjectName(u"tblStores"_s);
     right->addWidget(new ViewSwitch(u"Stores"_s, ui.lstItems, ui.tblStores, ui.Label5, this), 1);
     right->addWidget(ui.Label2);
@@ -235,7 +246,8 @@ void BaseEditorTab::ShowChangeFrame(int cell)
         return;
     const GameVersion version = Document().Version();
     const QByteArray& exe = Document().Working(GameFile::Executable);
-    m_change.SelectedCell = {basegrid::FacilityOffset(version, cell), basegrid::DaysOffset(version, cell)};
+    m_change.SelectedCell = CellSlots(exe, version, cell);
+    m_change.cell = cell;
     m_change.PendingFacility = bytes::ReadU8(exe, m_change.SelectedCell.facility);
     m_change.PendingDays = bytes::ReadU8(exe, m_change.SelectedCell.days);
     ui.frmChange->show();
@@ -252,17 +264,17 @@ void BaseEditorTab::ApplyChange()
         return;
     if (m_change.PendingFacility == facilitycodes::Empty)
         m_change.PendingDays = daycounts::EmptyCellDays;
-    const QString table = ToQString(basegrid::TableName);
-    const QString cell = basegrid::CellName(m_change.SelectedCell.facility - basegrid::Start.For(Document().Version()));
+    const ShownRecord cell{&basegrid::Layout, m_change.cell};
+    const std::optional<catalogue::Slot> facilitySlot = Locate(cell, basegrid::FacilityField);
+    const std::optional<catalogue::Slot> daysSlot = Locate(cell, basegrid::DaysField);
+    if (!facilitySlot || !daysSlot)
+        return;
+    const QByteArray& exe = Document().Working(GameFile::Executable);
     const QString facility = facilitycodes::OneLineName(m_change.PendingFacility);
     const QString days = daycounts::DaysText(m_change.PendingDays);
-    Submit({u"base %1: %2, %3"_s.arg(cell, facility, days),
-            {Document().ChangeTo(GameFile::Executable, m_change.SelectedCell.facility,
-                                 QByteArray(1, char(m_change.PendingFacility)), table, cell,
-                                 fields::Name(basegrid::FacilityField)),
-             Document().ChangeTo(GameFile::Executable, m_change.SelectedCell.days,
-                                 QByteArray(1, char(m_change.PendingDays)), table, cell,
-                                 fields::Name(basegrid::DaysField))}});
+    Submit({u"base %1: %2, %3"_s.arg(basegrid::CellName(m_change.cell), facility, days),
+            {catalogue::ChangeAt(*facilitySlot, exe, QByteArray(1, char(m_change.PendingFacility))),
+             catalogue::ChangeAt(*daysSlot, exe, QByteArray(1, char(m_change.PendingDays)))}});
     UpdateBase();
     ui.frmChange->hide();
     ResetChoices();
@@ -311,24 +323,22 @@ void BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
 
 void BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after)
 {
-    const ShownRecord line{GameFile::Executable, stores::TableName, stores::RecordName(entry), entry.index,
-                           stores::Offset(entry, Document().Version())};
-    SubmitField(line.name, line, stores::AmountField, after);
+    SubmitField({&stores::Layout, entry.index}, stores::AmountField, after);
 }
 
 void BaseEditorTab::DocumentChanged(const Edit& edit)
 {
-    if (edit.Touches(ToQString(basegrid::TableName)))
+    if (edit.Touches(basegrid::Layout.Name()))
         UpdateBase();
-    if (edit.Touches(ToQString(stores::TableName)))
+    if (edit.Touches(stores::Layout.Name()))
         UpdateItemsList();
 }
 
 bool BaseEditorTab::Reveal(const Change& change)
 {
-    if (change.table == ToQString(basegrid::TableName))
+    if (change.table == basegrid::Layout.Name())
         return true;
-    if (change.table != ToQString(stores::TableName))
+    if (change.table != stores::Layout.Name())
         return false;
     for (const stores::StoresEntry& entry : stores::StartingStoresTable) {
         if (stores::RecordName(entry) == change.record)

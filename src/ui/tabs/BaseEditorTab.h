@@ -17,6 +17,11 @@ class QListWidget;
 class QPushButton;
 class RecordTableView;
 
+struct CellOffsets {
+    qsizetype facility = -1;
+    qsizetype days = -1;
+};
+
 class BaseEditorTab final : public EditorTab {
     Q_OBJECT
 public:
@@ -67,14 +72,11 @@ private:
     void CloseStoresEdit();
     void SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after);
 
-    struct CellOffsets {
-        qsizetype facility = -1;
-        qsizetype days = -1;
-    };
     // What cmdApply writes, and where: set by a grid click, changed only by a choice
     // from the lists.
     struct BaseChange {
         CellOffsets SelectedCell;
+        int cell = -1;
         std::uint8_t PendingFacility = 0;
         std::uint8_t PendingDays = 0;
     } m_change;

@@ -20,18 +20,29 @@ bool EditorTab::Submit(Edit edit)
     return m_context.history.Submit(std::move(edit));
 }
 
+std::optional<catalogue::Slot> EditorTab::Locate(const ShownRecord& record, const FieldDescription& field) const
+{
+    if (!record.table || !Document().IsLoaded(record.table->file))
+        return std::nullopt;
+    return catalogue::Locate(*record.table, record.number, field, Document().Version(),
+                             Document().Working(record.table->file));
+}
+
 std::optional<QByteArray> EditorTab::AskValue(const ShownRecord& record, const FieldDescription& field) const
 {
-    const QByteArray& file = Document().Working(record.file);
-    const qsizetype offset = record.start + field.position;
+    const std::optional<catalogue::Slot> slot = Locate(record, field);
+    if (!slot)
+        return std::nullopt;
+    const QByteArray& file = Document().Working(record.table->file);
     if (field.kind == FieldKind::Word) {
-        if (const std::optional<std::uint16_t> word = PromptWord(m_context.asker, bytes::ReadU16LE(file, offset)))
+        if (const std::optional<std::uint16_t> word = PromptWord(m_context.asker, bytes::ReadU16LE(file, slot->offset)))
             return bytes::U16LE(*word);
         return std::nullopt;
     }
     if (field.kind == FieldKind::Name)
-        return PromptName(m_context.asker, bytes::ReadField(file, offset, field.rename->shownWidth), *field.rename);
-    if (const std::optional<std::uint8_t> byte = PromptByte(m_context.asker, bytes::ReadU8(file, offset), field.prompt))
+        return PromptName(m_context.asker, bytes::ReadField(file, slot->offset, slot->shownWidth), *field.rename);
+    if (const std::optional<std::uint8_t> byte =
+            PromptByte(m_context.asker, bytes::ReadU8(file, slot->offset), field.prompt))
         return QByteArray(1, char(*byte));
     return std::nullopt;
 }
@@ -40,29 +51,24 @@ void EditorTab::ShowFields(const ShownRecord& record, std::span<const FieldDescr
                            std::span<QPushButton* const> buttons,
                            const std::function<void(const FieldDescription&, std::uint8_t)>& showOptions) const
 {
-    const QByteArray& file = Document().Working(record.file);
     for (std::size_t index = 0; index < fields.size(); ++index) {
         const FieldDescription& field = fields[index];
-        const qsizetype offset = record.start + field.position;
+        const std::optional<catalogue::Slot> slot = Locate(record, field);
+        if (!slot)
+            continue;
+        const QByteArray& file = Document().Working(record.table->file);
         if (buttons[index])
-            controls::ShowValue(buttons[index], fields::Caption(field, record.number, file, offset));
+            controls::ShowValue(buttons[index], fields::Caption(field, record.number, file, slot->offset));
         else
-            showOptions(field, bytes::ReadU8(file, offset));
+            showOptions(field, bytes::ReadU8(file, slot->offset));
     }
 }
 
-Change EditorTab::FieldChange(const ShownRecord& record, const FieldDescription& field, const QByteArray& after) const
+bool EditorTab::SubmitField(const ShownRecord& record, const FieldDescription& field, const QByteArray& after)
 {
-    return Document().ChangeTo(record.file, record.start + field.position, after, ToQString(record.table),
-                               record.name, fields::Name(field));
-}
-
-bool EditorTab::SubmitField(const QString& subject, const ShownRecord& record, const FieldDescription& field,
-                            const QByteArray& after)
-{
-    const QString before = fields::Shown(field, record.number, Document().Working(record.file),
-                                         record.start + field.position, after.size());
-    return Submit({changes::StepText(subject, fields::Name(field), before,
-                                     fields::ShownValue(field, record.number, after)),
-                   {FieldChange(record, field, after)}});
+    const std::optional<catalogue::Slot> slot = Locate(record, field);
+    if (!slot)
+        return false;
+    const QByteArray& file = Document().Working(record.table->file);
+    return Submit({catalogue::StepText(*slot, file, after), {catalogue::ChangeAt(*slot, file, after)}});
 }

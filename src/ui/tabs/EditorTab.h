@@ -2,7 +2,7 @@
 // edits go to, and what the main window asks of every tab.
 #pragma once
 
-#include "tables/FieldDescription.h"
+#include "tables/Catalogue.h"
 #include "ui/EditorContext.h"
 
 #include <QWidget>
@@ -12,13 +12,11 @@
 
 class QPushButton;
 
-// The record a tab shows: where it starts in its file and what the history calls it.
+// The record a tab shows: its table and its index there. Where its fields lie is the
+// catalogue's to say.
 struct ShownRecord {
-    GameFile file;
-    std::u16string_view table;
-    QString name;    // "Sectoid Soldier", or an index as its number
-    int number = 0;  // its index in the table
-    qsizetype start = 0;
+    const TableLayout* table = nullptr;
+    int number = 0;
 };
 
 class EditorTab : public QWidget {
@@ -45,19 +43,20 @@ protected:
     // One user action's changes as one step of the history; false when nothing changed.
     bool Submit(Edit edit);
 
+    // Where the field of the record lies in the loaded bytes; nothing when its file is not
+    // loaded or the record lies outside it.
+    [[nodiscard]] std::optional<catalogue::Slot> Locate(const ShownRecord& record, const FieldDescription& field) const;
     // Asks for a field's new value the way its kind is asked for; the bytes to write, or
     // nothing when the box was cancelled.
     [[nodiscard]] std::optional<QByteArray> AskValue(const ShownRecord& record, const FieldDescription& field) const;
-    [[nodiscard]] Change FieldChange(const ShownRecord& record, const FieldDescription& field,
-                                     const QByteArray& after) const;
     // Shows a record's values on their buttons, in the order of fields. A field without a
     // button, which options show instead, goes to showOptions with its stored byte.
     void ShowFields(const ShownRecord& record, std::span<const FieldDescription> fields,
                     std::span<QPushButton* const> buttons,
                     const std::function<void(const FieldDescription&, std::uint8_t)>& showOptions) const;
-    // The field's new bytes as one step, named "<subject>: Time Units 54 → 80".
-    bool SubmitField(const QString& subject, const ShownRecord& record, const FieldDescription& field,
-                     const QByteArray& after);
+    // The field's new bytes as one step, named "Sectoid Soldier: Time Units 54 → 80", or
+    // for a name "Rename item 3 to RIFLE CLIP".
+    bool SubmitField(const ShownRecord& record, const FieldDescription& field, const QByteArray& after);
 
     // Runs after every change of the document, the tab's own, an undo or a redo alike.
     virtual void DocumentChanged(const Edit& edit) { Q_UNUSED(edit); }

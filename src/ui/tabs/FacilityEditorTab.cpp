@@ -62,7 +62,7 @@ void FacilityEditorTab::CreateControls()
     auto* layout = new QHBoxLayout;
     layout->addLayout(column);
     layout->addStretch(1);
-    ui.tblFacilities = new RecordTableView(Context(), ToQString(facilities::TableName), u"Facility"_s, this);
+    ui.tblFacilities = new RecordTableView(Context(), facilities::Layout.Name(), u"Facility"_s, this);
     ui.tblFacilities->setObjectName(u"tblFacilities"_s);
     ViewSwitch::AroundTab(this, layout, u"Facility"_s, ui.tblFacilities);
 }
@@ -121,13 +121,13 @@ void FacilityEditorTab::FilesChanged(FilesState state)
 
 void FacilityEditorTab::DocumentChanged(const Edit& edit)
 {
-    if (edit.Touches(ToQString(facilities::TableName)))
+    if (edit.Touches(facilities::Layout.Name()))
         ShowFacility();
 }
 
 bool FacilityEditorTab::Reveal(const Change& change)
 {
-    if (change.table != ToQString(facilities::TableName))
+    if (change.table != facilities::Layout.Name())
         return false;
     if (const std::optional<int> index = controls::ChooseText(ui.cmbType, change.record))
         cmbType_Click(*index);
@@ -151,7 +151,7 @@ void FacilityEditorTab::ValueButton_Click(const FieldDescription& field)
     if (!facility)
         return;
     if (const std::optional<QByteArray> accepted = AskValue(*facility, field))
-        SubmitField(facility->name, *facility, field, *accepted);
+        SubmitField(*facility, field, *accepted);
     ShowFacility();
 }
 
@@ -168,8 +168,7 @@ std::optional<ShownRecord> FacilityEditorTab::Record() const
 {
     if (m_selectedFacilityType < 0 || !Document().HasExecutable())
         return std::nullopt;
-    return ShownRecord{GameFile::Executable, facilities::TableName, facilitytypes::Name(m_selectedFacilityType),
-                       m_selectedFacilityType, facilities::RecordStart(Document().Version(), m_selectedFacilityType)};
+    return ShownRecord{&facilities::Layout, m_selectedFacilityType};
 }
 
 // Showing mirrors the flag's byte and writes nothing, even one that is neither value.
@@ -191,5 +190,5 @@ void FacilityEditorTab::WriteStandardFlag(bool standard)
     if (!facility)
         return;
     const FieldDescription& field = facilities::StandardField;
-    SubmitField(facility->name, *facility, field, QByteArray(1, char(field.flagValue(facility->number, standard))));
+    SubmitField(*facility, field, QByteArray(1, char(field.flagValue(facility->number, standard))));
 }

@@ -43,7 +43,7 @@ void ItemEditorTab::CreateControls()
     layout->addSpacing(fontMetrics().averageCharWidth() * 3);
     layout->addLayout(CreateValueColumn());
     layout->addStretch(1);
-    ui.tblItems = new RecordTableView(Context(), ToQString(items::TableName), u"Index"_s, this);
+    ui.tblItems = new RecordTableView(Context(), items::Layout.Name(), u"Index"_s, this);
     ui.tblItems->setObjectName(u"tblItems"_s);
     ViewSwitch::AroundTab(this, layout, u"Item"_s, ui.tblItems);
 }
@@ -141,12 +141,7 @@ void ItemEditorTab::cmdValue_Click(const FieldDescription& field)
     const std::optional<QByteArray> accepted = AskValue(*item, field);
     if (!accepted)
         return;
-    if (field.kind == FieldKind::Name) {
-        Submit({changes::RenameText(items::StepSubject(item->number), codepage::FieldText(*accepted)),
-                {FieldChange(*item, field, *accepted)}});
-    } else {
-        SubmitField(items::StepSubject(item->number), *item, field, *accepted);
-    }
+    SubmitField(*item, field, *accepted);
     ShowItem();
     if (field.kind == FieldKind::Name)
         FillList();
@@ -155,15 +150,14 @@ void ItemEditorTab::cmdValue_Click(const FieldDescription& field)
 void ItemEditorTab::optDamageType_Click(int code)
 {
     if (const std::optional<ShownRecord> item = Record())
-        SubmitField(items::StepSubject(item->number), *item, items::DamageTypeField, QByteArray(1, char(code)));
+        SubmitField(*item, items::DamageTypeField, QByteArray(1, char(code)));
 }
 
 std::optional<ShownRecord> ItemEditorTab::Record() const
 {
     if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
         return std::nullopt;
-    const int record = SelectedRecord();
-    return ShownRecord{GameFile::Items, items::TableName, QString::number(record), record, *m_selectedItemOffset};
+    return ShownRecord{&items::Layout, SelectedRecord()};
 }
 
 int ItemEditorTab::SelectedRecord() const
@@ -189,17 +183,17 @@ void ItemEditorTab::FilesChanged(FilesState state)
 
 void ItemEditorTab::DocumentChanged(const Edit& edit)
 {
-    const QString table = ToQString(items::TableName);
+    const QString table = items::Layout.Name();
     if (!edit.Touches(table) || !Document().IsLoaded(GameFile::Items))
         return;
-    if (edit.TouchesField(table, fields::Name(items::NameField)))
+    if (edit.TouchesField(table, items::NameField.Name()))
         FillList();
     ShowItem();
 }
 
 bool ItemEditorTab::Reveal(const Change& change)
 {
-    if (change.table != ToQString(items::TableName))
+    if (change.table != items::Layout.Name())
         return false;
     bool isNumber = false;
     const int row = change.record.toInt(&isNumber);
@@ -230,7 +224,7 @@ void ItemEditorTab::FillList()
     QStringList names;
     names.reserve(items::RecordCount);
     for (int record = 0; record < items::RecordCount; ++record)
-        names.append(ItemName(items::RecordSize * record));
+        names.append(ItemName(record));
     const QSignalBlocker blocker(ui.lstItem);
     ui.lstItem->clear();
     ui.lstItem->addItems(names);
@@ -263,9 +257,11 @@ void ItemEditorTab::ShowDamageType(int code)
     }
 }
 
-QString ItemEditorTab::ItemName(qsizetype recordOffset) const
+QString ItemEditorTab::ItemName(int record) const
 {
-    return codepage::FieldText(bytes::ReadField(Table(), recordOffset + items::NamePosition, items::NameLength));
+    const std::optional<catalogue::Slot> name =
+        catalogue::Locate(items::Layout, record, items::NameField, Document().Version(), Table());
+    return name ? catalogue::Show(*name, Table()) : QString();
 }
 
 const QByteArray& ItemEditorTab::Table() const

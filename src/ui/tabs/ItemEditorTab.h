@@ -48,7 +48,7 @@ private:
     void ClearValues();
     void ShowItem();
     void ShowDamageType(int code);
-    [[nodiscard]] QString ItemName(qsizetype recordOffset) const;
+    [[nodiscard]] QString ItemName(int record) const;
     [[nodiscard]] const QByteArray& Table() const;
     // The record last chosen; nothing before a double-click or without an item file.
     [[nodiscard]] std::optional<ShownRecord> Record() const;

@@ -89,7 +89,7 @@ void SoldierNamesTab::RenameLastName()
     FillLastNames();
 }
 
-void SoldierNamesTab::FillNames(QListWidget* list, const soldiernames::NameTable& table)
+void SoldierNamesTab::FillNames(QListWidget* list, const TableLayout& table)
 {
     const QSignalBlocker block(list);
     // A rename deep in the list should not send the user back to its top.
@@ -97,51 +97,44 @@ void SoldierNamesTab::FillNames(QListWidget* list, const soldiernames::NameTable
     list->clear();
     if (!Document().HasExecutable())
         return;
-    for (int slot = 0; slot < soldiernames::SlotCount; ++slot) {
-        const QByteArray name = bytes::ReadField(Document().Working(GameFile::Executable),
-                                                 table.SlotOffset(Document().Version(), slot), table.slotSize);
-        list->addItem(codepage::FieldText(name));
+    const QByteArray& exe = Document().Working(GameFile::Executable);
+    for (int slot = 0; slot < table.recordCount; ++slot) {
+        const std::optional<catalogue::Slot> name =
+            catalogue::Locate(table, slot, table.fields.front(), Document().Version(), exe);
+        list->addItem(name ? catalogue::Show(*name, exe) : QString());
     }
     list->verticalScrollBar()->setValue(scrolled);
 }
 
-bool SoldierNamesTab::SelectSlot(const QListWidget* list, const soldiernames::NameTable& table,
-                                 qsizetype& selectedOffset)
+bool SoldierNamesTab::SelectSlot(const QListWidget* list, const TableLayout& table, qsizetype& selectedOffset)
 {
     const std::optional<int> row = controls::SelectedRow(list);
     if (row)
-        selectedOffset = table.slotSize * *row;
+        selectedOffset = table.recordSize * *row;
     return row.has_value();
 }
 
 // Writes exactly the first 11 bytes of the slot: the new name, then zero bytes. A last
 // name's twelfth byte is left as it was.
-void SoldierNamesTab::RenameSlot(const soldiernames::NameTable& table, qsizetype slotOffset)
+void SoldierNamesTab::RenameSlot(const TableLayout& table, qsizetype slotOffset)
 {
-    if (!Document().HasExecutable())
-        return;
-    const int slot = int(slotOffset / table.slotSize);
-    const ShownRecord record{GameFile::Executable, table.table, QString::number(slot), slot,
-                             table.SlotOffset(Document().Version(), slot)};
-    const std::optional<QByteArray> name = AskValue(record, table.field);
-    if (!name)
-        return;
-    Submit({changes::RenameText(ToQString(table.slotName) + u' ' + record.name, codepage::FieldText(*name)),
-            {FieldChange(record, table.field, *name)}});
+    const ShownRecord record{&table, int(slotOffset / table.recordSize)};
+    if (const std::optional<QByteArray> name = AskValue(record, table.fields.front()))
+        SubmitField(record, table.fields.front(), *name);
 }
 
 void SoldierNamesTab::DocumentChanged(const Edit& edit)
 {
-    if (edit.Touches(ToQString(soldiernames::FirstNames.table)))
+    if (edit.Touches(soldiernames::FirstNames.Name()))
         FillFirstNames();
-    if (edit.Touches(ToQString(soldiernames::LastNames.table)))
+    if (edit.Touches(soldiernames::LastNames.Name()))
         FillLastNames();
 }
 
 bool SoldierNamesTab::Reveal(const Change& change)
 {
-    QListWidget* list = change.table == ToQString(soldiernames::FirstNames.table)  ? ui.lstFirst
-                        : change.table == ToQString(soldiernames::LastNames.table) ? ui.lstLast
+    QListWidget* list = change.table == soldiernames::FirstNames.Name()  ? ui.lstFirst
+                        : change.table == soldiernames::LastNames.Name() ? ui.lstLast
                                                                                     : nullptr;
     if (!list)
         return false;

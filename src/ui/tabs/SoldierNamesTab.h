@@ -33,10 +33,9 @@ private:
     void RenameFirstName();
     void RenameLastName();
 
-    void FillNames(QListWidget* list, const soldiernames::NameTable& table);
-    [[nodiscard]] static bool SelectSlot(const QListWidget* list, const soldiernames::NameTable& table,
-                                         qsizetype& selectedOffset);
-    void RenameSlot(const soldiernames::NameTable& table, qsizetype slotOffset);
+    void FillNames(QListWidget* list, const TableLayout& table);
+    [[nodiscard]] static bool SelectSlot(const QListWidget* list, const TableLayout& table, qsizetype& selectedOffset);
+    void RenameSlot(const TableLayout& table, qsizetype slotOffset);
 
     qsizetype m_selectedFirstNameOffset = 0;
     qsizetype m_selectedLastNameOffset = 0;

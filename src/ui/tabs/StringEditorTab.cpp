@@ -434,7 +434,7 @@ void StringEditorTab::ApplyEdit()
     const Edit step{u"%1 entry %2"_s.arg(datafiles::DisplayName(edit.file), record),
                     {{edit.file, edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
                       codepage::Encode(text), datafiles::TableName(edit.file), record,
-                      fields::Name(strings::TextField)}}};
+                      strings::TextField.Name()}}};
     ui.frmStr->hide();
     m_edit.reset();
     // An accepted step has rebuilt the lists already, as every change of the document does.

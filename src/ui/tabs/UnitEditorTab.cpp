@@ -60,7 +60,7 @@ void UnitEditorTab::CreateControls()
     layout->addLayout(top);
     layout->addSpacing(fontMetrics().lineSpacing());
     layout->addLayout(CreateValueColumns(), 1);
-    ui.tblUnits = new RecordTableView(Context(), ToQString(units::TableName), u"Unit"_s, this);
+    ui.tblUnits = new RecordTableView(Context(), units::Layout.Name(), u"Unit"_s, this);
     ui.tblUnits->setObjectName(u"tblUnits"_s);
     ViewSwitch::AroundTab(this, layout, u"Unit"_s, ui.tblUnits);
 }
@@ -122,13 +122,13 @@ void UnitEditorTab::FilesChanged(FilesState state)
 
 void UnitEditorTab::DocumentChanged(const Edit& edit)
 {
-    if (edit.Touches(ToQString(units::TableName)))
+    if (edit.Touches(units::Layout.Name()))
         ShowUnit();
 }
 
 bool UnitEditorTab::Reveal(const Change& change)
 {
-    if (change.table != ToQString(units::TableName))
+    if (change.table != units::Layout.Name())
         return false;
     if (const std::optional<int> index = controls::ChooseText(ui.cmbUnit, change.record))
         cmbUnit_Click(*index);
@@ -139,10 +139,10 @@ void UnitEditorTab::cmbUnit_Click(int index)
 {
     if (index < 0)
         return;
-    const qsizetype offset = units::RecordOffset(ui.cmbUnit->itemData(index).toInt());
-    if (offset < 0)
+    const int unit = ui.cmbUnit->itemData(index).toInt();
+    if (unit < 0 || unit >= units::Layout.recordCount)
         return;
-    m_selectedUnitOffset = offset;
+    m_selectedUnitOffset = units::Layout.recordSize * unit;
     EnableValues();
     ShowUnit();
 }
@@ -153,7 +153,7 @@ void UnitEditorTab::cmdValue_Click(const FieldDescription& field)
     if (!unit)
         return;
     if (const std::optional<QByteArray> accepted = AskValue(*unit, field)) {
-        SubmitField(unit->name, *unit, field, *accepted);
+        SubmitField(*unit, field, *accepted);
         ShowUnit();
     }
 }
@@ -165,7 +165,7 @@ void UnitEditorTab::WriteFlying(bool flies)
     if (!unit)
         return;
     const FieldDescription& field = units::FlyingField;
-    SubmitField(unit->name, *unit, field, QByteArray(1, char(field.flagValue(unit->number, flies))));
+    SubmitField(*unit, field, QByteArray(1, char(field.flagValue(unit->number, flies))));
 }
 
 // Mirrors the flying flag without writing it: a stored 2 shows No and stays 2.
@@ -193,9 +193,5 @@ std::optional<ShownRecord> UnitEditorTab::Record() const
 {
     if (!m_selectedUnitOffset || !Document().HasExecutable())
         return std::nullopt;
-    const qsizetype start = units::Start.For(Document().Version()) + *m_selectedUnitOffset;
-    if (!bytes::InRange(Document().Working(GameFile::Executable), start, units::RecordSize))
-        return std::nullopt;
-    const int unit = int(*m_selectedUnitOffset / units::RecordSize);
-    return ShownRecord{GameFile::Executable, units::TableName, unitnames::Name(unit), unit, start};
+    return ShownRecord{&units::Layout, int(*m_selectedUnitOffset / units::Layout.recordSize)};
 }
