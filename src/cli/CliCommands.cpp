@@ -7,6 +7,7 @@
 #include "core/GameFiles.h"
 #include "core/GameSaver.h"
 #include "exchange/ChangeSet.h"
+#include "exchange/FieldGuide.h"
 #include "exchange/TableCsv.h"
 #include "tables/Catalogue.h"
 #include "tables/Plausibility.h"
@@ -33,15 +34,15 @@ public:
 };
 
 // Files whose contents do not look like the game's are refused with the reasons, unless
-// the user forces the load.
-LoadAnyway Plausibility(bool force, QTextStream& err)
+// the user asks to load them anyway.
+LoadAnyway Plausibility(bool loadAnyway, QTextStream& err)
 {
-    return [force, &err](const QStringList& reasons) {
+    return [loadAnyway, &err](const QStringList& reasons) {
         for (const QString& reason : reasons)
             err << "kestrel-cli: " << reason << '\n';
-        if (!force)
-            err << "kestrel-cli: refused; --force loads such files anyway\n";
-        return force;
+        if (!loadAnyway)
+            err << "kestrel-cli: refused; --load-anyway loads such files anyway\n";
+        return loadAnyway;
     };
 }
 
@@ -50,19 +51,19 @@ struct Loaded {
     QString status;  // the load's last words: why it stopped
 };
 
-Loaded LoadInstall(const QString& exePath, GameDocument& document, QTextStream& err, bool force)
+Loaded LoadInstall(const QString& exePath, GameDocument& document, QTextStream& err, bool loadAnyway)
 {
     StatusReporter reporter;
     LoadViews views;
     const LoadOutcome outcome = document.Load([&exePath]() -> std::optional<QString> { return exePath; }, reporter,
-                                              views, plausibility::Gate(Plausibility(force, err)));
+                                              views, plausibility::Gate(Plausibility(loadAnyway, err)));
     return {outcome, reporter.status};
 }
 
 // Loads the install of exePath; false, with the reason on err, unless every file was read.
-bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err, bool force = false)
+bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err, bool loadAnyway)
 {
-    const Loaded loaded = LoadInstall(exePath, document, err, force);
+    const Loaded loaded = LoadInstall(exePath, document, err, loadAnyway);
     if (loaded.outcome == LoadOutcome::Complete)
         return true;
     err << "kestrel-cli: " << QDir::toNativeSeparators(exePath) << ": "
@@ -81,7 +82,7 @@ void PrintFile(QTextStream& out, const QString& name, const GameBuffer& buffer)
 int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     GameDocument document;
-    const Loaded loaded = LoadInstall(options.exePath, document, err, options.force);
+    const Loaded loaded = LoadInstall(options.exePath, document, err, options.loadAnyway);
     if (!document.HasExecutable()) {
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.exePath) << ": "
             << (loaded.status.isEmpty() ? u"not a game executable"_s : loaded.status) << '\n';
@@ -130,7 +131,7 @@ bool KnownTables(const QStringList& tables, const GameDocument& document, QTextS
 int Export(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     GameDocument document;
-    if (!LoadComplete(options.exePath, document, err) || !KnownTables(options.tables, document, err))
+    if (!LoadComplete(options.exePath, document, err, options.loadAnyway) || !KnownTables(options.tables, document, err))
         return Refused;
     if (options.format == u"json"_s)
         return Emit(options, changeset::Write(changeset::WholeTables(document, options.tables)), out, err) ? 0 : Refused;
@@ -193,15 +194,28 @@ int Diff(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     GameDocument current;
     GameDocument other;
-    if (!LoadComplete(options.exePath, current, err))
+    if (!LoadComplete(options.exePath, current, err, options.loadAnyway))
         return Refused;
-    if (options.againstBackups ? !LoadBackups(current, other, err) : !LoadComplete(options.againstExe, other, err))
+    if (options.againstBackups ? !LoadBackups(current, other, err) : !LoadComplete(options.againstExe, other, err, options.loadAnyway))
         return Refused;
     QStringList notes;
     const std::vector<changeset::Entry> entries = changeset::Between(current, other, &notes);
     for (const QString& note : notes)
         err << "kestrel-cli: " << note << '\n';
     out << QString::fromUtf8(changeset::Write(entries));
+    return options.exitCode && !entries.empty() ? 1 : 0;
+}
+
+int Fields(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    if (!options.table.isEmpty() && !catalogue::FindTable(options.table)) {
+        err << "kestrel-cli: no table \"" << options.table << '"' << '\n';
+        return Refused;
+    }
+    if (options.format == u"json"_s)
+        out << QString::fromUtf8(fieldguide::ListingJson(options.table));
+    else
+        out << fieldguide::Listing(options.table);
     return 0;
 }
 
@@ -222,6 +236,25 @@ void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& o
     }
 }
 
+QString Counted(std::size_t count, const QString& one, const QString& many)
+{
+    return count == 1 ? u"1 "_s + one : u"%1 %2"_s.arg(count).arg(many);
+}
+
+// "2 changes made, 1 value already in place."; a mod applied before says so.
+QString Summary(const changeset::Resolved& resolved, bool dryRun)
+{
+    const std::size_t made = resolved.edit.changes.size();
+    const QString inPlace = Counted(std::size_t(resolved.unchanged), u"value already in place"_s,
+                                    u"values already in place"_s);
+    if (made == 0 && resolved.unchanged > 0)
+        return u"Already applied: %1; nothing was written."_s.arg(inPlace);
+    if (dryRun)
+        return u"%1, %2; nothing was written."_s.arg(Counted(made, u"change would be made"_s, u"changes would be made"_s),
+                                                  inPlace);
+    return u"%1, %2."_s.arg(Counted(made, u"change made"_s, u"changes made"_s), inPlace);
+}
+
 int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString error;
@@ -236,18 +269,20 @@ int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
     if (!parsed.problems.isEmpty())
         return Refused;
     GameDocument document;
-    if (!LoadComplete(options.exePath, document, err, options.force))
+    if (!LoadComplete(options.exePath, document, err, options.loadAnyway))
         return Refused;
-    const changeset::Resolved resolved = changeset::Resolve(
-        document, parsed.entries, options.force, u"Apply %1"_s.arg(QFileInfo(options.changesPath).fileName()));
+    const changeset::Resolved resolved =
+        changeset::Resolve(document, parsed.entries, {options.force, options.strict},
+                           u"Apply %1"_s.arg(QFileInfo(options.changesPath).fileName()));
     for (const QString& problem : resolved.problems)
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << problem << '\n';
     if (!resolved.problems.isEmpty())
         return Refused;
+    for (const QString& warning : resolved.warnings)
+        err << "kestrel-cli: warning: " << warning << '\n';
     if (options.dryRun) {
         PrintChanges(resolved.edit, document, out);
-        out << resolved.edit.changes.size() << " changes would be made, " << resolved.unchanged
-            << " values already in place; nothing was written.\n";
+        out << Summary(resolved, true) << '\n';
         return 0;
     }
     PrintChanges(resolved.edit, document, out);
@@ -262,7 +297,7 @@ int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
             return Refused;
         }
     }
-    out << resolved.edit.changes.size() << " changes made, " << resolved.unchanged << " values already in place.\n";
+    out << Summary(resolved, false) << '\n';
     return 0;
 }
 
@@ -278,6 +313,8 @@ int Run(const CliOptions& options, QTextStream& out, QTextStream& err)
     case CliOptions::Command::Export: return Export(options, out, err);
     case CliOptions::Command::Diff: return Diff(options, out, err);
     case CliOptions::Command::Apply: return Apply(options, out, err);
+    case CliOptions::Command::Fields: return Fields(options, out, err);
+    case CliOptions::Command::Schema: out << QString::fromUtf8(fieldguide::Schema()); return 0;
     }
     return 2;
 }
