@@ -263,14 +263,29 @@ int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << error << '\n';
         return Refused;
     }
-    const changeset::Parsed parsed = changeset::Parse(*changes);
+    const QString source = QDir::toNativeSeparators(options.changesPath);
+    const bool isTable = options.changesPath.endsWith(u".csv"_s, Qt::CaseInsensitive);
+    changeset::Parsed parsed;
+    if (!isTable)
+        parsed = changeset::Parse(*changes);
     for (const QString& problem : parsed.problems)
-        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << problem << '\n';
+        err << "kestrel-cli: " << source << ": " << problem << '\n';
     if (!parsed.problems.isEmpty())
         return Refused;
     GameDocument document;
     if (!LoadComplete(options.exePath, document, err, options.loadAnyway))
         return Refused;
+    if (isTable) {
+        // A table's cells can only be read against the loaded files.
+        const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(options.changesPath), *changes);
+        for (const QString& problem : imported.problems)
+            err << "kestrel-cli: " << source << ": " << problem << '\n';
+        if (!imported.problems.isEmpty())
+            return Refused;
+        if (!imported.note.isEmpty())
+            err << "kestrel-cli: " << source << ": " << imported.note << '\n';
+        parsed.entries = imported.entries;
+    }
     const changeset::Resolved resolved =
         changeset::Resolve(document, parsed.entries, {options.force, options.strict},
                            u"Apply %1"_s.arg(QFileInfo(options.changesPath).fileName()));

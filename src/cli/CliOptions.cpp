@@ -135,7 +135,7 @@ QString Usage()
     return u"Usage:\n"
            u"  kestrel-cli info UFO_EXE\n"
            u"  kestrel-cli export UFO_EXE [--table NAME]... [--format json|csv] [--output PATH]\n"
-           u"  kestrel-cli diff UFO_EXE (--against OTHER_UFO_EXE | --against-backups)\n"
+           u"  kestrel-cli diff UFO_EXE (--against OTHER_UFO_EXE | --against-backups) [--exit-code]\n"
            u"  kestrel-cli apply UFO_EXE CHANGES.json [--dry-run] [--force] [--strict] [--no-backups]\n"
            u"  kestrel-cli fields [TABLE] [--format text|json]\n"
            u"  kestrel-cli schema\n"

@@ -3,6 +3,7 @@
 
 #include "core/GameDocument.h"
 #include "exchange/Differences.h"
+#include "exchange/FieldGuide.h"
 #include "exchange/JsonKeys.h"
 #include "tables/Catalogue.h"
 #include "tables/CellText.h"
@@ -403,7 +404,9 @@ QJsonValue ValueOf(const QString& table, const QString& field, const QString& sh
 
 QByteArray Write(const std::vector<Entry>& entries)
 {
-    QByteArray out = "{\n  \"format\": \"" + QString::fromUtf16(Format).toUtf8() + "\",\n  \"version\": "
+    // "$schema" lets an editor complete names and flag typos as a modder types.
+    QByteArray out = "{\n  \"$schema\": \"" + QString::fromUtf16(fieldguide::SchemaAddress).toUtf8()
+                     + "\",\n  \"format\": \"" + QString::fromUtf16(Format).toUtf8() + "\",\n  \"version\": "
                      + QByteArray::number(Version) + ",\n  \"changes\": [";
     for (std::size_t index = 0; index < entries.size(); ++index) {
         const Entry& entry = entries[index];

@@ -201,7 +201,7 @@ QByteArray Schema()
         modProperties.insert(key, text);
     const QJsonObject schema{
         {u"$schema"_s, u"https://json-schema.org/draft/2020-12/schema"_s},
-        {u"$id"_s, QString::fromUtf16(SchemaName)},
+        {u"$id"_s, QString::fromUtf16(SchemaAddress)},
         {u"title"_s, u"X-Com Kestrel change set"_s},
         {u"type"_s, u"object"_s},
         {u"required"_s, QJsonArray{u"format"_s, u"version"_s, u"changes"_s}},

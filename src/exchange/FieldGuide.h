@@ -8,8 +8,10 @@
 
 namespace fieldguide {
 
-// The name a change set's "$schema" gives: the file installed beside the program.
+// The file the schema is installed as (under /usr/share/kestrel), and the address a
+// change set's "$schema" names it by.
 inline constexpr char16_t SchemaName[] = u"x-com-kestrel-changes-1.schema.json";
+inline constexpr char16_t SchemaAddress[] = u"https://xcomkestrel.github.io/schemas/x-com-kestrel-changes-1.schema.json";
 
 // Every table, or the one named (empty when there is no such table).
 [[nodiscard]] QString Listing(const QString& table);

@@ -93,6 +93,16 @@ void ExportTables(const GameDocument& document, Asker& asker)
     const std::optional<QString> folder = asker.AskFolder(title);
     if (!folder)
         return;
+    QStringList existing;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if (document.IsLoaded(table.file) && QFileInfo::exists(QDir(*folder).filePath(tablecsv::FileName(table.Name()))))
+            existing.append(tablecsv::FileName(table.Name()));
+    }
+    if (!existing.isEmpty()
+        && !asker.AskYesNo(title, u"%1 already in %2:\n\n%3\n\nReplace them?"_s.arg(
+                                      existing.size() == 1 ? u"This file is"_s : u"These %1 files are"_s.arg(existing.size()),
+                                      QDir::toNativeSeparators(*folder), modEdit::Listed(existing))))
+        return;
     for (const catalogue::Table& table : catalogue::Tables()) {
         if (document.IsLoaded(table.file)
             && !WriteFile(QDir(*folder).filePath(tablecsv::FileName(table.Name())), tablecsv::Export(document, table.Name()),

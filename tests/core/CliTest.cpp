@@ -54,13 +54,33 @@ TEST_F(CliTest, UsageAndVersion)
     EXPECT_TRUE(Cli({u"--version"_s}).out.startsWith(u"kestrel-cli "_s));
     EXPECT_TRUE(Cli({u"--help"_s}).out.contains(u"kestrel-cli apply UFO_EXE CHANGES.json"_s));
     for (const QStringList& wrong : {QStringList{}, QStringList{u"frobnicate"_s, Exe()}, QStringList{u"apply"_s, Exe()},
-                                     QStringList{u"info"_s, Exe(), u"--dry-run"_s},
+                                     QStringList{u"info"_s, Exe(), u"--dry-run"_s}, QStringList{u"info"_s, Exe(), u"--force"_s},
+                                     QStringList{u"schema"_s, u"units"_s}, QStringList{u"help"_s, u"frobnicate"_s},
                                      QStringList{u"diff"_s, Exe()}, QStringList{u"export"_s, Exe(), u"--format"_s, u"xml"_s}}) {
         const CliRun run = Cli(wrong);
         EXPECT_EQ(run.status, 2) << wrong.join(u' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty());
         EXPECT_TRUE(run.err.contains(u"Usage:"_s));
     }
+}
+
+// The names a modder needs, without an install: the tables, one command's options, the schema.
+TEST_F(CliTest, FieldsSchemaAndHelpPerCommand)
+{
+    const CliRun fields = Cli({u"fields"_s, u"units"_s});
+    EXPECT_EQ(fields.status, 0);
+    EXPECT_TRUE(fields.out.contains(u"\n  Strength: a number 0 to 255 (the form allows up to 100)\n"_s)) << fields.out.toStdString();
+    EXPECT_FALSE(fields.out.contains(u"items"_s));
+    EXPECT_EQ(Cli({u"fields"_s, u"unit"_s}).status, 1);
+    EXPECT_TRUE(Cli({u"fields"_s, u"--format"_s, u"json"_s}).out.contains(u"\"formMaximum\": 28671"_s));
+    for (const QStringList& help : {QStringList{u"help"_s, u"apply"_s}, QStringList{u"apply"_s, u"--help"_s}}) {
+        const CliRun run = Cli(help);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_TRUE(run.out.contains(u"--strict"_s) && run.out.contains(u"--load-anyway"_s)) << run.out.toStdString();
+    }
+    const CliRun schema = Cli({u"schema"_s});
+    EXPECT_EQ(schema.status, 0);
+    EXPECT_TRUE(schema.out.contains(u"\"https://json-schema.org/draft/2020-12/schema\""_s));
 }
 
 TEST_F(CliTest, ApplySavesWithBackupsAndDiffGivesTheModBack)
@@ -78,6 +98,7 @@ TEST_F(CliTest, ApplySavesWithBackupsAndDiffGivesTheModBack)
 
     const CliRun diff = Cli({u"diff"_s, Exe(), u"--against-backups"_s});
     EXPECT_EQ(diff.status, 0);
+    EXPECT_EQ(Cli({u"diff"_s, Exe(), u"--against-backups"_s, u"--exit-code"_s}).status, 1);
     EXPECT_TRUE(diff.out.contains(
         uR"({"table":"units", "record":"Sectoid Soldier", "field":"Time Units", "was":54, "value":80})"_s))
         << diff.out.toStdString();

@@ -113,7 +113,7 @@ TEST_F(RecordTableTest, CellsTakeWhatThePromptsTakeAndKeepTheEditorOpenOtherwise
         {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"-1"_s, u"54"_s, u"-1 is below 0"_s},
         {u"tblUnits"_s, u"Unit"_s, 7, u"Strength"_s, u"101"_s, u"30"_s, u"101 is above the limit 100"_s},
         {u"tblUnits"_s, u"Unit"_s, 27, u"Strength"_s, u"110"_s, u"110"_s, {}},  // as stored, above the limit
-        {u"tblUnits"_s, u"Unit"_s, 7, u"Bravery"_s, u"35"_s, u"30"_s, u"35 is not divisible by 10"_s},
+        {u"tblUnits"_s, u"Unit"_s, 7, u"Bravery"_s, u"35"_s, u"80"_s, u"35 is not divisible by 10"_s},
         {u"tblUnits"_s, u"Unit"_s, 7, u"Bravery"_s, u"120"_s, u"80"_s, u"120 is above the limit 110"_s},
         {u"tblFacilities"_s, u"Facility"_s, 16, u"Construction Cost/$k"_s, u"28,671"_s, u"28,671"_s, {}},
         {u"tblFacilities"_s, u"Facility"_s, 16, u"Construction Cost/$k"_s, u"28672"_s, u"200"_s,
