@@ -13,6 +13,7 @@
 #include "tables/Plausibility.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -95,6 +96,14 @@ int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
     PrintFile(out, u"ufo.exe"_s, files.ExeImage);
     for (const DataFileSpec* dataFile : datafiles::LoadOrder())
         PrintFile(out, dataFile->fileName, files.Buffer(dataFile->file));
+    QStringList languages;
+    for (const StringLanguage& language : datafiles::Languages()) {
+        if (files.Buffer(language.first).IsLoaded() && files.Buffer(language.second).IsLoaded()) {
+            languages.append(u"%1 (%2, %3)"_s.arg(language.name, datafiles::Find(language.first)->fileName,
+                                                 datafiles::Find(language.second)->fileName));
+        }
+    }
+    out << "languages: " << (languages.isEmpty() ? u"none"_s : languages.join(u", "_s)) << '\n';
     if (loaded.outcome != LoadOutcome::Complete)
         out << "load stopped: " << loaded.status << '\n';
     return 0;
@@ -236,6 +245,29 @@ void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& o
     }
 }
 
+// A change set piped in: read to the same cap as a file, so /dev/zero cannot exhaust memory.
+std::optional<QByteArray> ReadStandardInput(QString& error)
+{
+    constexpr qint64 Cap = 16 * 1024 * 1024;
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        error = in.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    while (bytes.size() <= Cap) {
+        const QByteArray chunk = in.read(Cap + 1 - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (bytes.size() > Cap) {
+        error = u"larger than 16 MiB; a change set of every field is about 300 KB"_s;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 QString Counted(std::size_t count, const QString& one, const QString& many)
 {
     return count == 1 ? u"1 "_s + one : u"%1 %2"_s.arg(count).arg(many);
@@ -258,7 +290,8 @@ QString Summary(const changeset::Resolved& resolved, bool dryRun)
 int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString error;
-    const std::optional<QByteArray> changes = gamefiles::ReadFile(options.changesPath, error);
+    const std::optional<QByteArray> changes =
+        options.changesPath == u"-"_s ? ReadStandardInput(error) : gamefiles::ReadFile(options.changesPath, error);
     if (!changes) {
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << error << '\n';
         return Refused;

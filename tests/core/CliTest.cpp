@@ -18,10 +18,12 @@ struct CliRun {
     QString err;
 };
 
-CliRun Cli(const QStringList& arguments)
+CliRun Cli(const QStringList& arguments, const QByteArray& input = {})
 {
     QProcess process;
     process.start(QStringLiteral(KESTREL_CLI), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
@@ -104,7 +106,7 @@ TEST_F(CliTest, ApplySavesWithBackupsAndDiffGivesTheModBack)
         << diff.out.toStdString();
     // Applied again, the stale "was" does not matter: the value already stands.
     const testfiles::Snapshot afterApply = testfiles::Take(install.Root());
-    const CliRun again = Cli({u"apply"_s, Exe(), modPath});
+    const CliRun again = Cli({u"apply"_s, Exe(), u"-"_s}, Mod);
     EXPECT_EQ(again.status, 0) << again.err.toStdString();
     EXPECT_EQ(again.out, u"Already applied: 4 values already in place; nothing was written.\n"_s);
     EXPECT_EQ(testfiles::Take(install.Root()), afterApply);
@@ -133,6 +135,8 @@ TEST_F(CliTest, ExportedTablesApplyBackToNothing)
     const CliRun info = Cli({u"info"_s, Exe()});
     EXPECT_EQ(info.status, 0);
     EXPECT_TRUE(info.out.startsWith(u"build: Collector's Edition (ce)\n"_s)) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains(u"\nlanguages: English (english.dat, english2.dat), German (german.dat, german2.dat)\n"_s))
+        << info.out.toStdString();
     const CliRun exported = Cli({u"export"_s, Exe()});
     ASSERT_EQ(exported.status, 0);
     ASSERT_TRUE(testfiles::Overwrite(modPath, exported.out.toUtf8()));

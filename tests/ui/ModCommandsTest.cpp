@@ -66,6 +66,22 @@ TEST_F(ModCommands, ARefusedFileChangesNothingAndSaysWhy)
     EXPECT_EQ(window.Document().Working(GameFile::Executable), window.Document().Pristine(GameFile::Executable));
 }
 
+// The game's own values past the form's limits are a revert's business, but look like a
+// typo: the window asks before applying them.
+TEST_F(ModCommands, ValuesPastTheFormsLimitsAreAppliedOnlyWhenConfirmed)
+{
+    ASSERT_TRUE(testfiles::Overwrite(InRoot(u"strong.json"_s), R"({"format": "x-com-kestrel-changes", "version": 1,
+        "changes": [{"table": "units", "record": "Sectoid Soldier", "field": "Strength", "value": 110}]})"));
+    for (const bool yes : {false, true}) {
+        asker.AnswerOpenFile(InRoot(u"strong.json"_s)).AnswerYesNo(yes);
+        drive::Trigger(window, u"mnuImportChanges"_s);
+        EXPECT_TRUE(asker.ShownDialogs().back().text.contains(
+            u"units / Sectoid Soldier / Strength: 110 is above the limit 100 the form allows"_s));
+        EXPECT_EQ(window.History().Stack().count(), yes ? 1 : 0);
+    }
+    EXPECT_EQ(window.Document().Working(GameFile::Executable).at(480425), char(110));
+}
+
 TEST_F(ModCommands, TablesExportedAndImportedUnchangedChangeNothing)
 {
     asker.AnswerFolder(install.Root());
