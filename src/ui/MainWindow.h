@@ -86,7 +86,9 @@ private:
 
     // With unsaved changes, asks whether to save them first. False when the user cancels
     // or the save fails: the caller must not go on.
-    [[nodiscard]] bool MayDropUnsavedChanges();
+    void AddTabKeys();
+    enum class Leaving { ToClose, ToLoad, ToExit };
+    [[nodiscard]] bool MayDropUnsavedChanges(Leaving leaving);
     bool Save();
     // Asks before writing when a file changed on disk since it was loaded or saved. False
     // when nothing may be written now.
