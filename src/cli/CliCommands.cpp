@@ -6,6 +6,7 @@
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
 #include "core/GameSaver.h"
+#include "core/OutsideFile.h"
 #include "exchange/ChangeSet.h"
 #include "exchange/TableCsv.h"
 #include "tables/Catalogue.h"
@@ -225,9 +226,9 @@ void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& o
 int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString error;
-    const std::optional<QByteArray> changes = gamefiles::ReadFile(options.changesPath, error);
+    const std::optional<QByteArray> changes = ReadOutsideFile(options.changesPath, outsidefile::SizeLimit, &error);
     if (!changes) {
-        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << error << '\n';
+        err << "kestrel-cli: " << error << '\n';
         return Refused;
     }
     const changeset::Parsed parsed = changeset::Parse(*changes);

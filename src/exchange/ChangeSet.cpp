@@ -2,6 +2,7 @@
 #include "exchange/ChangeSet.h"
 
 #include "core/GameDocument.h"
+#include "core/TextRoutines.h"
 #include "exchange/Differences.h"
 #include "tables/Catalogue.h"
 
@@ -56,12 +57,14 @@ QByteArray JsonText(const QJsonValue& value)
 
 QString RecordText(const QJsonValue& record)
 {
-    return ScalarText(record).value_or(QString::fromUtf8(QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact)));
+    return modEdit::Excerpt(
+        ScalarText(record).value_or(QString::fromUtf8(QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact))));
 }
 
 QString Where(int number, const Entry& entry)
 {
-    return u"change %1 (%2 / %3 / %4)"_s.arg(number).arg(entry.table, RecordText(entry.record), entry.field);
+    return u"change %1 (%2 / %3 / %4)"_s.arg(number).arg(modEdit::Excerpt(entry.table), RecordText(entry.record),
+                                                          modEdit::Excerpt(entry.field));
 }
 
 bool FitsKind(catalogue::Kind kind, const QJsonValue& value)
@@ -99,12 +102,12 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, bool
     const auto problem = [&](const QString& why) { return Checked{std::nullopt, Where(number, entry) + u": "_s + why}; };
     const catalogue::Table* table = catalogue::FindTable(entry.table);
     if (!table)
-        return {std::nullopt, u"change %1: no table \"%2\""_s.arg(number).arg(entry.table)};
+        return {std::nullopt, u"change %1: no table \"%2\""_s.arg(number).arg(modEdit::Excerpt(entry.table))};
     if (!document.IsLoaded(table->file))
         return problem(u"the file of table %1 is not loaded"_s.arg(table->Name()));
     const catalogue::Field* field = catalogue::FindField(*table, entry.field);
     if (!field)
-        return {std::nullopt, u"change %1: no field \"%2\" in table %3"_s.arg(number).arg(entry.field, table->Name())};
+        return {std::nullopt, u"change %1: no field \"%2\" in table %3"_s.arg(number).arg(modEdit::Excerpt(entry.field), table->Name())};
     const QByteArray& bytes = BytesOf(document, *table);
     const std::optional<QString> recordText = ScalarText(entry.record);
     const std::optional<int> record = recordText ? catalogue::FindRecord(*table, *recordText, bytes) : std::nullopt;

@@ -2,6 +2,7 @@
 #include "exchange/TableCsv.h"
 
 #include "core/GameDocument.h"
+#include "core/TextRoutines.h"
 #include "exchange/Csv.h"
 #include "tables/Catalogue.h"
 
@@ -78,7 +79,7 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
     for (qsizetype column = 1; column < rows.front().size(); ++column) {
         const catalogue::Field* field = catalogue::FindField(*table, rows.front().at(column));
         if (!field)
-            imported.problems.append(u"line 1: no field \"%1\" in table %2"_s.arg(rows.front().at(column), tableName));
+            imported.problems.append(u"line 1: no field \"%1\" in table %2"_s.arg(modEdit::Excerpt(rows.front().at(column)), tableName));
         columns.push_back(field);
     }
     if (!imported.problems.isEmpty())
@@ -96,7 +97,7 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
         }
         const std::optional<int> record = catalogue::FindRecord(*table, row.front(), fileBytes);
         if (!record) {
-            imported.problems.append(u"line %1: no record \"%2\" in table %3"_s.arg(line + 1).arg(row.front(), tableName));
+            imported.problems.append(u"line %1: no record \"%2\" in table %3"_s.arg(line + 1).arg(modEdit::Excerpt(row.front()), tableName));
             continue;
         }
         for (std::size_t column = 0; column < columns.size(); ++column) {

@@ -6,6 +6,7 @@
 #include "core/DataFiles.h"
 #include "core/TableText.h"
 #include "core/NumberReader.h"
+#include "core/TextRoutines.h"
 #include "tables/BaseGrid.h"
 #include "tables/DayCounts.h"
 #include "tables/DamageTypes.h"
@@ -63,12 +64,12 @@ Reading ReadByte(const QString& text, const BytePrompt& prompt)
         return Refuse(u"no value"_s);
     const double typed = numbers::ReadLeadingNumber(text).value;
     if (!(typed <= prompt.limit))
-        return Refuse(u"%1 is above the limit %2"_s.arg(text.trimmed(), Grouped(prompt.limit)));
+        return Refuse(u"%1 is above the limit %2"_s.arg(modEdit::Excerpt(text.trimmed()), Grouped(prompt.limit)));
     if (const std::optional<std::uint8_t> byte = prompt::AcceptByte(text, prompt))
         return Accept(QByteArray(1, char(*byte)));
     if (typed < 0)
-        return Refuse(u"%1 is below 0"_s.arg(text.trimmed()));
-    return Refuse(u"%1 cannot be stored in this field"_s.arg(text.trimmed()));
+        return Refuse(u"%1 is below 0"_s.arg(modEdit::Excerpt(text.trimmed())));
+    return Refuse(u"%1 cannot be stored in this field"_s.arg(modEdit::Excerpt(text.trimmed())));
 }
 
 Reading ReadWord(const QString& text)
@@ -79,10 +80,10 @@ Reading ReadWord(const QString& text)
     number.remove(u',');
     const numbers::NumberReading reading = numbers::ReadLeadingNumber(number);
     if (!reading.IsNumber())
-        return Refuse(u"\"%1\" is not a number"_s.arg(text));
+        return Refuse(u"\"%1\" is not a number"_s.arg(modEdit::Excerpt(text)));
     if (reading.value < 0)
-        return Refuse(u"%1 is below 0"_s.arg(text.trimmed()));
-    return Refuse(u"%1 is above the limit %2"_s.arg(text.trimmed(), Grouped(prompt::WordLimit)));
+        return Refuse(u"%1 is below 0"_s.arg(modEdit::Excerpt(text.trimmed())));
+    return Refuse(u"%1 is above the limit %2"_s.arg(modEdit::Excerpt(text.trimmed()), Grouped(prompt::WordLimit)));
 }
 
 // A name from a list, or the number of an odd stored value.
@@ -99,7 +100,7 @@ Reading ReadChoice(const QString& text, const std::vector<std::pair<QString, std
     QStringList known;
     for (const auto& entry : names)
         known.append(entry.first);
-    return Refuse(u"\"%1\" is none of %2"_s.arg(text, known.join(u", "_s)));
+    return Refuse(u"\"%1\" is none of %2"_s.arg(modEdit::Excerpt(text), known.join(u", "_s)));
 }
 
 Reading ReadText(const QString& text, const Slot& slot)
@@ -113,7 +114,7 @@ Reading ReadText(const QString& text, const Slot& slot)
         return Refuse(u"a name cannot be empty"_s);
     if (const std::optional<QByteArray> name = prompt::AcceptName(text, *slot.field->rename))
         return Accept(*name);
-    return Refuse(u"\"%1\" is longer than %2 characters"_s.arg(text).arg(slot.field->rename->writtenWidth));
+    return Refuse(u"\"%1\" is longer than %2 characters"_s.arg(modEdit::Excerpt(text)).arg(slot.field->rename->writtenWidth));
 }
 
 std::vector<std::pair<QString, std::uint8_t>> FlagNames(const Slot& slot)

@@ -4,6 +4,7 @@
 #include "core/Asker.h"
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
+#include "core/OutsideFile.h"
 #include "core/TextRoutines.h"
 #include "exchange/ChangeSet.h"
 #include "exchange/TableCsv.h"
@@ -23,9 +24,9 @@ namespace {
 std::optional<QByteArray> ReadFile(const QString& path, Asker& asker, const QString& title)
 {
     QString error;
-    std::optional<QByteArray> bytes = gamefiles::ReadFile(path, error);
+    std::optional<QByteArray> bytes = ReadOutsideFile(path, outsidefile::SizeLimit, &error);
     if (!bytes)
-        asker.ShowError(title, u"%1 could not be read:\n%2"_s.arg(QDir::toNativeSeparators(path), error));
+        asker.ShowError(title, error);
     return bytes;
 }
 
@@ -56,19 +57,23 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
 
 void ImportChanges(const GameDocument& document, EditHistory& history, Asker& asker)
 {
+    if (const std::optional<QString> path = asker.AskOpenFile(u"Import Changes"_s, u"Change sets (*.json)|*.json"_s))
+        ImportChangesFrom(*path, document, history, asker);
+}
+
+void ImportChangesFrom(const QString& path, const GameDocument& document, EditHistory& history, Asker& asker)
+{
     const QString title = u"Import Changes"_s;
-    const std::optional<QString> path = asker.AskOpenFile(title, u"Change sets (*.json)|*.json"_s);
-    if (!path)
-        return;
-    const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
+    const std::optional<QByteArray> bytes = ReadFile(path, asker, title);
     if (!bytes)
         return;
+    const QString name = modEdit::Excerpt(QFileInfo(path).fileName());
     const changeset::Parsed parsed = changeset::Parse(*bytes);
     if (!parsed.problems.isEmpty()) {
-        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(QFileInfo(*path).fileName(), modEdit::Listed(parsed.problems)));
+        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(name, modEdit::Listed(parsed.problems)));
         return;
     }
-    ApplyEntries(document, history, asker, parsed.entries, title, u"Import %1"_s.arg(QFileInfo(*path).fileName()));
+    ApplyEntries(document, history, asker, parsed.entries, title, u"Import %1"_s.arg(name));
 }
 
 void ExportChanges(const GameDocument& document, Asker& asker)
@@ -98,17 +103,25 @@ void ExportTables(const GameDocument& document, Asker& asker)
 
 void ImportTable(const GameDocument& document, EditHistory& history, Asker& asker)
 {
+    if (const std::optional<QString> path = asker.AskOpenFile(u"Import Table"_s, u"Tables (*.csv)|*.csv"_s))
+        ImportTableFrom(*path, document, history, asker);
+}
+
+void ImportTableFrom(const QString& path, const GameDocument& document, EditHistory& history, Asker& asker)
+{
     const QString title = u"Import Table"_s;
-    const std::optional<QString> path = asker.AskOpenFile(title, u"Tables (*.csv)|*.csv"_s);
-    if (!path)
-        return;
-    const QString table = tablecsv::TableOf(*path);
-    if (table.isEmpty()) {
-        asker.ShowError(title, u"%1 names no table: a table's file is called after it, as \"units.csv\"."_s.arg(
-                                   QFileInfo(*path).fileName()));
+    // What the file is comes first: a pipe or a device named units.csv is refused as such.
+    if (const QString refusal = outsidefile::Refusal(path); !refusal.isEmpty()) {
+        asker.ShowError(title, refusal);
         return;
     }
-    const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
+    const QString table = tablecsv::TableOf(path);
+    if (table.isEmpty()) {
+        asker.ShowError(title, u"%1 names no table: a table's file is called after it, as \"units.csv\"."_s.arg(
+                                   modEdit::Excerpt(QFileInfo(path).fileName())));
+        return;
+    }
+    const std::optional<QByteArray> bytes = ReadFile(path, asker, title);
     if (!bytes)
         return;
     const tablecsv::Imported imported = tablecsv::Import(document, table, *bytes);
