@@ -1,4 +1,5 @@
 // The editor's entry point: the command line, the application's identity, and the windows.
+#include "core/SettingsFile.h"
 #include "core/Version.h"
 #include "ui/CommandLine.h"
 #include "ui/Fonts.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -52,6 +54,13 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(u":/icons/kestrel.png"_s));
     // Dialogs and menus are windows of their own; the application font reaches them too.
     QApplication::setFont(fonts::TerminalFont());
+    // Checked before anything opens the settings: a named pipe there would hold up the start.
+    std::optional<QTemporaryDir> scratchSettings;
+    if (const QString unusable = settingsfile::Unusable(); !unusable.isEmpty()) {
+        scratchSettings.emplace();
+        settingsfile::UseScratchFolder(scratchSettings->path());
+        std::fputs((unusable + u'\n').toLocal8Bit().constData(), stderr);
+    }
 
     QtAsker asker;
     MainWindow mainWindow(asker);

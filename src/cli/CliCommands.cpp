@@ -6,6 +6,7 @@
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
 #include "core/GameSaver.h"
+#include "core/OutsideFile.h"
 #include "exchange/ChangeSet.h"
 #include "exchange/FieldGuide.h"
 #include "exchange/TableCsv.h"
@@ -248,7 +249,7 @@ void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& o
 // A change set piped in: read to the same cap as a file, so /dev/zero cannot exhaust memory.
 std::optional<QByteArray> ReadStandardInput(QString& error)
 {
-    constexpr qint64 Cap = 16 * 1024 * 1024;
+    constexpr qint64 Cap = outsidefile::SizeLimit;
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly)) {
         error = in.errorString();
@@ -290,10 +291,12 @@ QString Summary(const changeset::Resolved& resolved, bool dryRun)
 int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString error;
-    const std::optional<QByteArray> changes =
-        options.changesPath == u"-"_s ? ReadStandardInput(error) : gamefiles::ReadFile(options.changesPath, error);
+    const bool piped = options.changesPath == u"-"_s;
+    const std::optional<QByteArray> changes = piped ? ReadStandardInput(error)
+                                                    : ReadOutsideFile(options.changesPath, outsidefile::SizeLimit, &error);
     if (!changes) {
-        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << error << '\n';
+        // A file's refusal names the file itself.
+        err << "kestrel-cli: " << (piped ? u"-: "_s : QString()) << error << '\n';
         return Refused;
     }
     const QString source = QDir::toNativeSeparators(options.changesPath);

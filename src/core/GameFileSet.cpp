@@ -1,6 +1,7 @@
 // The game file set's buffers and the rule of which of them belong to the loaded install.
 #include "core/GameFileSet.h"
 
+#include "core/DataFiles.h"
 #include "core/DiskCheck.h"
 
 void GameBuffer::Accept(const QByteArray& bytes, const QString& path, const QString& root)
@@ -21,15 +22,11 @@ bool GameFileSet::BelongsToCurrentInstall(const GameBuffer& buffer) const
     return true;
 }
 
+// Row by row, so a language added to the table can never outlive the load that read it.
 void GameFileSet::DropDataFiles()
 {
-    ItemTable = {};
-    EnglishTable = {};
-    English2Table = {};
-    GermanTable = {};
-    German2Table = {};
-    FrenchTable = {};
-    French2Table = {};
+    for (const DataFileSpec& dataFile : datafiles::All())
+        Buffer(dataFile.file) = {};
 }
 
 GameBuffer& GameFileSet::Buffer(GameFile file)

@@ -75,16 +75,6 @@ QString UndecodableName(const QString& path)
     return {};
 }
 
-std::optional<QByteArray> ReadFile(const QString& path, QString& error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return std::nullopt;
-    }
-    return file.readAll();
-}
-
 std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -98,7 +88,8 @@ std::optional<QByteArray> ReadWhole(const QString& path, qint64 expectedSize)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = file.readAll();
+    // A file that grew since it was measured is refused by its one extra byte, never read whole.
+    QByteArray bytes = file.read(expectedSize + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() != expectedSize)
         return std::nullopt;
     return bytes;

@@ -29,10 +29,6 @@ namespace gamefiles {
 // size it was measured with.
 [[nodiscard]] std::optional<QByteArray> ReadWhole(const QString& path, qint64 expectedSize);
 
-// A file the user named (a change set, a table): all of it, or the system's reason it
-// could not be read in error.
-[[nodiscard]] std::optional<QByteArray> ReadFile(const QString& path, QString& error);
-
 // Replaces the file at path with bytes in one step; the system's reason when it could not.
 [[nodiscard]] std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes);
 

@@ -53,6 +53,16 @@ int ToSigned16(int value)
     return value > 32767 ? value - 65536 : value;
 }
 
+QString Excerpt(QStringView text)
+{
+    constexpr qsizetype Kept = 60;
+    if (text.size() <= Kept)
+        return text.toString();
+    // Never half a surrogate pair.
+    const qsizetype cut = text.at(Kept - 1).isHighSurrogate() ? Kept - 1 : Kept;
+    return text.first(cut).toString() + u'\u2026';
+}
+
 QString Listed(const QStringList& lines)
 {
     constexpr qsizetype Shown = 20;

@@ -22,6 +22,11 @@ namespace modEdit {
 // A 16-bit field read as signed: above 32767 counts down from 65536.
 [[nodiscard]] int ToSigned16(int value);
 
+// Outside text (a name from a change set, a cell, a file name) as a message quotes it:
+// at most 60 characters, cut with "…", so no message box grows past the screen and no
+// layout of a huge text holds up the window.
+[[nodiscard]] QString Excerpt(QStringView text);
+
 // A long list of problems cut so a message box still fits the screen: the first 20
 // lines, then "… and N more".
 [[nodiscard]] QString Listed(const QStringList& lines);

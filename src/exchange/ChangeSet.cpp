@@ -2,6 +2,7 @@
 #include "exchange/ChangeSet.h"
 
 #include "core/GameDocument.h"
+#include "core/TextRoutines.h"
 #include "exchange/Differences.h"
 #include "exchange/FieldGuide.h"
 #include "exchange/JsonKeys.h"
@@ -63,12 +64,14 @@ QByteArray JsonText(const QJsonValue& value)
 
 QString RecordText(const QJsonValue& record)
 {
-    return ScalarText(record).value_or(QString::fromUtf8(QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact)));
+    return modEdit::Excerpt(
+        ScalarText(record).value_or(QString::fromUtf8(QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact))));
 }
 
 QString Where(int number, const Entry& entry)
 {
-    return u"change %1 (%2 / %3 / %4)"_s.arg(number).arg(entry.table, RecordText(entry.record), entry.field);
+    return u"change %1 (%2 / %3 / %4)"_s.arg(number).arg(modEdit::Excerpt(entry.table), RecordText(entry.record),
+                                                          modEdit::Excerpt(entry.field));
 }
 
 // A number may come as a name the view shows ("3 RIFLE CLIP", "none"), so only a text
@@ -139,7 +142,7 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, Opti
     const catalogue::Table* table = catalogue::FindTable(entry.table);
     if (!table) {
         return {std::nullopt, {},
-                u"change %1: no table \"%2\"%3"_s.arg(number).arg(entry.table,
+                u"change %1: no table \"%2\"%3"_s.arg(number).arg(modEdit::Excerpt(entry.table),
                                                                   jsonkeys::Suggestion(entry.table, TableNames()))};
     }
     if (!document.IsLoaded(table->file))
@@ -148,7 +151,7 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, Opti
     if (!field) {
         return {std::nullopt, {},
                 u"change %1: no field \"%2\" in table %3%4"_s.arg(number).arg(
-                    entry.field, table->Name(), jsonkeys::Suggestion(entry.field, FieldNames(*table)))};
+                    modEdit::Excerpt(entry.field), table->Name(), jsonkeys::Suggestion(entry.field, FieldNames(*table)))};
     }
     const QByteArray& bytes = BytesOf(document, *table);
     const std::optional<int> record = FindRecord(*table, entry.record, document);
@@ -216,11 +219,11 @@ QStringList KeyProblems(const QByteArray& json)
     std::set<std::pair<QString, QString>> seen;
     for (const jsonkeys::Key& key : jsonkeys::All(json)) {
         if (!seen.emplace(key.path, key.name).second)
-            problems.append(u"line %1: the key \"%2\" is given twice"_s.arg(key.line).arg(key.name));
+            problems.append(u"line %1: the key \"%2\" is given twice"_s.arg(key.line).arg(modEdit::Excerpt(key.name)));
         const QStringList* known = KeysAt(key.path);
         if (known && !known->contains(key.name)) {
             problems.append(u"line %1: unknown key \"%2\"%3"_s.arg(key.line).arg(
-                key.name, jsonkeys::Suggestion(key.name, *known)));
+                modEdit::Excerpt(key.name), jsonkeys::Suggestion(key.name, *known)));
         }
     }
     return problems;
@@ -241,7 +244,7 @@ QStringList DescriptionProblems(const QJsonObject& root)
     const QJsonObject mod = root.value(u"mod"_s).toObject();
     for (auto it = mod.begin(); it != mod.end(); ++it) {
         if (!it.value().isString())
-            problems.append(u"\"mod\": \"%1\" must be a text"_s.arg(it.key()));
+            problems.append(u"\"mod\": \"%1\" must be a text"_s.arg(modEdit::Excerpt(it.key())));
     }
     return problems;
 }

@@ -2,6 +2,7 @@
 #include "exchange/TableCsv.h"
 
 #include "core/GameDocument.h"
+#include "core/TextRoutines.h"
 #include "exchange/Csv.h"
 #include "tables/Catalogue.h"
 #include "tables/CellText.h"
@@ -57,6 +58,18 @@ QByteArray Export(const GameDocument& document, const QString& tableName)
 
 namespace {
 
+// Column names as a message quotes them: each cut, and no more than a screen's worth.
+QStringList Excerpts(const QStringList& names)
+{
+    constexpr qsizetype Shown = 20;
+    QStringList excerpts;
+    for (const QString& name : names.first(std::min(Shown, names.size())))
+        excerpts.append(modEdit::Excerpt(name));
+    if (names.size() > Shown)
+        excerpts.append(u"\u2026 and %1 more"_s.arg(names.size() - Shown));
+    return excerpts;
+}
+
 // The loaded tables whose fields include every column of the header.
 std::vector<const catalogue::Table*> TablesWithColumns(const GameDocument& document, const QStringList& header)
 {
@@ -88,8 +101,8 @@ const catalogue::Table* TableOfHeader(const GameDocument& document, const QStrin
             if (!hinted || !catalogue::FindField(*hinted, header.at(column)))
                 unknown.append(header.at(column));
         }
-        problems->append(hinted ? u"line 1: no field \"%1\" in table %2"_s.arg(unknown.join(u"\", \""_s), hint)
-                                : u"line 1: no loaded table has the columns %1"_s.arg(header.mid(1).join(u", "_s)));
+        problems->append(hinted ? u"line 1: no field \"%1\" in table %2"_s.arg(Excerpts(unknown).join(u"\", \""_s), hint)
+                                : u"line 1: no loaded table has the columns %1"_s.arg(Excerpts(header.mid(1)).join(u", "_s)));
         return nullptr;
     }
     QStringList names;
@@ -137,7 +150,7 @@ Imported Import(const GameDocument& document, const QString& hint, const QByteAr
         }
         const std::optional<int> record = catalogue::FindRecord(*table, row.front(), fileBytes);
         if (!record) {
-            imported.problems.append(u"line %1: no record \"%2\" in table %3"_s.arg(line + 1).arg(row.front(), tableName));
+            imported.problems.append(u"line %1: no record \"%2\" in table %3"_s.arg(line + 1).arg(modEdit::Excerpt(row.front()), tableName));
             continue;
         }
         for (std::size_t column = 0; column < columns.size(); ++column) {

@@ -6,6 +6,7 @@
 #include "core/DataFiles.h"
 #include "core/TableText.h"
 #include "core/NumberReader.h"
+#include "core/TextRoutines.h"
 #include "tables/BaseGrid.h"
 #include "tables/DayCounts.h"
 #include "tables/DamageTypes.h"
@@ -73,8 +74,8 @@ std::optional<long long> WholeNumber(const QString& text, QString* refusal)
 {
     const numbers::WholeNumber number = numbers::ReadWholeNumber(text);
     if (!number.value) {
-        *refusal = number.fraction ? u"%1 is not a whole number"_s.arg(text.trimmed())
-                                   : u"\"%1\" is not a number"_s.arg(text);
+        *refusal = number.fraction ? u"%1 is not a whole number"_s.arg(modEdit::Excerpt(text.trimmed()))
+                                   : u"\"%1\" is not a number"_s.arg(modEdit::Excerpt(text));
     }
     return number.value;
 }
@@ -95,7 +96,7 @@ Reading ReadAmount(const Slot& slot, const QString& text, Limits limits)
     const std::optional<long long> number = WholeNumber(text, &refusal);
     if (!number)
         return Refuse(refusal);
-    const QString shown = text.trimmed();
+    const QString shown = modEdit::Excerpt(text.trimmed());
     if (*number < 0)
         return Refuse(u"%1 is below 0"_s.arg(shown));
     if (limits == Limits::Form && *number > FormLimit(slot))
@@ -117,7 +118,7 @@ Reading ReadBravery(const QString& text, Limits limits)
     const std::optional<long long> number = WholeNumber(text, &refusal);
     if (!number)
         return Refuse(refusal);
-    const QString shown = text.trimmed();
+    const QString shown = modEdit::Excerpt(text.trimmed());
     if (*number > 110)
         return Refuse(u"%1 is above the limit 110"_s.arg(shown));
     if ((110 - *number) % 10 != 0)
@@ -147,7 +148,7 @@ Reading ReadChoice(const QString& text, const std::vector<std::pair<QString, std
     QStringList known;
     for (const auto& entry : names)
         known.append(entry.first);
-    return Refuse(u"\"%1\" is none of %2"_s.arg(text, known.join(u", "_s)));
+    return Refuse(u"\"%1\" is none of %2"_s.arg(modEdit::Excerpt(text), known.join(u", "_s)));
 }
 
 Reading ReadText(const QString& text, const Slot& slot)
@@ -161,7 +162,7 @@ Reading ReadText(const QString& text, const Slot& slot)
         return Refuse(u"a name cannot be empty"_s);
     if (const std::optional<QByteArray> name = prompt::AcceptName(text, *slot.field->rename))
         return Accept(*name);
-    return Refuse(u"\"%1\" is longer than %2 characters"_s.arg(text).arg(slot.field->rename->writtenWidth));
+    return Refuse(u"\"%1\" is longer than %2 characters"_s.arg(modEdit::Excerpt(text)).arg(slot.field->rename->writtenWidth));
 }
 
 std::vector<std::pair<QString, std::uint8_t>> FlagNames(const Slot& slot)

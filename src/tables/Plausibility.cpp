@@ -5,6 +5,7 @@
 #include "tables/Items.h"
 #include "tables/SoldierNames.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -12,11 +13,9 @@ namespace plausibility {
 namespace {
 
 enum class Rule {
-    // Every slot holds text followed by zero bytes only, as the editor writes it, and not
-    // every slot is empty. Random bytes put a zero before other bytes somewhere; a table
-    // that lies in another build's padding is all zeros.
-    PaddedText,
-    // Not every slot is empty. Whatever follows the end of a name is left alone.
+    // Not every slot is all zero bytes. Any byte may stand anywhere in a slot: the code page
+    // holds every byte but zero, and a rename writes a character it cannot hold as a zero
+    // byte, so "A", 0, "B" (or 0, "B") is a name an editor wrote.
     SomeText,
     // Most bytes name an item record (0 to 79) or no item (255). Only most: a record the
     // game never uses may hold anything, while random bytes hit that range a third of the
@@ -43,25 +42,20 @@ constexpr TableCheck Of(std::u16string_view what, const TableLayout& table, qsiz
     return {what, table.file, start, table.recordSize, table.recordCount, width, rule};
 }
 
-// The twelfth byte of a last-name slot is never written, so it is never checked.
 constexpr std::array<TableCheck, 4> Checks = {{
-    Of(u"soldier last names", soldiernames::LastNames, 0, soldiernames::WrittenNameLength, Rule::PaddedText),
-    Of(u"soldier first names", soldiernames::FirstNames, 0, soldiernames::WrittenNameLength, Rule::PaddedText),
+    Of(u"soldier last names", soldiernames::LastNames, 0, soldiernames::WrittenNameLength, Rule::SomeText),
+    Of(u"soldier first names", soldiernames::FirstNames, 0, soldiernames::WrittenNameLength, Rule::SomeText),
     Of(u"item names of obdata.dat", items::Layout, items::NamePosition, items::NameLength, Rule::SomeText),
     Of(u"ammo references of obdata.dat", items::Layout, items::AmmoPositions[0], std::size(items::AmmoPositions),
        Rule::ItemReferences),
 }};
 
-bool IsPaddedText(const QByteArray& bytes, qsizetype offset, qsizetype width)
+// Every DOS and Windows executable begins with "MZ", a few old DOS ones with "ZM"; a text
+// file or any other file that merely has the right size does not.
+bool HasExecutableSignature(const QByteArray& bytes)
 {
-    bool ended = false;
-    for (qsizetype i = 0; i < width; ++i) {
-        const bool zero = bytes::ReadU8(bytes, offset + i) == 0;
-        if (ended && !zero)
-            return false;
-        ended = ended || zero;
-    }
-    return true;
+    const QByteArrayView start = QByteArrayView(bytes).first(std::min<qsizetype>(2, bytes.size()));
+    return start == "MZ" || start == "ZM";
 }
 
 bool IsItemReference(std::uint8_t value)
@@ -79,11 +73,11 @@ QString Verdict(const TableCheck& check, qsizetype start, const QByteArray& byte
     int references = 0;
     for (int record = 0; record < check.count; ++record) {
         const qsizetype offset = start + check.stride * record;
-        allEmpty = allEmpty && bytes::ReadU8(bytes, offset) == 0;
-        if (check.rule == Rule::PaddedText && !IsPaddedText(bytes, offset, check.width))
-            return QStringLiteral("are not text");
-        for (qsizetype i = 0; check.rule == Rule::ItemReferences && i < check.width; ++i)
-            references += IsItemReference(bytes::ReadU8(bytes, offset + i)) ? 1 : 0;
+        for (qsizetype i = 0; i < check.width; ++i) {
+            const std::uint8_t value = bytes::ReadU8(bytes, offset + i);
+            allEmpty = allEmpty && value == 0;
+            references += IsItemReference(value) ? 1 : 0;
+        }
     }
     if (check.rule == Rule::ItemReferences)
         return 2 * references > check.count * check.width ? QString() : QStringLiteral("mostly name no item");
@@ -95,6 +89,8 @@ QString Verdict(const TableCheck& check, qsizetype start, const QByteArray& byte
 QStringList Reasons(GameFile file, GameVersion version, const QByteArray& bytes)
 {
     QStringList reasons;
+    if (file == GameFile::Executable && !HasExecutableSignature(bytes))
+        reasons.append(QStringLiteral("ufo.exe does not begin with \"MZ\" as every DOS and Windows program does."));
     for (const TableCheck& check : Checks) {
         if (check.file != file)
             continue;

@@ -2,6 +2,8 @@
 #include "ui/MainWindow.h"
 
 #include "core/GameSaver.h"
+#include "core/OutsideFile.h"
+#include "core/TextRoutines.h"
 #include "ui/ChangesPanel.h"
 #include "ui/CopyShortcut.h"
 #include "core/Version.h"
@@ -393,7 +395,31 @@ void MainWindow::dropEvent(QDropEvent* event)
     // Loaded after the drop has returned, so the program the file came from is not held up
     // while the load, or a question before it, runs.
     const QString path = urls.front().toLocalFile();
-    QTimer::singleShot(0, this, [this, path] { LoadFromUser(path); });
+    QTimer::singleShot(0, this, [this, path] { OpenDropped(path); });
+}
+
+// The path is looked at before anything else happens, so a folder or a pipe dropped by
+// mistake never brings up the Unsaved Changes question, nor blocks the window.
+void MainWindow::OpenDropped(const QString& path)
+{
+    if (const QString refusal = outsidefile::Refusal(path); !refusal.isEmpty()) {
+        statusBar()->showMessage(tr("Nothing was opened: %1").arg(refusal));
+        return;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QString name = modEdit::Excerpt(QFileInfo(path).fileName());
+    if (suffix == u"exe"_s) {
+        LoadFromUser(path);
+    } else if (suffix != u"json"_s && suffix != u"csv"_s) {
+        statusBar()->showMessage(
+            tr("Nothing was opened: %1 is not an executable (.exe), a change set (.json) or a table (.csv).").arg(name));
+    } else if (m_document.State() != FilesState::Complete) {
+        statusBar()->showMessage(tr("Nothing was imported: load the game files before importing %1.").arg(name));
+    } else if (suffix == u"json"_s) {
+        modcommands::ImportChangesFrom(path, m_document, m_history, m_context.asker);
+    } else {
+        modcommands::ImportTableFrom(path, m_document, m_history, m_context.asker);
+    }
 }
 
 void MainWindow::mnuOpen_Click()
@@ -460,10 +486,15 @@ void MainWindow::UpdateDiskNotice()
 {
     const std::vector<ChangedFile> changed = diskcheck::ChangedFiles(m_document.Files(), diskcheck::Depth::Quick);
     // The bar appears with the first notice, so a window that never needs one keeps its room.
-    if (!changed.empty())
-        statusBar()->showMessage(diskcheck::Notice(changed));
-    else if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
-        bar->clearMessage();
+    if (!changed.empty()) {
+        m_diskNotice = diskcheck::Notice(changed);
+        statusBar()->showMessage(m_diskNotice);
+    } else if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+        // Only its own notice: the reason a dropped file was turned away stays in sight
+        // when the drop activates the window.
+        if (bar->currentMessage() == m_diskNotice)
+            bar->clearMessage();
+    }
 }
 
 // Unsaved edits are gone after Close, so their buffers go too: a later Save can never

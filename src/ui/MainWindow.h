@@ -82,6 +82,8 @@ private:
     void CreateTabs();
     void ConnectControls();
     void Open();
+    // A file dropped on the window: an executable loads, a change set or table is imported.
+    void OpenDropped(const QString& path);
     LoadOutcome Load(const ExeChooser& chooseExe);
 
     // With unsaved changes, asks whether to save them first. False when the user cancels
@@ -107,6 +109,8 @@ private:
     EditorContext m_context;
     LoadWindow* m_loadWindow = nullptr;
     RecentFiles* m_recent = nullptr;
+    // The status bar's last note of files changed on disk.
+    QString m_diskNotice;
 
     struct Ui {
         QMenu* mnuFile;

@@ -4,6 +4,7 @@
 #include "core/Asker.h"
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
+#include "core/OutsideFile.h"
 #include "core/TextRoutines.h"
 #include "exchange/ChangeSet.h"
 #include "exchange/TableCsv.h"
@@ -23,9 +24,9 @@ namespace {
 std::optional<QByteArray> ReadFile(const QString& path, Asker& asker, const QString& title)
 {
     QString error;
-    std::optional<QByteArray> bytes = gamefiles::ReadFile(path, error);
+    std::optional<QByteArray> bytes = ReadOutsideFile(path, outsidefile::SizeLimit, &error);
     if (!bytes)
-        asker.ShowError(title, u"%1 could not be read:\n%2"_s.arg(QDir::toNativeSeparators(path), error));
+        asker.ShowError(title, error);
     return bytes;
 }
 
@@ -61,19 +62,23 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
 
 void ImportChanges(const GameDocument& document, EditHistory& history, Asker& asker)
 {
+    if (const std::optional<QString> path = asker.AskOpenFile(u"Import Changes"_s, u"Change sets (*.json)|*.json"_s))
+        ImportChangesFrom(*path, document, history, asker);
+}
+
+void ImportChangesFrom(const QString& path, const GameDocument& document, EditHistory& history, Asker& asker)
+{
     const QString title = u"Import Changes"_s;
-    const std::optional<QString> path = asker.AskOpenFile(title, u"Change sets (*.json)|*.json"_s);
-    if (!path)
-        return;
-    const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
+    const std::optional<QByteArray> bytes = ReadFile(path, asker, title);
     if (!bytes)
         return;
+    const QString name = modEdit::Excerpt(QFileInfo(path).fileName());
     const changeset::Parsed parsed = changeset::Parse(*bytes);
     if (!parsed.problems.isEmpty()) {
-        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(QFileInfo(*path).fileName(), modEdit::Listed(parsed.problems)));
+        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(name, modEdit::Listed(parsed.problems)));
         return;
     }
-    ApplyEntries(document, history, asker, parsed.entries, title, u"Import %1"_s.arg(QFileInfo(*path).fileName()));
+    ApplyEntries(document, history, asker, parsed.entries, title, u"Import %1"_s.arg(name));
 }
 
 void ExportChanges(const GameDocument& document, Asker& asker)
@@ -113,20 +118,23 @@ void ExportTables(const GameDocument& document, Asker& asker)
 
 void ImportTable(const GameDocument& document, EditHistory& history, Asker& asker)
 {
+    if (const std::optional<QString> path = asker.AskOpenFile(u"Import Table"_s, u"Tables (*.csv)|*.csv"_s))
+        ImportTableFrom(*path, document, history, asker);
+}
+
+void ImportTableFrom(const QString& path, const GameDocument& document, EditHistory& history, Asker& asker)
+{
     const QString title = u"Import Table"_s;
-    const std::optional<QString> path = asker.AskOpenFile(title, u"Tables (*.csv)|*.csv"_s);
-    if (!path)
-        return;
-    const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
+    const std::optional<QByteArray> bytes = ReadFile(path, asker, title);
     if (!bytes)
         return;
-    const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(*path), *bytes);
+    const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(path), *bytes);
     if (!imported.problems.isEmpty()) {
         asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(imported.problems));
         return;
     }
     if (!imported.note.isEmpty())
-        asker.ShowMessage(title, u"%1: %2."_s.arg(QFileInfo(*path).fileName(), imported.note));
+        asker.ShowMessage(title, u"%1: %2."_s.arg(modEdit::Excerpt(QFileInfo(path).fileName()), imported.note));
     ApplyEntries(document, history, asker, imported.entries, title, u"Import table %1"_s.arg(imported.table));
 }
 

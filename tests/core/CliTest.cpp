@@ -1,5 +1,6 @@
 // kestrel-cli as a script sees it: exit statuses, what goes to stdout and stderr, the
 // backups, and every file left byte for byte when anything is refused.
+#include "support/HostileFiles.h"
 #include "support/InstallFixture.h"
 #include "support/TestFiles.h"
 
@@ -128,6 +129,28 @@ TEST_F(CliTest, RefusalsWriteNothingAndSayWhy)
     testfiles::Snapshot damaged = before;
     damaged[QDir(install.Root()).relativeFilePath(install.Paths().items)].truncate(4000);
     EXPECT_EQ(testfiles::Take(install.Root()), damaged);
+}
+
+// A device, a pipe, a folder or a huge file in place of the change set: refused at once by
+// what it is, never read, and nothing written; a huge name is quoted cut.
+TEST_F(CliTest, HostileChangeSetsAreRefusedUnread)
+{
+    const HostileFiles hostile(
+        u"mod.json"_s,
+        R"({"format": "x-com-kestrel-changes", "version": 1, "changes": [{"table": ")" + HugeName().toUtf8()
+            + R"(", "record": 1, "field": "Text", "value": "x"}]})",
+        u"change 1: no table \""_s + HugeNameQuoted() + u"\""_s);
+    ASSERT_TRUE(hostile.IsValid());
+    const testfiles::Snapshot before = testfiles::Take(install.Root());
+    for (const HostileFile& file : hostile.Cases()) {
+        SCOPED_TRACE(file.what);
+        const CliRun run = Cli({u"apply"_s, Exe(), file.path});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_TRUE(run.err.contains(file.message)) << run.err.toStdString();
+        EXPECT_LT(run.err.size(), 400);
+    }
+    EXPECT_EQ(testfiles::Take(install.Root()), before);
 }
 
 TEST_F(CliTest, ExportedTablesApplyBackToNothing)

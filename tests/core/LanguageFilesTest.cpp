@@ -114,6 +114,34 @@ TEST(LanguageFiles, APairThatCannotBeReadIsLeftOutAndNamed)
     }
 }
 
+// A load replaces the languages of the one before it: a pair the new install lacks is
+// neither offered nor exported nor saved, whichever language it is.
+TEST(LanguageFiles, ALanguageTheNextInstallLacksIsGoneAfterItsLoad)
+{
+    const struct {
+        const char* language;
+        SampleOptions without;
+        GameFile first, second, kept;
+    } cases[] = {
+        {"German", {.french = true}, GameFile::German, GameFile::German2, GameFile::French},
+        {"French", {.german = true}, GameFile::French, GameFile::French2, GameFile::German},
+    };
+    for (const auto& language : cases) {
+        SCOPED_TRACE(language.language);
+        const InstallFixture install(GameVersion::CollectorsEdition, {.german = true, .french = true});
+        const std::optional<SamplePaths> without = install.AddInstall(u"without"_s, GameVersion::Dos14, language.without);
+        ASSERT_TRUE(install.IsValid() && without);
+        GameFileSet files;
+        ASSERT_EQ(LoadRun(files, install.Paths().exePath).Outcome(), LoadOutcome::Complete);
+        ASSERT_TRUE(files.Buffer(language.first).IsLoaded());
+
+        ASSERT_EQ(LoadRun(files, without->exePath).Outcome(), LoadOutcome::Complete);
+        EXPECT_FALSE(files.Buffer(language.first).IsLoaded());
+        EXPECT_FALSE(files.Buffer(language.second).IsLoaded());
+        EXPECT_EQ(files.Buffer(language.kept).installRoot, without->dataRoot);
+    }
+}
+
 // A German edit lands in german.dat with its backups beside it; the English files stay
 // as they were, byte for byte, and a language left out is never written.
 TEST(LanguageFiles, SaveWritesTheLoadedLanguagesAndTheirBackups)

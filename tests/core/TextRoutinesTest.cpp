@@ -37,3 +37,19 @@ TEST(TextRoutines, CharCodeOfOneCharacterOnly)
     EXPECT_EQ(modEdit::CharCode(u"\u4E2D"), 0);      // no code in the page
     EXPECT_EQ(modEdit::CharCode(u"\U0001F600"), 0);  // one character, two UTF-16 units
 }
+
+// Outside text is cut so a message box stays readable, however long the name it quotes.
+TEST(TextRoutines, QuotedTextAndLongListsAreCut)
+{
+    const QString sixty = QString(60, u'x');
+    EXPECT_EQ(modEdit::Excerpt(sixty), sixty);
+    EXPECT_EQ(modEdit::Excerpt(QString(5000000, u'x')), sixty + u'\u2026');
+    EXPECT_EQ(modEdit::Excerpt(QString(59, u'x') + QString::fromUtf16(u"\U0001F600")), QString(59, u'x') + u'\u2026');
+
+    QStringList lines;
+    for (int line = 1; line <= 57; ++line)
+        lines.append(QString::number(line));
+    const QString listed = modEdit::Listed(lines);
+    EXPECT_TRUE(listed.startsWith(u"1\n2\n"));
+    EXPECT_TRUE(listed.endsWith(u"\n19\n20\n\u2026 and 37 more")) << listed.toStdString();
+}

@@ -7,9 +7,12 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTest>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -99,6 +102,22 @@ void ShowTab(const QObject& root, const QString& caption)
         }
     }
     ADD_FAILURE() << "no tab " << caption.toStdString();
+}
+
+bool Drop(QWidget& window, const QString& path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint centre = window.rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    // The window acts once the drop has returned.
+    QCoreApplication::processEvents();
+    return drop.isAccepted();
 }
 
 } // namespace drive

@@ -28,6 +28,10 @@ void Type(const QObject& root, const QString& lineEdit, const QString& text);
 // Chooses entry index of the named combo box as the user does, by mouse or keyboard.
 void Choose(const QObject& root, const QString& combo, int index);
 
+// Drags the file at path onto the window and drops it there, then lets the window act on
+// it; false when the window refused the drag.
+bool Drop(QWidget& window, const QString& path);
+
 // Brings the tab with this caption to the front.
 void ShowTab(const QObject& root, const QString& caption);
 

@@ -55,6 +55,9 @@ std::uint8_t PatternByte(qsizetype position)
 QByteArray Executable(GameVersion version)
 {
     QByteArray exe = PatternFilled(gameversion::ExeSize(version));
+    // Every DOS program starts with these two bytes; the load's contents check asks for them.
+    bytes::WriteU8(exe, 0, 'M');
+    bytes::WriteU8(exe, 1, 'Z');
     WriteBaseGrid(exe, version);
     WriteStores(exe, version);
     WriteFacilities(exe, version);
