@@ -136,9 +136,14 @@ QString Notice(const GameFileSet& files, const std::vector<ChangedFile>& changed
         (HoldsUnsavedEdit(files.Buffer(file.file)) ? edited : leftAlone).push_back(file);
     QStringList sentences;
     if (!leftAlone.empty()) {
-        sentences.append(QStringLiteral("Changed on disk by another program: %1. Save leaves them as they are; reload "
-                                        "to see or edit them.")
-                             .arg(NamesOf(leftAlone).join(QStringLiteral(", "))));
+        const QString names = NamesOf(leftAlone).join(QStringLiteral(", "));
+        sentences.append(leftAlone.size() == 1
+                             ? QStringLiteral("Changed on disk by another program: %1. Save leaves it as it is; "
+                                              "reload to see or edit it.")
+                                   .arg(names)
+                             : QStringLiteral("Changed on disk by another program: %1. Save leaves them as they are; "
+                                              "reload to see or edit them.")
+                                   .arg(names));
     }
     if (!edited.empty()) {
         sentences.append(QStringLiteral("Changed on disk since loaded or saved: %1. Save will ask before writing over "
