@@ -42,7 +42,7 @@ bool WriteFile(const GameDocument& document, const QString& path, const QByteArr
 void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& asker,
                   const std::vector<changeset::Entry>& entries, const QString& title, const QString& stepText)
 {
-    const changeset::Resolved resolved = changeset::Resolve(document, entries, false, stepText);
+    const changeset::Resolved resolved = changeset::Resolve(document, entries, {}, stepText);
     if (!resolved.problems.isEmpty()) {
         asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(resolved.problems));
         return;
@@ -51,6 +51,11 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
         asker.ShowMessage(title, u"Every value is already as the file gives it; nothing was changed."_s);
         return;
     }
+    // The game itself holds such values, so a revert needs them; but a typo looks the same.
+    if (!resolved.warnings.isEmpty()
+        && !asker.AskYesNo(title, u"Some values are past the limits the form allows:\n\n%1\n\nApply them anyway?"_s.arg(
+                                      modEdit::Listed(resolved.warnings))))
+        return;
     history.Submit(resolved.edit);
 }
 
@@ -90,6 +95,16 @@ void ExportTables(const GameDocument& document, Asker& asker)
     const std::optional<QString> folder = asker.AskFolder(title);
     if (!folder)
         return;
+    QStringList existing;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if (document.IsLoaded(table.file) && QFileInfo::exists(QDir(*folder).filePath(tablecsv::FileName(table.Name()))))
+            existing.append(tablecsv::FileName(table.Name()));
+    }
+    if (!existing.isEmpty()
+        && !asker.AskYesNo(title, u"%1 already in %2:\n\n%3\n\nReplace them?"_s.arg(
+                                      existing.size() == 1 ? u"This file is"_s : u"These %1 files are"_s.arg(existing.size()),
+                                      QDir::toNativeSeparators(*folder), modEdit::Listed(existing))))
+        return;
     for (const catalogue::Table& table : catalogue::Tables()) {
         if (document.IsLoaded(table.file)
             && !WriteFile(document, QDir(*folder).filePath(tablecsv::FileName(table.Name())), tablecsv::Export(document, table.Name()),
@@ -104,21 +119,17 @@ void ImportTable(const GameDocument& document, EditHistory& history, Asker& aske
     const std::optional<QString> path = asker.AskOpenFile(title, u"Tables (*.csv)|*.csv"_s);
     if (!path)
         return;
-    const QString table = tablecsv::TableOf(*path);
-    if (table.isEmpty()) {
-        asker.ShowError(title, u"%1 names no table: a table's file is called after it, as \"units.csv\"."_s.arg(
-                                   QFileInfo(*path).fileName()));
-        return;
-    }
     const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
     if (!bytes)
         return;
-    const tablecsv::Imported imported = tablecsv::Import(document, table, *bytes);
+    const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(*path), *bytes);
     if (!imported.problems.isEmpty()) {
         asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(imported.problems));
         return;
     }
-    ApplyEntries(document, history, asker, imported.entries, title, u"Import table %1"_s.arg(table));
+    if (!imported.note.isEmpty())
+        asker.ShowMessage(title, u"%1: %2."_s.arg(QFileInfo(*path).fileName(), imported.note));
+    ApplyEntries(document, history, asker, imported.entries, title, u"Import table %1"_s.arg(imported.table));
 }
 
 } // namespace modcommands
