@@ -33,8 +33,9 @@ QStringList ArgumentsOf(int argc, char** argv)
 int main(int argc, char** argv)
 {
     // Parsed before the application object exists, so --help, --version and a wrong
-    // command line answer without a display and before any window opens.
-    const CommandLine commandLine = commandline::Parse(ArgumentsOf(argc, argv));
+    // command line answer without a display and before any window opens; Qt's own
+    // options are left to QApplication.
+    const CommandLine commandLine = commandline::Parse(commandline::WithoutQtOptions(ArgumentsOf(argc, argv)));
     if (commandLine.action != CommandLine::Action::Run) {
         const QByteArray text = commandLine.text.toLocal8Bit();
         std::fputs(text.constData(), commandLine.action == CommandLine::Action::WrongUsage ? stderr : stdout);

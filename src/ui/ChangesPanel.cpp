@@ -41,7 +41,8 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
     m_revert = new QPushButton(u"&Revert"_s, content);
     m_revert->setObjectName(u"cmdRevert"_s);
     m_revert->setToolTip(u"Put the selected lines back to their values as loaded."_s);
-    m_revertAll = new QPushButton(u"Revert &All"_s, content);
+    // Alt+A is the frames' Apply; a shared letter would only cycle the focus.
+    m_revertAll = new QPushButton(u"Re&vert All"_s, content);
     m_revertAll->setObjectName(u"cmdRevertAll"_s);
 
     auto* buttons = new QHBoxLayout;
@@ -57,9 +58,12 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
     connect(m_revert, &QPushButton::clicked, this, &ChangesPanel::RevertSelected);
     connect(m_revertAll, &QPushButton::clicked, this, &ChangesPanel::RevertAll);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ChangesPanel::UpdateTitle);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ChangesPanel::UpdateRevert);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ChangesPanel::UpdateRevert);
     connect(m_view, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { emit RevealRequested(m_model->Line(index.row()).revert); });
     UpdateTitle();
+    UpdateRevert();
 }
 
 void ChangesPanel::UpdateTitle()
@@ -68,6 +72,11 @@ void ChangesPanel::UpdateTitle()
     // A dock gives its menu entry its title; the entry keeps its own caption and shortcut letter.
     toggleViewAction()->setText(u"&Changes"_s);
     m_revertAll->setEnabled(m_model->rowCount() > 0);
+}
+
+void ChangesPanel::UpdateRevert()
+{
+    m_revert->setEnabled(m_view->selectionModel()->hasSelection());
 }
 
 void ChangesPanel::RevertSelected()

@@ -25,6 +25,7 @@ private:
     void RevertSelected();
     void RevertAll();
     void UpdateTitle();
+    void UpdateRevert();
 
     EditHistory& m_history;
     ChangesModel* m_model;

@@ -26,6 +26,39 @@ QString Usage()
            u"  -v, --version  show the version and exit\n"_s;
 }
 
+QStringList WithoutQtOptions(const QStringList& arguments)
+{
+    // As QGuiApplication and QApplication document them; one or two dashes, "=" or a
+    // separate value.
+    static const QStringList withValue = {
+        u"platform"_s,  u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,      u"qmljsdebugger"_s,
+        u"qwindowgeometry"_s, u"qwindowicon"_s,  u"qwindowtitle"_s,  u"session"_s,     u"display"_s,
+        u"geometry"_s,  u"title"_s,              u"name"_s,          u"style"_s,       u"stylesheet"_s,
+        u"font"_s,      u"fn"_s,                 u"bg"_s,            u"background"_s,  u"fg"_s,
+        u"foreground"_s, u"btn"_s,               u"button"_s,        u"visual"_s,      u"ncols"_s,
+        u"cmap"_s,      u"im"_s,                 u"inputstyle"_s,    u"dialogs"_s,
+    };
+    static const QStringList flags = {u"reverse"_s, u"nograb"_s, u"dograb"_s, u"sync"_s, u"widgetcount"_s};
+    QStringList kept;
+    for (qsizetype at = 0; at < arguments.size(); ++at) {
+        const QString& argument = arguments.at(at);
+        if (at == 0 || !argument.startsWith(u'-') || argument == u"--"_s) {
+            kept.append(argument);
+            continue;
+        }
+        const QString name = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1).section(u'=', 0, 0);
+        if (flags.contains(name) && !argument.contains(u'='))
+            continue;
+        if (!withValue.contains(name)) {
+            kept.append(argument);
+            continue;
+        }
+        if (!argument.contains(u'='))
+            ++at;  // its value
+    }
+    return kept;
+}
+
 CommandLine Parse(const QStringList& arguments)
 {
     QCommandLineParser parser;

@@ -30,4 +30,8 @@ namespace commandline {
 
 [[nodiscard]] QString Usage();
 
+// The arguments without the options every Qt program takes (-style Fusion, -platform xcb,
+// -reverse, …), which QApplication reads for itself.
+[[nodiscard]] QStringList WithoutQtOptions(const QStringList& arguments);
+
 } // namespace commandline

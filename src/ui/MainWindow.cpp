@@ -3,6 +3,7 @@
 
 #include "core/GameSaver.h"
 #include "ui/ChangesPanel.h"
+#include "ui/CopyShortcut.h"
 #include "core/Version.h"
 #include "ui/Fonts.h"
 #include "ui/LoadWindow.h"
@@ -19,6 +20,7 @@
 #include "tables/Plausibility.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QDragEnterEvent>
@@ -29,6 +31,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -47,6 +50,7 @@ MainWindow::MainWindow(Asker& asker, QWidget* parent)
     UpdateTitle();
     setFont(fonts::TerminalFont());
     setAcceptDrops(true);
+    qApp->installEventFilter(new copying::ShortcutFilter(this));
     CreateControls();
     ConnectControls();
     Open();
@@ -89,7 +93,8 @@ void MainWindow::CreateFileMenu()
         QString caption;
         QKeySequence shortcut;
     };
-    // Ctrl+C closes the files here, as it always has in this editor; it is no copy key.
+    // Ctrl+C closes the files, as it always has in this editor, unless the focus holds
+    // something to copy (copying::ShortcutFilter).
     const MenuItem fileItems[] = {
         {&Ui::mnuOpen, u"mnuOpen"_s, u"L&oad Files"_s, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {nullptr, {}, {}, {}},
@@ -120,6 +125,9 @@ void MainWindow::CreateFileMenu()
     }
     ui.mnuBack->setCheckable(true);
     ui.mnuBack->setChecked(true);
+    // The usual desktop keys as second shortcuts; the editor's own stay first.
+    ui.mnuClose->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    ui.mnuExit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     ui.mnuRecent = new QMenu(u"Open &Recent"_s, ui.mnuFile);
     ui.mnuRecent->setObjectName(u"mnuRecent"_s);
@@ -143,7 +151,8 @@ void MainWindow::CreateEditMenu()
     ui.mnuEdit->addAction(ui.mnuUndo);
     ui.mnuEdit->addAction(ui.mnuRedo);
     ui.mnuEdit->addSeparator();
-    // Copy has no key of its own: Ctrl+C is Close files', except in a table with the focus.
+    // Copy has no key of its own: Ctrl+C is Close files', except where the focus holds
+    // something to copy.
     ui.mnuCopy = ui.mnuEdit->addAction(u"&Copy"_s);
     ui.mnuCopy->setObjectName(u"mnuCopy"_s);
     ui.mnuPaste = ui.mnuEdit->addAction(u"&Paste"_s);
@@ -151,12 +160,14 @@ void MainWindow::CreateEditMenu()
     ui.mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(ui.mnuEdit, &QMenu::aboutToShow, this, [this] {
         const bool inTable = RecordTableView::Focused() != nullptr;
-        ui.mnuCopy->setEnabled(inTable);
+        ui.mnuCopy->setEnabled(inTable || copying::CopyableText(QApplication::focusWidget()));
         ui.mnuPaste->setEnabled(inTable);
     });
     connect(ui.mnuCopy, &QAction::triggered, this, [] {
         if (RecordTableView* table = RecordTableView::Focused())
             table->Copy();
+        else
+            copying::CopyFromFocus();
     });
     connect(ui.mnuPaste, &QAction::triggered, this, [] {
         if (RecordTableView* table = RecordTableView::Focused())
@@ -207,6 +218,28 @@ void MainWindow::CreateTabs()
     ui.tabFac->addTab(ui.itemEditor, u"Item Editor"_s);
     ui.tabFac->addTab(ui.stringEditor, u"String Editor"_s);
     setCentralWidget(ui.tabFac);
+    AddTabKeys();
+}
+
+// The tab strip takes Ctrl+Tab only while it has the focus; these work from anywhere in
+// the window, a combo box included.
+void MainWindow::AddTabKeys()
+{
+    const auto step = [this](int by) {
+        const int count = ui.tabFac->count();
+        ui.tabFac->setCurrentIndex((ui.tabFac->currentIndex() + by + count) % count);
+    };
+    const std::pair<QKeySequence, int> steps[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},      {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}, {QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [keys, by] : steps)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [step, by] { step(by); });
+    for (int tab = 0; tab < ui.tabFac->count(); ++tab) {
+        connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + tab)), this), &QShortcut::activated, this,
+                [this, tab] { ui.tabFac->setCurrentIndex(tab); });
+    }
 }
 
 void MainWindow::ConnectControls()
@@ -350,7 +383,7 @@ LoadOutcome MainWindow::LoadFrom(const QString& exePath)
 
 void MainWindow::LoadFromUser(const QString& exePath)
 {
-    if (MayDropUnsavedChanges())
+    if (MayDropUnsavedChanges(Leaving::ToLoad))
         (void)LoadFrom(exePath);
 }
 
@@ -375,7 +408,7 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::mnuOpen_Click()
 {
-    if (!MayDropUnsavedChanges())
+    if (!MayDropUnsavedChanges(Leaving::ToLoad))
         return;
     Load([this] {
         return m_context.asker.AskOpenFile(u"Open"_s, u"UFO Executable (ufo.exe)|*.exe"_s);
@@ -488,7 +521,7 @@ void MainWindow::UpdateDiskNotice()
 // write them, whatever the next load reads.
 void MainWindow::mnuClose_Click()
 {
-    if (!MayDropUnsavedChanges())
+    if (!MayDropUnsavedChanges(Leaving::ToClose))
         return;
     DisableAll();
     m_document.Close();
@@ -498,20 +531,23 @@ void MainWindow::mnuClose_Click()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!MayDropUnsavedChanges()) {
+    if (!MayDropUnsavedChanges(Leaving::ToExit)) {
         event->ignore();
         return;
     }
     QMainWindow::closeEvent(event);
 }
 
-bool MainWindow::MayDropUnsavedChanges()
+// The question names what is about to happen, so that its answer is not a reflex.
+bool MainWindow::MayDropUnsavedChanges(Leaving leaving)
 {
     if (!m_history.HasUnsavedChanges())
         return true;
+    const QString question = leaving == Leaving::ToClose  ? u"Save them before closing the files?"_s
+                             : leaving == Leaving::ToLoad ? u"Save them before loading other files?"_s
+                                                          : u"Save them before exiting?"_s;
     switch (m_context.asker.AskSaveDiscardCancel(u"Unsaved Changes"_s,
-                                                 u"The game files have changes that are not saved."_s,
-                                                 u"Save them before going on?"_s)) {
+                                                 u"The game files have changes that are not saved."_s, question)) {
     case Asker::Choice::Save: return Save();
     case Asker::Choice::Discard: return true;
     case Asker::Choice::Cancel: break;

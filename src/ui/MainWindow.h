@@ -87,7 +87,9 @@ private:
 
     // With unsaved changes, asks whether to save them first. False when the user cancels
     // or the save fails: the caller must not go on.
-    [[nodiscard]] bool MayDropUnsavedChanges();
+    void AddTabKeys();
+    enum class Leaving { ToClose, ToLoad, ToExit };
+    [[nodiscard]] bool MayDropUnsavedChanges(Leaving leaving);
     bool Save();
     bool WriteSave(const std::vector<FileWrite>& writes);
     // Refuses, and says why, an edit of a file another program changed since this window

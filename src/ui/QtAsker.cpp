@@ -29,7 +29,8 @@ Asker::Choice QtAsker::AskSaveDiscardCancel(const QString& title, const QString&
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                     m_parent);
     box.setInformativeText(informativeText);
-    box.setDefaultButton(QMessageBox::Save);
+    // A reflexive Return must not write the game files.
+    box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Save: return Choice::Save;

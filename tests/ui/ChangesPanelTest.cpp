@@ -8,6 +8,9 @@
 #include "ui/ChangesPanel.h"
 
 #include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -113,8 +116,18 @@ TEST_F(ChangesPanelTest, RevertPutsTheSelectedLinesBackAsOneStep)
     ASSERT_EQ(Model().rowCount(), 5);
 
     auto* view = probe::Find<QTableView>(window, u"tblChanges"_s);
+    auto* revert = probe::Find<QPushButton>(window, u"cmdRevert"_s);
+    EXPECT_FALSE(revert->isEnabled());
     view->selectionModel()->select(Model().index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     view->selectionModel()->select(Model().index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_TRUE(revert->isEnabled());
+    // Ctrl+C copies the selected lines, tab-separated, and leaves the files open.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), (QStringList{Line(0).join(u'\t'), Line(2).join(u'\t')}.join(u'\n')));
+    EXPECT_TRUE(window.Document().HasExecutable());
     drive::Click(window, u"cmdRevert"_s);
     EXPECT_EQ(Model().rowCount(), 3);
     EXPECT_EQ(window.History().Stack().count(), 6);

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -304,7 +305,7 @@ TEST_F(RecordTableTest, FormAndTableShowEachOthersEditsAndTheTableMarksThem)
     EXPECT_EQ(probe::Find<QListWidget>(window, u"lstItems"_s)->item(17)->text(), u"Pistols - 1500"_s);
 }
 
-TEST_F(RecordTableTest, CtrlCCopiesInAFocusedTableAndClosesFilesEverywhereElse)
+TEST_F(RecordTableTest, CtrlCCopiesWhereTheFocusHoldsSomethingAndClosesTheFilesElsewhere)
 {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -322,12 +323,40 @@ TEST_F(RecordTableTest, CtrlCCopiesInAFocusedTableAndClosesFilesEverywhereElse)
     drive::Trigger(window, u"mnuCopy"_s);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), u"90\n"_s);
 
+    // A list's selected row and a text field's selection copy too.
+    drive::ShowTab(window, u"Base Editor"_s);
+    drive::Click(window, u"optStoresForm"_s);
+    auto* stores = probe::Find<QListWidget>(window, u"lstItems"_s);
+    stores->setFocus();
+    stores->setCurrentRow(2);
+    QTest::keyClick(stores, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), stores->item(2)->text());
+    drive::ShowTab(window, u"String Editor"_s);
+    auto* find = probe::Find<QLineEdit>(window, u"txtFind"_s);
+    find->setText(u"rifle"_s);
+    find->setFocus();
+    find->setSelection(0, 3);
+    QTest::keyClick(find, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), u"rif"_s);
+    find->clear();
+    EXPECT_TRUE(window.Document().HasExecutable());
+
+    // With nothing to copy it closes the files, after a question that says so. The tab
+    // keys work from a combo box too.
+    drive::ShowTab(window, u"Unit Editor"_s);
     drive::Click(window, u"optUnitForm"_s);
+    probe::Find<QWidget>(window, u"cmbUnit"_s)->setFocus();
+    auto* tabs = probe::Find<QTabWidget>(window, u"tabFac"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_4, Qt::AltModifier);
+    EXPECT_EQ(tabs->currentIndex(), 3);
     probe::Find<QWidget>(window, u"cmbUnit"_s)->setFocus();
     asker.AnswerSaveDiscardCancel(Asker::Choice::Cancel).AnswerSaveDiscardCancel(Asker::Choice::Discard);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(window.Document().HasExecutable());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(asker.ShownDialogs().back().defaultAnswer, u"Save them before closing the files?"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
     probe::ExpectNoFiles(window);
 }
 
