@@ -3,9 +3,11 @@
 #include "cli/CliCommands.h"
 
 #include "core/DataFiles.h"
+#include "core/DiskCheck.h"
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
 #include "core/GameSaver.h"
+#include "core/OutputFile.h"
 #include "core/OutsideFile.h"
 #include "exchange/ChangeSet.h"
 #include "exchange/FieldGuide.h"
@@ -110,18 +112,25 @@ int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
     return 0;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes, QTextStream& err)
+bool WriteFile(const GameDocument& document, const QString& path, const QByteArray& bytes, QTextStream& err)
 {
-    const std::optional<QString> error = gamefiles::ReplaceFile(path, bytes);
+    const std::optional<QString> error = outputfile::Write(document.Files(), path, bytes);
     if (error)
-        err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ": " << *error << '\n';
+        err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ' ' << *error << '\n';
     return !error;
 }
 
-bool Emit(const CliOptions& options, const QByteArray& bytes, QTextStream& out, QTextStream& err)
+// "-" is standard output, as it is to most tools.
+bool ToStandardOutput(const CliOptions& options)
 {
-    if (!options.output.isEmpty())
-        return WriteFile(options.output, bytes, err);
+    return options.output.isEmpty() || options.output == u"-"_s;
+}
+
+bool Emit(const CliOptions& options, const GameDocument& document, const QByteArray& bytes, QTextStream& out,
+          QTextStream& err)
+{
+    if (!ToStandardOutput(options))
+        return WriteFile(document, options.output, bytes, err);
     out << QString::fromUtf8(bytes);
     return true;
 }
@@ -144,7 +153,9 @@ int Export(const CliOptions& options, QTextStream& out, QTextStream& err)
     if (!LoadComplete(options.exePath, document, err, options.loadAnyway) || !KnownTables(options.tables, document, err))
         return Refused;
     if (options.format == u"json"_s)
-        return Emit(options, changeset::Write(changeset::WholeTables(document, options.tables)), out, err) ? 0 : Refused;
+        return Emit(options, document, changeset::Write(changeset::WholeTables(document, options.tables)), out, err)
+                   ? 0
+                   : Refused;
     QStringList tables = options.tables;
     if (tables.isEmpty()) {
         for (const catalogue::Table& table : catalogue::Tables()) {
@@ -152,7 +163,7 @@ int Export(const CliOptions& options, QTextStream& out, QTextStream& err)
                 tables.append(table.Name());
         }
     }
-    if (options.output.isEmpty()) {
+    if (ToStandardOutput(options)) {
         out << QString::fromUtf8(tablecsv::Export(document, tables.front()));
         return 0;
     }
@@ -161,7 +172,8 @@ int Export(const CliOptions& options, QTextStream& out, QTextStream& err)
         return Refused;
     }
     for (const QString& table : tables) {
-        if (!WriteFile(QDir(options.output).filePath(tablecsv::FileName(table)), tablecsv::Export(document, table), err))
+        if (!WriteFile(document, QDir(options.output).filePath(tablecsv::FileName(table)),
+                       tablecsv::Export(document, table), err))
             return Refused;
     }
     return 0;
@@ -244,6 +256,28 @@ void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& o
         out << change.table << " / " << change.record << " / " << change.field << ": "
             << (slot ? catalogue::Show(*slot, bytes) : QString()) << " -> " << after << '\n';
     }
+}
+
+// There is no one to ask: a file that changed on disk since the load and holds changes to
+// write refuses the whole save; one without changes is left as the other program left it.
+bool Save(const GameFileSet& files, bool makeBackups, QTextStream& err)
+{
+    const diskcheck::SavePlan plan = diskcheck::PlanSave(files, makeBackups);
+    for (const ChangedFile& changed : plan.conflicts) {
+        err << "kestrel-cli: " << QDir::toNativeSeparators(changed.path)
+            << ": changed on disk while this command ran; nothing was written\n";
+    }
+    if (!plan.conflicts.empty())
+        return false;
+    for (const ChangedFile& changed : plan.leftAlone) {
+        err << "kestrel-cli: " << QDir::toNativeSeparators(changed.path)
+            << ": changed on disk while this command ran; left as it is\n";
+    }
+    if (const std::optional<WriteFailure> failure = saving::WriteInstall(files, plan.writes)) {
+        err << "kestrel-cli: " << saving::FailureMessage(*failure, files.DataRoot) << '\n';
+        return false;
+    }
+    return true;
 }
 
 // A change set piped in: read to the same cap as a file, so /dev/zero cannot exhaust memory.
@@ -342,11 +376,8 @@ int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
             err << "kestrel-cli: the changes could not be applied\n";
             return Refused;
         }
-        if (const std::optional<WriteFailure> failure =
-                saving::WriteAll(saving::SaveWrites(document.FilesToSave(), !options.noBackups))) {
-            err << "kestrel-cli: " << saving::FailureMessage(*failure) << '\n';
+        if (!Save(document.FilesToSave(), !options.noBackups, err))
             return Refused;
-        }
     }
     out << Summary(resolved, false) << '\n';
     return 0;

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -17,8 +19,20 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = cli::Run(options, out, err);
+    int status = cli::Run(options, out, err);
+    // A script reading the results must not take a full disk or a closed pipe for success.
+    errno = 0;
     out.flush();
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        const auto* device = qobject_cast<const QFileDevice*>(out.device());
+        const QString reason = device && device->error() != QFileDevice::NoError ? device->errorString()
+                               : error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                                            : QString();
+        err << "kestrel-cli: standard output could not be written"
+            << (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason) << '\n';
+        status = 1;
+    }
     err.flush();
     return status;
 }

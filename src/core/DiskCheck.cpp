@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace diskcheck {
 namespace {
 
@@ -68,16 +70,52 @@ std::vector<ChangedFile> ChangedFiles(const GameFileSet& files, Depth depth)
     return changed;
 }
 
+bool HoldsUnsavedEdit(const GameBuffer& buffer)
+{
+    return buffer.working.size() != buffer.onDisk.size || HashOf(buffer.working) != buffer.onDisk.hash;
+}
+
+bool IsStale(const GameFileSet& files, GameFile file)
+{
+    const GameBuffer& buffer = files.Buffer(file);
+    return files.BelongsToCurrentInstall(buffer) && !HoldsUnsavedEdit(buffer)
+           && StateOf(buffer.sourcePath, buffer.onDisk, Depth::Full) != FileState::Same;
+}
+
+SavePlan PlanSave(const GameFileSet& files, bool makeBackups, const std::vector<GameFile>& overwrite)
+{
+    SavePlan plan;
+    std::vector<GameFile> skipped;
+    for (const ChangedFile& changed : ChangedFiles(files, Depth::Full)) {
+        if (!HoldsUnsavedEdit(files.Buffer(changed.file))) {
+            plan.leftAlone.push_back(changed);
+            skipped.push_back(changed.file);
+        } else if (std::find(overwrite.begin(), overwrite.end(), changed.file) == overwrite.end()) {
+            plan.conflicts.push_back(changed);
+        }
+    }
+    for (FileWrite& write : saving::SaveWrites(files, makeBackups)) {
+        if (std::find(skipped.begin(), skipped.end(), write.file) == skipped.end())
+            plan.writes.push_back(std::move(write));
+    }
+    return plan;
+}
+
 Decision Confirm(const GameFileSet& files, Command command, Asker& asker)
 {
-    const std::vector<ChangedFile> changed = ChangedFiles(files, Depth::Full);
+    return Ask(ChangedFiles(files, Depth::Full), command, asker);
+}
+
+Decision Ask(const std::vector<ChangedFile>& changed, Command command, Asker& asker)
+{
     if (changed.empty())
         return Decision::Write;
     const QString text = QStringLiteral("These files changed on disk after they were loaded or last saved, perhaps "
                                         "by another program:\n\n")
                          + NamesOf(changed).join(QLatin1Char('\n'));
     const QString overwrite = command == Command::Save
-                                  ? QStringLiteral("Overwrite saves your edits over them.")
+                                  ? QStringLiteral("They hold edits of yours that are not saved. Overwrite replaces "
+                                                   "the other program's version of them with yours.")
                                   : QStringLiteral("Overwrite makes the master backup from the files as they were "
                                                    "loaded.");
     const QString informative = overwrite
@@ -90,10 +128,29 @@ Decision Confirm(const GameFileSet& files, Command command, Asker& asker)
     }
 }
 
-QString Notice(const std::vector<ChangedFile>& changed)
+QString Notice(const GameFileSet& files, const std::vector<ChangedFile>& changed)
 {
-    return QStringLiteral("Changed on disk since loaded or saved: %1. Save will ask before writing over them.")
-        .arg(NamesOf(changed).join(QStringLiteral(", ")));
+    std::vector<ChangedFile> leftAlone;
+    std::vector<ChangedFile> edited;
+    for (const ChangedFile& file : changed)
+        (HoldsUnsavedEdit(files.Buffer(file.file)) ? edited : leftAlone).push_back(file);
+    QStringList sentences;
+    if (!leftAlone.empty()) {
+        const QString names = NamesOf(leftAlone).join(QStringLiteral(", "));
+        sentences.append(leftAlone.size() == 1
+                             ? QStringLiteral("Changed on disk by another program: %1. Save leaves it as it is; "
+                                              "reload to see or edit it.")
+                                   .arg(names)
+                             : QStringLiteral("Changed on disk by another program: %1. Save leaves them as they are; "
+                                              "reload to see or edit them.")
+                                   .arg(names));
+    }
+    if (!edited.empty()) {
+        sentences.append(QStringLiteral("Changed on disk since loaded or saved: %1. Save will ask before writing over "
+                                        "them.")
+                             .arg(NamesOf(edited).join(QStringLiteral(", "))));
+    }
+    return sentences.join(u' ');
 }
 
 } // namespace diskcheck

@@ -4,6 +4,7 @@
 
 #include "core/Asker.h"
 #include "core/GameFileSet.h"
+#include "core/GameSaver.h"
 
 #include <QString>
 
@@ -28,13 +29,38 @@ enum class Depth { Quick, Full };
 // the order Save writes them. A file that vanished is one of them.
 [[nodiscard]] std::vector<ChangedFile> ChangedFiles(const GameFileSet& files, Depth depth);
 
+// Whether the buffer differs from what the file on disk held when this program last read
+// or wrote it.
+[[nodiscard]] bool HoldsUnsavedEdit(const GameBuffer& buffer);
+
+// A file another program changed while it holds no edit here: Save leaves it as that
+// program left it, and it may not be edited until it is loaded again.
+[[nodiscard]] bool IsStale(const GameFileSet& files, GameFile file);
+
+// What a save writes, decided once for the window and the command-line tool alike.
+struct SavePlan {
+    // In order. Holds the conflicts' writes too: write only once conflicts is empty.
+    std::vector<FileWrite> writes;
+    // Changed on disk with no unsaved edit: neither the file nor its backup is written.
+    std::vector<ChangedFile> leftAlone;
+    // Changed on disk and holding unsaved edits: written only when the user says so.
+    std::vector<ChangedFile> conflicts;
+};
+
+// overwrite: the files the user has already said may replace another program's version.
+[[nodiscard]] SavePlan PlanSave(const GameFileSet& files, bool makeBackups,
+                                const std::vector<GameFile>& overwrite = {});
+
 enum class Command { Save, MasterBackup };
 enum class Decision { Write, Reload, Cancel };
 
 // Write when no file changed; otherwise the user's answer to "Files Changed on Disk".
 [[nodiscard]] Decision Confirm(const GameFileSet& files, Command command, Asker& asker);
+// The question about these files; Write when there are none.
+[[nodiscard]] Decision Ask(const std::vector<ChangedFile>& changed, Command command, Asker& asker);
 
-// The status-bar notice naming the changed files.
-[[nodiscard]] QString Notice(const std::vector<ChangedFile>& changed);
+// The status-bar notice naming the changed files: those Save leaves alone, and those it
+// asks about.
+[[nodiscard]] QString Notice(const GameFileSet& files, const std::vector<ChangedFile>& changed);
 
 } // namespace diskcheck

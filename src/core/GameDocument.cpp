@@ -69,11 +69,11 @@ LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& report
     return outcome;
 }
 
-void GameDocument::NoteSaved()
+void GameDocument::NoteSaved(const std::vector<FileWrite>& written)
 {
-    for (const GameFile file : datafiles::SaveOrder) {
-        GameBuffer& buffer = m_files.Buffer(file);
-        if (m_files.BelongsToCurrentInstall(buffer))
+    for (const FileWrite& write : written) {
+        GameBuffer& buffer = m_files.Buffer(write.file);
+        if (!write.isBackup && m_files.BelongsToCurrentInstall(buffer))
             buffer.onDisk = diskcheck::StampOf(buffer.sourcePath, buffer.working);
     }
 }

@@ -6,6 +6,7 @@
 #include "core/Change.h"
 #include "core/GameFileSet.h"
 #include "core/GameLoader.h"
+#include "core/GameSaver.h"
 
 #include <QObject>
 
@@ -43,9 +44,9 @@ public:
 
     // Saving writes the document's buffers; it never changes them.
     [[nodiscard]] const GameFileSet& FilesToSave() const { return m_files; }
-    // After a save: the files on disk now hold the working buffers. The pristine copies
-    // stay as loaded.
-    void NoteSaved();
+    // After a save: the game files among the writes now hold the working buffers on disk.
+    // The pristine copies stay as loaded.
+    void NoteSaved(const std::vector<FileWrite>& written);
 
 signals:
     void Changed(const Edit& edit);

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,7 +36,63 @@ QString SpecialFileReason(const QString& path)
     return QStringLiteral("it is not an ordinary file");
 }
 
+#ifdef Q_OS_UNIX
+FileKind KindOf(mode_t mode)
+{
+    if (S_ISREG(mode))
+        return FileKind::Regular;
+    if (S_ISDIR(mode))
+        return FileKind::Folder;
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return FileKind::Device;
+    if (S_ISFIFO(mode))
+        return FileKind::Fifo;
+    return FileKind::Other;
+}
+#endif
+
 } // namespace
+
+FileKind Examine(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    // Nothing to be seen there (a missing folder on the way among the reasons): the write
+    // itself then fails and says why.
+    if (::lstat(name.constData(), &status) != 0)
+        return FileKind::Absent;
+    if (!S_ISLNK(status.st_mode))
+        return KindOf(status.st_mode);
+    struct stat target {};
+    return ::stat(name.constData(), &target) == 0 && S_ISREG(target.st_mode) ? FileKind::LinkToRegular
+                                                                              : FileKind::LinkToOther;
+#else
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return info.isFile() ? FileKind::LinkToRegular : FileKind::LinkToOther;
+    if (!info.exists())
+        return FileKind::Absent;
+    if (info.isDir())
+        return FileKind::Folder;
+    return info.isFile() ? FileKind::Regular : FileKind::Other;
+#endif
+}
+
+QString KindText(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Absent: return QStringLiteral("is not there");
+    case FileKind::Regular: return QStringLiteral("is a regular file");
+    case FileKind::LinkToRegular: return QStringLiteral("is a symbolic link");
+    case FileKind::LinkToOther: return QStringLiteral("is a symbolic link to something that is not a regular file");
+    case FileKind::Folder: return QStringLiteral("is a folder");
+    case FileKind::Device: return QStringLiteral("is a device");
+    case FileKind::Fifo: return QStringLiteral("is a named pipe (FIFO)");
+    case FileKind::Other: break;
+    }
+    return QStringLiteral("is not a regular file");
+}
 
 std::optional<qint64> Measure(const QString& path)
 {
@@ -78,9 +136,42 @@ QString UndecodableName(const QString& path)
 std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return std::nullopt;
-    return file.errorString();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return file.errorString();
+    if (const int error = SyncToDisk(file))
+        return qt_error_string(error);
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+std::optional<QString> WriteInPlace(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    for (QByteArrayView rest(bytes); !rest.isEmpty();) {
+        errno = 0;
+        const qint64 written = file.write(rest.data(), rest.size());
+        if (written <= 0)
+            return errno != 0 ? qt_error_string(errno) : file.errorString();
+        rest = rest.sliced(written);
+    }
+    return std::nullopt;
+}
+
+int SyncToDisk(QFileDevice& file)
+{
+    if (!file.flush())
+        return errno != 0 ? errno : EIO;
+#if defined(Q_OS_LINUX)
+    return ::fdatasync(file.handle()) == 0 ? 0 : errno;
+#elif defined(Q_OS_UNIX)
+    return ::fsync(file.handle()) == 0 ? 0 : errno;
+#else
+    // QSaveFile flushes the file's buffers to the disk itself as it commits here.
+    return 0;
+#endif
 }
 
 std::optional<QByteArray> ReadWhole(const QString& path, qint64 expectedSize)

@@ -11,6 +11,15 @@ class QFileDevice;
 
 namespace gamefiles {
 
+// What a path names, the link itself looked at first: only a regular file (or, for a game
+// file, a link to one) is ever replaced, so every write asks this before it starts.
+enum class FileKind { Absent, Regular, LinkToRegular, LinkToOther, Folder, Device, Fifo, Other };
+
+[[nodiscard]] FileKind Examine(const QString& path);
+
+// The kind as the end of a sentence: "is a symbolic link", "is a folder".
+[[nodiscard]] QString KindText(FileKind kind);
+
 // The size of a file, or nullopt when the path is a folder or something else that is
 // not a readable regular file. A missing file measures 0.
 [[nodiscard]] std::optional<qint64> Measure(const QString& path);
@@ -36,6 +45,14 @@ namespace gamefiles {
 // name matches it without regard to case is taken (installs copied from DOS media often
 // have GEODATA/OBDATA.DAT); when there is none either, folder/name itself.
 [[nodiscard]] QString FindEntry(const QString& folder, const QString& name);
+
+// Writes bytes to something that is not a regular file (a named pipe, a terminal, a
+// device) as it is, without replacing it; the system's reason when it could not.
+[[nodiscard]] std::optional<QString> WriteInPlace(const QString& path, const QByteArray& bytes);
+
+// Makes what was written to the open file reach the disk. The system's error number when
+// it could not, 0 when it did: a file the disk never got is a file not written.
+[[nodiscard]] int SyncToDisk(QFileDevice& file);
 
 // Gives the open file the mode, and where the system allows it the owner and group, of
 // the file at existingPath, so a file written anew in its place is still the user's.

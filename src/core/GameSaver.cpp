@@ -21,7 +21,7 @@ void AppendBackups(const GameFileSet& files, bool master, std::vector<FileWrite>
     for (const GameFile file : datafiles::SaveOrder) {
         const GameBuffer& buffer = files.Buffer(file);
         if (files.BelongsToCurrentInstall(buffer))
-            writes.push_back({BackupPath(files, file, master), buffer.pristine, true});
+            writes.push_back({BackupPath(files, file, master), buffer.pristine, true, file});
     }
 }
 
@@ -38,6 +38,7 @@ struct StagedFile {
     std::unique_ptr<QSaveFile> file;
     QString path;
     Before before;
+    bool isBackup = false;
 };
 
 // The system's reason for the failure just met. QFile words some failures, a short write
@@ -53,7 +54,7 @@ QString Reason(const QFileDevice& file, int systemError)
 
 WriteFailure Failed(const QString& path, const QFileDevice& file)
 {
-    return WriteFailure{path, Reason(file, errno), {}};
+    return WriteFailure{path, Reason(file, errno), {}, false, {}};
 }
 
 // A write the system cut short is not an error to QFile; writing the rest makes the
@@ -80,7 +81,38 @@ Before ReadBefore(const QString& path)
     return {true, gamefiles::ReadWhole(path, info.size())};
 }
 
-std::optional<WriteFailure> Stage(const QString& path, const QByteArray& bytes, std::vector<StagedFile>& staged)
+// A backup is the program's own file and only ever a regular one; a game file may be a
+// link the user made to keep it elsewhere, and is written through it.
+std::optional<WriteFailure> RefusedTarget(const QString& path, bool isBackup)
+{
+    using gamefiles::FileKind;
+    const FileKind kind = gamefiles::Examine(path);
+    if (kind == FileKind::Absent || kind == FileKind::Regular || (kind == FileKind::LinkToRegular && !isBackup))
+        return std::nullopt;
+    const bool link = kind == FileKind::LinkToRegular || kind == FileKind::LinkToOther;
+    const QString what = isBackup && link ? QStringLiteral("is a symbolic link") : gamefiles::KindText(kind);
+    const QString advice = isBackup ? QStringLiteral("Remove or rename it.")
+                                    : QStringLiteral("Put the game's file back in its place, then load the files again.");
+    return WriteFailure{path, what, {}, true, advice};
+}
+
+std::optional<WriteFailure> RefusedTargets(const std::vector<FileWrite>& writes)
+{
+    for (const FileWrite& write : writes) {
+        if (auto refused = RefusedTarget(write.path, write.isBackup))
+            return refused;
+    }
+    return std::nullopt;
+}
+
+int Sync(QFileDevice& file, const SyncFile& sync)
+{
+    errno = 0;
+    return sync ? sync(file) : gamefiles::SyncToDisk(file);
+}
+
+std::optional<WriteFailure> Stage(const QString& path, const QByteArray& bytes, bool isBackup, const SyncFile& sync,
+                                  std::vector<StagedFile>& staged)
 {
     auto file = std::make_unique<QSaveFile>(path);
     // Unbuffered, so every write reaches the system at once and its failure is the system's.
@@ -91,8 +123,11 @@ std::optional<WriteFailure> Stage(const QString& path, const QByteArray& bytes, 
         return Failed(path, *file);
     errno = 0;
     if (!gamefiles::KeepOwnerAndMode(path, *file))
-        return WriteFailure{path, qt_error_string(errno), {}};
-    staged.push_back({std::move(file), path, {}});
+        return WriteFailure{path, qt_error_string(errno), {}, false, {}};
+    // QSaveFile syncs as it commits but never says whether the sync worked.
+    if (const int error = Sync(*file, sync))
+        return WriteFailure{path, qt_error_string(error), {}, false, {}};
+    staged.push_back({std::move(file), path, {}, isBackup});
     return std::nullopt;
 }
 
@@ -100,14 +135,18 @@ std::optional<WriteFailure> Commit(StagedFile& staged, const BeforeCommit& befor
 {
     if (beforeCommit)
         beforeCommit(staged.path);
+    // Looked at once more as late as can be: something put there since the staging began
+    // must not be renamed over.
+    if (auto refused = RefusedTarget(staged.path, staged.isBackup))
+        return refused;
     errno = 0;
     if (!staged.file->commit())
-        return WriteFailure{staged.path, Reason(*staged.file, errno), {}};
+        return WriteFailure{staged.path, Reason(*staged.file, errno), {}, false, {}};
     return std::nullopt;
 }
 
 // Why the file could not be given back what it held, or empty when it was.
-QString PutBack(const StagedFile& committed, const BeforeCommit& beforeCommit)
+QString PutBack(const StagedFile& committed, const BeforeCommit& beforeCommit, const SyncFile& sync)
 {
     if (!committed.before.existed) {
         QFile file(committed.path);
@@ -116,7 +155,7 @@ QString PutBack(const StagedFile& committed, const BeforeCommit& beforeCommit)
     if (!committed.before.bytes)
         return QStringLiteral("what it held before could not be read");
     std::vector<StagedFile> again;
-    std::optional<WriteFailure> failure = Stage(committed.path, *committed.before.bytes, again);
+    std::optional<WriteFailure> failure = Stage(committed.path, *committed.before.bytes, committed.isBackup, sync, again);
     if (!failure)
         failure = Commit(again.front(), beforeCommit);
     return failure ? failure->reason : QString();
@@ -133,6 +172,8 @@ std::optional<WriteFailure> ReadOnlyGameFile(const std::vector<FileWrite>& write
             return WriteFailure{write.path,
                                 QStringLiteral("The file is read-only (no one may write to it), so it is left as "
                                                "it is. Make it writable to save it."),
+                                {},
+                                false,
                                 {}};
         }
     }
@@ -162,7 +203,7 @@ std::vector<FileWrite> SaveWrites(const GameFileSet& files, bool makeBackups)
     for (const GameFile file : datafiles::SaveOrder) {
         const GameBuffer& buffer = files.Buffer(file);
         if (files.BelongsToCurrentInstall(buffer))
-            writes.push_back({buffer.sourcePath, buffer.working, false});
+            writes.push_back({buffer.sourcePath, buffer.working, false, file});
     }
     return writes;
 }
@@ -174,14 +215,17 @@ std::vector<FileWrite> MasterBackupWrites(const GameFileSet& files)
     return writes;
 }
 
-std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes, const BeforeCommit& beforeCommit)
+std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes, const BeforeCommit& beforeCommit,
+                                     const SyncFile& sync)
 {
+    if (auto refused = RefusedTargets(writes))
+        return refused;
     if (auto failure = ReadOnlyGameFile(writes))
         return failure;
     std::vector<StagedFile> staged;
     staged.reserve(writes.size());
     for (const FileWrite& write : writes) {
-        if (auto failure = Stage(write.path, write.bytes, staged))
+        if (auto failure = Stage(write.path, write.bytes, write.isBackup, sync, staged))
             return failure;  // the staged temporary files are removed as they go out of scope
         staged.back().before = ReadBefore(write.path);
     }
@@ -190,7 +234,7 @@ std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes, const
         if (!failure)
             continue;
         for (std::size_t done = next; done-- > 0;) {
-            const QString reason = PutBack(staged[done], beforeCommit);
+            const QString reason = PutBack(staged[done], beforeCommit, sync);
             if (!reason.isEmpty())
                 failure->notPutBack.emplace_back(staged[done].path, reason);
         }
@@ -199,8 +243,27 @@ std::optional<WriteFailure> WriteAll(const std::vector<FileWrite>& writes, const
     return std::nullopt;
 }
 
-QString FailureMessage(const WriteFailure& failure)
+std::optional<WriteFailure> WriteInstall(const GameFileSet& files, const std::vector<FileWrite>& writes)
 {
+    for (const GameFile file : datafiles::SaveOrder) {
+        const GameBuffer& buffer = files.Buffer(file);
+        if (!files.BelongsToCurrentInstall(buffer))
+            continue;
+        if (auto refused = RefusedTarget(buffer.sourcePath, false))
+            return refused;
+    }
+    return WriteAll(writes);
+}
+
+QString FailureMessage(const WriteFailure& failure, const QString& root)
+{
+    if (failure.refused && failure.notPutBack.empty()) {
+        const QString relative = root.isEmpty() ? QString() : QDir(root).relativeFilePath(failure.path);
+        const bool below = !relative.isEmpty() && !relative.startsWith(QStringLiteral("../"))
+                           && !QDir::isAbsolutePath(relative);
+        return QStringLiteral("%1 %2; nothing was written. %3")
+            .arg(QDir::toNativeSeparators(below ? relative : failure.path), failure.reason, failure.advice);
+    }
     QString text = QStringLiteral("The file %1 could not be written:\n%2\n\n")
                        .arg(QDir::toNativeSeparators(failure.path), failure.reason);
     if (failure.notPutBack.empty())
@@ -214,10 +277,15 @@ QString FailureMessage(const WriteFailure& failure)
 
 bool Save(const GameFileSet& files, bool makeBackups, Asker& asker)
 {
-    const std::optional<WriteFailure> failure = WriteAll(SaveWrites(files, makeBackups));
+    return Save(files, SaveWrites(files, makeBackups), asker);
+}
+
+bool Save(const GameFileSet& files, const std::vector<FileWrite>& writes, Asker& asker)
+{
+    const std::optional<WriteFailure> failure = WriteInstall(files, writes);
     if (failure)
-        asker.ShowError(QStringLiteral("Save failed"),
-                        FailureMessage(*failure) + QStringLiteral("\n\nYour edits are kept; you can save again."));
+        asker.ShowError(QStringLiteral("Save failed"), FailureMessage(*failure, files.DataRoot)
+                                                           + QStringLiteral("\n\nYour edits are kept; you can save again."));
     return !failure;
 }
 
@@ -235,9 +303,9 @@ bool ConfirmMasterBackup(Asker& asker)
 
 bool WriteMasterBackup(const GameFileSet& files, Asker& asker)
 {
-    const std::optional<WriteFailure> failure = WriteAll(MasterBackupWrites(files));
+    const std::optional<WriteFailure> failure = WriteInstall(files, MasterBackupWrites(files));
     if (failure)
-        asker.ShowError(QStringLiteral("Master backup failed"), FailureMessage(*failure));
+        asker.ShowError(QStringLiteral("Master backup failed"), FailureMessage(*failure, files.DataRoot));
     return !failure;
 }
 

@@ -48,6 +48,8 @@ bool EditHistory::Submit(Edit edit)
 {
     if (edit.changes.empty() || edit.ChangesNothing())
         return false;
+    if (m_guard && !m_guard(edit))
+        return false;
     const int before = m_stack.count();
     m_stack.push(new Step(*this, std::move(edit)));
     return m_stack.count() > before;

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <functional>
+
 class GameDocument;
 
 class EditHistory final : public QObject {
@@ -15,8 +17,12 @@ public:
     explicit EditHistory(GameDocument& document, QObject* parent = nullptr);
 
     // Applies the edit as one step. An edit that changes no byte adds none; neither does
-    // one the document refuses. Returns whether the files changed.
+    // one the document or the guard refuses. Returns whether the files changed.
     bool Submit(Edit edit);
+
+    // Asked before each new edit is applied; it tells the user why when it says no.
+    using Guard = std::function<bool(const Edit& edit)>;
+    void SetGuard(Guard guard) { m_guard = std::move(guard); }
 
     [[nodiscard]] QUndoStack& Stack() { return m_stack; }
     [[nodiscard]] bool HasUnsavedChanges() const { return !m_stack.isClean(); }
@@ -31,4 +37,5 @@ private:
 
     GameDocument& m_document;
     QUndoStack m_stack;
+    Guard m_guard;
 };

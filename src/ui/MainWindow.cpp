@@ -31,12 +31,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUndoView>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +68,11 @@ void MainWindow::CreateControls()
     CreateTabs();
     // Where a table cell says why it refuses a value.
     statusBar()->setObjectName(u"sbrStatus"_s);
+    ui.cmdReloadDisk = new QPushButton(tr("Reload"), statusBar());
+    ui.cmdReloadDisk->setObjectName(u"cmdReloadDisk"_s);
+    ui.cmdReloadDisk->setToolTip(tr("Load the files again as they are on disk now"));
+    statusBar()->addPermanentWidget(ui.cmdReloadDisk);
+    ui.cmdReloadDisk->hide();
     m_loadWindow = new LoadWindow(this);
 }
 
@@ -259,6 +267,8 @@ void MainWindow::ConnectControls()
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateTitle);
     connect(m_recent, &RecentFiles::Chosen, this, &MainWindow::LoadFromUser);
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateDiskNotice);
+    connect(ui.cmdReloadDisk, &QPushButton::clicked, this, &MainWindow::ReloadFromDisk);
+    m_history.SetGuard([this](const Edit& edit) { return MayEdit(edit); });
 }
 
 // What the window does as it opens: start with no files, then fill the fixed lists.
@@ -436,15 +446,55 @@ void MainWindow::mnuSave_Click()
     Save();
 }
 
+// The plan is made again after each answer, so a file changed while the question was
+// open is decided on as it is now, not as it was.
 bool MainWindow::Save()
 {
-    if (!MayWriteOverDisk(diskcheck::Command::Save))
+    std::vector<GameFile> overwrite;
+    for (;;) {
+        const diskcheck::SavePlan plan =
+            diskcheck::PlanSave(m_document.FilesToSave(), ui.mnuBack->isChecked(), overwrite);
+        if (plan.conflicts.empty())
+            return WriteSave(plan.writes);
+        switch (diskcheck::Ask(plan.conflicts, diskcheck::Command::Save, m_context.asker)) {
+        case diskcheck::Decision::Write:
+            for (const ChangedFile& conflict : plan.conflicts)
+                overwrite.push_back(conflict.file);
+            break;
+        case diskcheck::Decision::Reload: ReloadFromDisk(); return false;
+        case diskcheck::Decision::Cancel: return false;
+        }
+    }
+}
+
+bool MainWindow::WriteSave(const std::vector<FileWrite>& writes)
+{
+    if (!saving::Save(m_document.FilesToSave(), writes, m_context.asker))
         return false;
-    if (!saving::Save(m_document.FilesToSave(), ui.mnuBack->isChecked(), m_context.asker))
-        return false;
-    m_document.NoteSaved();
+    m_document.NoteSaved(writes);
     m_history.MarkSaved();
     UpdateDiskNotice();
+    return true;
+}
+
+bool MainWindow::MayEdit(const Edit& edit)
+{
+    std::vector<GameFile> files;
+    for (const Change& change : edit.changes) {
+        if (std::find(files.begin(), files.end(), change.file) == files.end())
+            files.push_back(change.file);
+    }
+    for (const GameFile file : files) {
+        if (!diskcheck::IsStale(m_document.Files(), file))
+            continue;
+        UpdateDiskNotice();
+        m_context.asker.ShowError(
+            tr("Edit Refused"),
+            tr("%1 was changed on disk by another program, so what this window shows of it is stale. Nothing was "
+               "changed.\n\nReload the files (the Reload button in the status bar) to edit it.")
+                .arg(QFileInfo(m_document.Files().Buffer(file).sourcePath).fileName()));
+        return false;
+    }
     return true;
 }
 
@@ -487,7 +537,7 @@ void MainWindow::UpdateDiskNotice()
     const std::vector<ChangedFile> changed = diskcheck::ChangedFiles(m_document.Files(), diskcheck::Depth::Quick);
     // The bar appears with the first notice, so a window that never needs one keeps its room.
     if (!changed.empty()) {
-        m_diskNotice = diskcheck::Notice(changed);
+        m_diskNotice = diskcheck::Notice(m_document.Files(), changed);
         statusBar()->showMessage(m_diskNotice);
     } else if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly)) {
         // Only its own notice: the reason a dropped file was turned away stays in sight
@@ -495,6 +545,7 @@ void MainWindow::UpdateDiskNotice()
         if (bar->currentMessage() == m_diskNotice)
             bar->clearMessage();
     }
+    ui.cmdReloadDisk->setVisible(!changed.empty());
 }
 
 // Unsaved edits are gone after Close, so their buffers go too: a later Save can never

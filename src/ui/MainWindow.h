@@ -23,6 +23,7 @@ class LoadWindow;
 class QAction;
 class QDockWidget;
 class QMenu;
+class QPushButton;
 class QTabWidget;
 class RecentFiles;
 class SoldierNamesTab;
@@ -92,6 +93,10 @@ private:
     enum class Leaving { ToClose, ToLoad, ToExit };
     [[nodiscard]] bool MayDropUnsavedChanges(Leaving leaving);
     bool Save();
+    bool WriteSave(const std::vector<FileWrite>& writes);
+    // Refuses, and says why, an edit of a file another program changed since this window
+    // read or wrote it: the view of it is stale, and Save would not write the edit.
+    [[nodiscard]] bool MayEdit(const Edit& edit);
     // Asks before writing when a file changed on disk since it was loaded or saved. False
     // when nothing may be written now.
     [[nodiscard]] bool MayWriteOverDisk(diskcheck::Command command);
@@ -135,6 +140,7 @@ private:
         ChangesPanel* changesDock;
         QMenu* mnuHelp;
         QAction* mnuAbout;
+        QPushButton* cmdReloadDisk;
         QTabWidget* tabFac;
         BaseEditorTab* baseEditor;
         FacilityEditorTab* facilityEditor;

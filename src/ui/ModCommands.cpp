@@ -4,6 +4,7 @@
 #include "core/Asker.h"
 #include "core/GameDocument.h"
 #include "core/GameFiles.h"
+#include "core/OutputFile.h"
 #include "core/OutsideFile.h"
 #include "core/TextRoutines.h"
 #include "exchange/ChangeSet.h"
@@ -30,11 +31,12 @@ std::optional<QByteArray> ReadFile(const QString& path, Asker& asker, const QStr
     return bytes;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes, Asker& asker, const QString& title)
+bool WriteFile(const GameDocument& document, const QString& path, const QByteArray& bytes, Asker& asker,
+               const QString& title)
 {
-    const std::optional<QString> error = gamefiles::ReplaceFile(path, bytes);
+    const std::optional<QString> error = outputfile::Write(document.Files(), path, bytes);
     if (error)
-        asker.ShowError(title, u"%1 could not be written:\n%2"_s.arg(QDir::toNativeSeparators(path), *error));
+        asker.ShowError(title, QDir::toNativeSeparators(path) + u' ' + *error);
     return !error;
 }
 
@@ -89,7 +91,7 @@ void ExportChanges(const GameDocument& document, Asker& asker)
         return;
     if (QFileInfo(*path).suffix().isEmpty())
         *path += u".json"_s;
-    (void)WriteFile(*path, changeset::Write(changeset::SinceLoad(document)), asker, title);
+    (void)WriteFile(document, *path, changeset::Write(changeset::SinceLoad(document)), asker, title);
 }
 
 void ExportTables(const GameDocument& document, Asker& asker)
@@ -110,7 +112,7 @@ void ExportTables(const GameDocument& document, Asker& asker)
         return;
     for (const catalogue::Table& table : catalogue::Tables()) {
         if (document.IsLoaded(table.file)
-            && !WriteFile(QDir(*folder).filePath(tablecsv::FileName(table.Name())), tablecsv::Export(document, table.Name()),
+            && !WriteFile(document, QDir(*folder).filePath(tablecsv::FileName(table.Name())), tablecsv::Export(document, table.Name()),
                           asker, title))
             return;
     }

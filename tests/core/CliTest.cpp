@@ -5,7 +5,12 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -170,6 +175,70 @@ TEST_F(CliTest, ExportedTablesApplyBackToNothing)
     EXPECT_EQ(testfiles::Take(install.Root()), before);
     const CliRun csv = Cli({u"export"_s, Exe(), u"--table"_s, u"units"_s, u"--format"_s, u"csv"_s});
     EXPECT_TRUE(csv.out.startsWith(u"record,Time Units,Health,"_s));
+}
+
+// Everything a FIFO received while the command ran; the reader opens first, so the
+// command's open for writing never waits.
+QByteArray ReadFifoWhile(QProcess& process, const QString& fifo)
+{
+    QByteArray got;
+    const int fd = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return got;
+    char buffer[65536];
+    for (int round = 0; round < 60000; ++round) {
+        const ssize_t read = ::read(fd, buffer, sizeof buffer);
+        if (read > 0) {
+            got.append(buffer, read);
+            continue;
+        }
+        if (read == 0 && process.state() == QProcess::NotRunning)
+            break;
+        process.waitForFinished(5);
+    }
+    ::close(fd);
+    return got;
+}
+
+TEST_F(CliTest, ExportWritesIntoAPipeOrStandardOutputAndNeverOverTheInstall)
+{
+    const CliRun plain = Cli({u"export"_s, Exe()});
+    ASSERT_EQ(plain.status, 0);
+    const CliRun dash = Cli({u"export"_s, Exe(), u"--output"_s, u"-"_s});
+    EXPECT_EQ(dash.status, 0);
+    EXPECT_EQ(dash.out, plain.out);
+
+    const QString fifo = QDir(install.Root()).filePath(u"export.fifo"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QProcess process;
+    process.start(QStringLiteral(KESTREL_CLI), {u"export"_s, Exe(), u"--output"_s, fifo});
+    EXPECT_EQ(QString::fromUtf8(ReadFifoWhile(process, fifo)), plain.out);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+
+    const QString alias = QDir(install.Root()).filePath(u"alias.json"_s);
+    ASSERT_TRUE(QFile::link(Exe(), alias));
+    const testfiles::Snapshot before = testfiles::Take(install.Root());
+    for (const QString& own : {install.Paths().english, Exe() + u"(MASTER).bak"_s, alias}) {
+        const CliRun refused = Cli({u"export"_s, Exe(), u"--output"_s, own});
+        EXPECT_EQ(refused.status, 1) << own.toStdString();
+        EXPECT_TRUE(refused.err.contains(u"is one of the game files or their backups; nothing was written."_s))
+            << refused.err.toStdString();
+    }
+    EXPECT_EQ(testfiles::Take(install.Root()), before);
+}
+
+TEST_F(CliTest, AStandardOutputThatCannotBeWrittenFailsTheCommand)
+{
+    QProcess process;
+    process.setStandardOutputFile(u"/dev/full"_s);
+    process.start(QStringLiteral(KESTREL_CLI), {u"export"_s, Exe()});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError())
+                    .contains(u"kestrel-cli: standard output could not be written: No space left on device"_s));
 }
 
 } // namespace

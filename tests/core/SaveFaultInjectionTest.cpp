@@ -1,7 +1,7 @@
-// Each single file of Save and of Make Master Backup made unwritable in turn, and a commit
-// that fails after earlier files were already committed (each of those is put back):
-// nothing on disk may change, the user hears which file and why ("No file was changed."),
-// and once the cause is gone the same command succeeds.
+// Each single file of Save and of Make Master Backup made unwritable in turn (a folder in
+// its place), and a commit that fails after earlier files were already committed (each of
+// those is put back): nothing on disk may change, the user hears which file and why, and
+// once the cause is gone the same command succeeds.
 #include "core/GameSaver.h"
 #include "support/InstallFixture.h"
 #include "support/LoadRun.h"
@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
 
 #include <gtest/gtest.h>
 
@@ -102,8 +104,9 @@ TEST_P(SaveFaultInjection, NothingIsLostAndARetrySucceeds)
     EXPECT_FALSE(Run(asker, true));
     EXPECT_EQ(testfiles::Take(m_install.Root()), before);
     const QString message = asker.ShownDialogs().back().text;
-    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(blocked))) << message.toStdString();
-    EXPECT_TRUE(message.contains(QStringLiteral("No file was changed."))) << message.toStdString();
+    const QString shown = QDir(m_install.Paths().dataRoot).relativeFilePath(blocked);
+    EXPECT_TRUE(message.startsWith(QDir::toNativeSeparators(shown) + QStringLiteral(" is a folder; nothing was written.")))
+        << message.toStdString();
 
     RemoveFolderAt(blocked);
     ScriptedAsker retry;
@@ -159,8 +162,8 @@ TEST_P(CommitFailure, PutsBackEveryFileCommittedAndARetrySucceeds)
     EXPECT_EQ(failure->path, writes[std::size_t(GetParam().target)].path);
     EXPECT_TRUE(failure->notPutBack.empty());
     const QString message = saving::FailureMessage(*failure);
-    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(blocked))) << message.toStdString();
-    EXPECT_TRUE(message.endsWith(QStringLiteral("No file was changed."))) << message.toStdString();
+    EXPECT_TRUE(message.startsWith(QDir::toNativeSeparators(blocked) + QStringLiteral(" is a folder; nothing was written.")))
+        << message.toStdString();
     RemoveFolderAt(blocked);
     EXPECT_EQ(testfiles::Take(m_install.Root()), before);
 
@@ -212,6 +215,30 @@ TEST(CommitFailureNotPutBack, NamesTheFileThatHoldsTheNewContents)
     EXPECT_TRUE(message.endsWith(QStringLiteral("Every other file is as it was before.")));
     EXPECT_EQ(testfiles::Read(install.Paths().exePath + QStringLiteral(".aside")), files.ExeImage.working);
     EXPECT_EQ(testfiles::Read(install.Paths().english), englishBefore);
+}
+
+// A disk that takes the bytes but fails to keep them (EIO from the sync of the second
+// file staged) fails the save: nothing is replaced, and the message names that file.
+TEST(SyncFailure, IsAWriteFailure)
+{
+    const InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    GameFileSet files;
+    const LoadRun run(files, install.Paths().exePath);
+    ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
+    files.ExeImage.working[480421] = char(80);
+    const testfiles::Snapshot before = testfiles::Take(install.Root());
+    int syncs = 0;
+    const auto failSecond = [&](QFileDevice&) { return ++syncs == 2 ? EIO : 0; };
+
+    const std::optional<WriteFailure> failure = saving::WriteAll(saving::SaveWrites(files, true), {}, failSecond);
+
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(testfiles::Take(install.Root()), before);
+    const QString englishBackup = QDir(install.Paths().geodata).filePath(QStringLiteral("english.bak"));
+    EXPECT_EQ(saving::FailureMessage(*failure),
+              QStringLiteral("The file %1 could not be written:\nInput/output error\n\nNo file was changed.")
+                  .arg(englishBackup));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 namespace testfiles {
 
@@ -35,10 +36,19 @@ Snapshot Take(const QString& folder)
 {
     Snapshot snapshot;
     const QDir root(folder);
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        snapshot[root.relativeFilePath(path)] = Read(path).value_or(QByteArrayLiteral("<unreadable>"));
+        const QFileInfo info = it.fileInfo();
+        // A link is kept as where it points, and a pipe or device is never opened: reading
+        // one would hang the test or follow the link out of the folder.
+        if (info.isSymLink())
+            snapshot[root.relativeFilePath(path)] = "<link to " + info.symLinkTarget().toUtf8() + '>';
+        else if (info.isFile())
+            snapshot[root.relativeFilePath(path)] = Read(path).value_or(QByteArrayLiteral("<unreadable>"));
+        else if (!info.isDir())
+            snapshot[root.relativeFilePath(path)] = QByteArrayLiteral("<not a file>");
     }
     return snapshot;
 }

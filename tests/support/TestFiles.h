@@ -17,7 +17,8 @@ namespace testfiles {
 [[nodiscard]] bool Remove(const QString& path);
 
 // Every file under folder, by path relative to it, with its contents: two snapshots
-// compare equal only when no file was added, removed or changed by a single byte.
+// compare equal only when no file was added, removed or changed by a single byte. A link
+// stands as its target's path, a pipe or device as "<not a file>".
 using Snapshot = std::map<QString, QByteArray>;
 [[nodiscard]] Snapshot Take(const QString& folder);
 

@@ -4,6 +4,7 @@
 #include "WindowDriver.h"
 #include "WindowProbe.h"
 
+#include "core/DataFiles.h"
 #include "support/InstallFixture.h"
 #include "support/ScriptedAsker.h"
 #include "support/TestFiles.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include <tuple>
@@ -60,6 +62,26 @@ protected:
                                 u"Time Units"_s)}}));
     }
 
+    // An edit of the first string entry ("Note 1: …" → "Mote 1: …"), as the string editor makes it.
+    [[nodiscard]] bool EditString(GameFile file)
+    {
+        const GameDocument& document = m_window.Document();
+        return m_window.History().Submit(
+            {u"edit string"_s,
+             {document.ChangeTo(file, 0, "M", datafiles::TableName(file), u"0"_s, u"Text"_s)}});
+    }
+
+    // The file the other program changes holds unsaved edits here too.
+    void EditWhatChanges(External external)
+    {
+        if (external == External::EnglishGrew) {
+            ASSERT_TRUE(EditString(GameFile::English));
+        }
+        if (external == External::English2Vanished) {
+            ASSERT_TRUE(EditString(GameFile::English2));
+        }
+    }
+
     void Change(External external)
     {
         const SamplePaths& paths = m_install.Paths();
@@ -102,6 +124,7 @@ TEST_P(DiskChangeEachCase, EveryFileIsAsTheAnswerSays)
                                                                     {paths.english, GameFile::English},
                                                                     {paths.english2, GameFile::English2},
                                                                     {paths.items, GameFile::Items}}};
+    EditWhatChanges(external);
     Change(external);
     const testfiles::Snapshot changed = testfiles::Take(m_install.Root());
 
@@ -162,6 +185,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DiskChange, ReloadIsCalledOffUnlessTheUnsavedEditsMayGo)
 {
+    EditWhatChanges(External::EnglishGrew);
+    const QByteArray edited = m_window.Document().Working(GameFile::English);
     Change(External::EnglishGrew);
     const testfiles::Snapshot changed = testfiles::Take(m_install.Root());
     m_asker.AnswerThreeWay(1).AnswerYesNo(false);
@@ -170,7 +195,7 @@ TEST_F(DiskChange, ReloadIsCalledOffUnlessTheUnsavedEditsMayGo)
 
     EXPECT_EQ(testfiles::Take(m_install.Root()), changed);
     EXPECT_TRUE(m_window.History().HasUnsavedChanges());
-    EXPECT_EQ(m_window.Document().Working(GameFile::English), m_loaded.at(Relative(m_install.Paths().english)));
+    EXPECT_EQ(m_window.Document().Working(GameFile::English), edited);
     ASSERT_EQ(m_asker.ShownDialogs().size(), 2u);
     EXPECT_EQ(m_asker.ShownDialogs()[1].title, u"Discard Unsaved Changes"_s);
 }
@@ -194,17 +219,72 @@ TEST_F(DiskChange, RegainingFocusShowsANoticeAndNoDialog)
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&m_window, &activate);
     EXPECT_EQ(StatusText(), QString());
+    EXPECT_TRUE(probe::Find<QPushButton>(m_window, u"cmdReloadDisk"_s)->isHidden());
 
+    Change(External::ExecutablePatched);
     Change(External::English2Vanished);
     Change(External::EnglishGrew);
     QCoreApplication::sendEvent(&m_window, &activate);
-    EXPECT_EQ(StatusText(), u"Changed on disk since loaded or saved: english.dat, english2.dat (no longer there). "
-                            u"Save will ask before writing over them."_s);
+    EXPECT_EQ(StatusText(), u"Changed on disk by another program: english.dat, english2.dat (no longer there). Save "
+                            u"leaves them as they are; reload to see or edit them. Changed on disk since loaded or "
+                            u"saved: ufo.exe. Save will ask before writing over them."_s);
+    EXPECT_FALSE(probe::Find<QPushButton>(m_window, u"cmdReloadDisk"_s)->isHidden());
     EXPECT_TRUE(m_asker.ShownDialogs().empty());
+}
 
-    m_asker.AnswerThreeWay(0);
+// Units edited here while another program changed english.dat: Save writes the units and
+// leaves english.dat, and its backup, as the other program left them; editing its strings
+// waits for a reload.
+TEST_F(DiskChange, AFileChangedElsewhereWithNoEditHereIsNeverWritten)
+{
+    const SamplePaths& paths = m_install.Paths();
+    const QByteArray otherVersion = *testfiles::Read(paths.english) + QByteArrayLiteral("THE MOD'S ENTRY\0");
+    ASSERT_TRUE(testfiles::Overwrite(paths.english, otherVersion));
+
+    m_asker.AcknowledgeError();
+    EXPECT_FALSE(EditString(GameFile::English));
+    ASSERT_EQ(m_asker.ShownDialogs().size(), 1u);
+    EXPECT_EQ(m_asker.ShownDialogs()[0].title, u"Edit Refused"_s);
+    EXPECT_TRUE(m_asker.ShownDialogs()[0].text.startsWith(
+        u"english.dat was changed on disk by another program, so what this window shows of it is stale."_s))
+        << m_asker.ShownDialogs()[0].text.toStdString();
+
     drive::Trigger(m_window, u"mnuSave"_s);
+
+    EXPECT_EQ(m_asker.ShownDialogs().size(), 1u);
+    testfiles::Snapshot expected = m_loaded;
+    const QString exe = Relative(paths.exePath);
+    expected[Relative(paths.english)] = otherVersion;
+    expected[exe] = m_window.Document().Working(GameFile::Executable);
+    expected[exe + u".bak"_s] = m_loaded.at(exe);
+    expected[u"install/geodata/english2.bak"_s] = m_loaded.at(Relative(paths.english2));
+    expected[u"install/geodata/obdata.bak"_s] = m_loaded.at(Relative(paths.items));
+    EXPECT_EQ(testfiles::Take(m_install.Root()), expected);
+    EXPECT_FALSE(m_window.History().HasUnsavedChanges());
+    EXPECT_TRUE(StatusText().startsWith(u"Changed on disk by another program: english.dat."_s));
+
+    drive::Click(m_window, u"cmdReloadDisk"_s);
+    EXPECT_EQ(m_window.Document().Working(GameFile::English), otherVersion);
     EXPECT_EQ(StatusText(), QString());
+    EXPECT_TRUE(probe::Find<QPushButton>(m_window, u"cmdReloadDisk"_s)->isHidden());
+    EXPECT_TRUE(EditString(GameFile::English));
+}
+
+// Only a file holding edits here is asked about; one without is left out of the question.
+TEST_F(DiskChange, TheQuestionNamesOnlyFilesWithEditsHere)
+{
+    ASSERT_TRUE(EditString(GameFile::English));
+    Change(External::EnglishGrew);
+    Change(External::English2Vanished);
+    m_asker.AnswerThreeWay(2);
+
+    drive::Trigger(m_window, u"mnuSave"_s);
+
+    ASSERT_EQ(m_asker.ShownDialogs().size(), 1u);
+    const ScriptedAsker::Shown& question = m_asker.ShownDialogs()[0];
+    EXPECT_EQ(question.title, u"Files Changed on Disk"_s);
+    EXPECT_TRUE(question.text.endsWith(u"program:\n\nenglish.dat"_s)) << question.text.toStdString();
+    EXPECT_TRUE(question.defaultAnswer.contains(u"Overwrite replaces the other program's version of them with yours."_s));
 }
 
 } // namespace

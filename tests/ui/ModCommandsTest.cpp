@@ -123,4 +123,20 @@ TEST_F(ModCommands, TablesExportedAndImportedUnchangedChangeNothing)
     EXPECT_EQ(window.Document().Working(GameFile::Executable).at(480421), char(80));
 }
 
+// Export Changes… to the name of a game file or a backup, the link resolved, writes nothing.
+TEST_F(ModCommands, AnExportOverTheInstallsOwnFilesIsRefused)
+{
+    const QString alias = InRoot(u"alias.json"_s);
+    ASSERT_TRUE(QFile::link(install.Paths().english, alias));
+    const testfiles::Snapshot before = testfiles::Take(install.Root());
+    for (const QString& own : {install.Paths().exePath, alias}) {
+        asker.AnswerSaveFile(own).AcknowledgeError();
+        drive::Trigger(window, u"mnuExportChanges"_s);
+        EXPECT_EQ(asker.ShownDialogs().back().text,
+                  QDir::toNativeSeparators(own)
+                      + u" is one of the game files or their backups; nothing was written. Choose another name."_s);
+    }
+    EXPECT_EQ(testfiles::Take(install.Root()), before);
+}
+
 } // namespace
