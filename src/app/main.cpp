@@ -5,10 +5,12 @@
 #include "ui/MainWindow.h"
 #include "ui/QtAsker.h"
 #include "ui/SplashWindow.h"
+#include "ui/Translations.h"
 #include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -51,6 +53,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(u":/icons/kestrel.png"_s));
     // Dialogs and menus are windows of their own; the application font reaches them too.
     QApplication::setFont(fonts::TerminalFont());
+    translations::Install(app, QLocale::system());
 
     QtAsker asker;
     MainWindow mainWindow(asker);

@@ -4,9 +4,19 @@
 #include "core/DataFiles.h"
 #include "core/GameFiles.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QStringList>
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DiskCheck)
+};
+
+} // namespace
 
 namespace diskcheck {
 namespace {
@@ -36,7 +46,7 @@ FileState StateOf(const QString& path, const DiskStamp& stamp, Depth depth)
 QString NameOf(const ChangedFile& changed)
 {
     const QString name = QFileInfo(changed.path).fileName();
-    return changed.missing ? QStringLiteral("%1 (no longer there)").arg(name) : name;
+    return changed.missing ? Text::tr("%1 (no longer there)").arg(name) : name;
 }
 
 QStringList NamesOf(const std::vector<ChangedFile>& changed)
@@ -73,17 +83,16 @@ Decision Confirm(const GameFileSet& files, Command command, Asker& asker)
     const std::vector<ChangedFile> changed = ChangedFiles(files, Depth::Full);
     if (changed.empty())
         return Decision::Write;
-    const QString text = QStringLiteral("These files changed on disk after they were loaded or last saved, perhaps "
-                                        "by another program:\n\n")
+    const QString text = Text::tr("These files changed on disk after they were loaded or last saved, perhaps "
+                                  "by another program:\n\n")
                          + NamesOf(changed).join(QLatin1Char('\n'));
     const QString overwrite = command == Command::Save
-                                  ? QStringLiteral("Overwrite saves your edits over them.")
-                                  : QStringLiteral("Overwrite makes the master backup from the files as they were "
-                                                   "loaded.");
-    const QString informative = overwrite
-                                + QStringLiteral(" Reload loads the files from disk again. Cancel writes nothing.");
-    switch (asker.AskThreeWay(QStringLiteral("Files Changed on Disk"), text, informative,
-                              {QStringLiteral("Overwrite"), QStringLiteral("Reload"), QStringLiteral("Cancel")})) {
+                                  ? Text::tr("Overwrite saves your edits over them.")
+                                  : Text::tr("Overwrite makes the master backup from the files as they were "
+                                             "loaded.");
+    const QString informative = overwrite + Text::tr(" Reload loads the files from disk again. Cancel writes nothing.");
+    switch (asker.AskThreeWay(Text::tr("Files Changed on Disk"), text, informative,
+                              {Text::tr("Overwrite"), Text::tr("Reload"), Text::tr("Cancel")})) {
     case 0: return Decision::Write;
     case 1: return Decision::Reload;
     default: return Decision::Cancel;
@@ -92,7 +101,7 @@ Decision Confirm(const GameFileSet& files, Command command, Asker& asker)
 
 QString Notice(const std::vector<ChangedFile>& changed)
 {
-    return QStringLiteral("Changed on disk since loaded or saved: %1. Save will ask before writing over them.")
+    return Text::tr("Changed on disk since loaded or saved: %1. Save will ask before writing over them.")
         .arg(NamesOf(changed).join(QStringLiteral(", ")));
 }
 

@@ -5,6 +5,7 @@
 #include "exchange/Differences.h"
 #include "tables/Catalogue.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,6 +15,15 @@
 #include <map>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ChangeSet)
+};
+
+} // namespace
 
 namespace changeset {
 namespace {
@@ -61,7 +71,7 @@ QString RecordText(const QJsonValue& record)
 
 QString Where(int number, const Entry& entry)
 {
-    return u"change %1 (%2 / %3 / %4)"_s.arg(number).arg(entry.table, RecordText(entry.record), entry.field);
+    return Text::tr("change %1 (%2 / %3 / %4)").arg(number).arg(entry.table, RecordText(entry.record), entry.field);
 }
 
 bool FitsKind(catalogue::Kind kind, const QJsonValue& value)
@@ -76,10 +86,10 @@ bool FitsKind(catalogue::Kind kind, const QJsonValue& value)
 QString KindName(catalogue::Kind kind)
 {
     if (catalogue::IsNumeric(kind))
-        return u"a number"_s;
+        return Text::tr("a number");
     if (kind == catalogue::Kind::Name || kind == catalogue::Kind::StringEntry)
-        return u"a text"_s;
-    return u"a name or a number"_s;
+        return Text::tr("a text");
+    return Text::tr("a name or a number");
 }
 
 const QByteArray& BytesOf(const GameDocument& document, const catalogue::Table& table)
@@ -99,27 +109,28 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, bool
     const auto problem = [&](const QString& why) { return Checked{std::nullopt, Where(number, entry) + u": "_s + why}; };
     const catalogue::Table* table = catalogue::FindTable(entry.table);
     if (!table)
-        return {std::nullopt, u"change %1: no table \"%2\""_s.arg(number).arg(entry.table)};
+        return {std::nullopt, Text::tr("change %1: no table \"%2\"").arg(number).arg(entry.table)};
     if (!document.IsLoaded(table->file))
-        return problem(u"the file of table %1 is not loaded"_s.arg(table->Name()));
+        return problem(Text::tr("the file of table %1 is not loaded").arg(table->Name()));
     const catalogue::Field* field = catalogue::FindField(*table, entry.field);
     if (!field)
-        return {std::nullopt, u"change %1: no field \"%2\" in table %3"_s.arg(number).arg(entry.field, table->Name())};
+        return {std::nullopt,
+                Text::tr("change %1: no field \"%2\" in table %3").arg(number).arg(entry.field, table->Name())};
     const QByteArray& bytes = BytesOf(document, *table);
     const std::optional<QString> recordText = ScalarText(entry.record);
     const std::optional<int> record = recordText ? catalogue::FindRecord(*table, *recordText, bytes) : std::nullopt;
     if (!record)
-        return problem(u"no record %1 in table %2"_s.arg(RecordText(entry.record), table->Name()));
+        return problem(Text::tr("no record %1 in table %2").arg(RecordText(entry.record), table->Name()));
     const std::optional<catalogue::Slot> slot = catalogue::Locate(*table, *record, *field, document.Version(), bytes);
     if (!slot)
-        return problem(u"the field lies outside the loaded file"_s);
+        return problem(Text::tr("the field lies outside the loaded file"));
     if (!FitsKind(field->kind, entry.value))
-        return problem(u"the value must be %1"_s.arg(KindName(field->kind)));
+        return problem(Text::tr("the value must be %1").arg(KindName(field->kind)));
     const QString current = catalogue::Show(*slot, bytes);
     if (entry.was && !force) {
         const std::optional<QString> was = ScalarText(*entry.was);
         if (!was || *was != current)
-            return problem(u"the file holds %1, not %2 as \"was\" says"_s.arg(current, RecordText(*entry.was)));
+            return problem(Text::tr("the file holds %1, not %2 as \"was\" says").arg(current, RecordText(*entry.was)));
     }
     const QString text = *ScalarText(entry.value);
     if (text == current)
@@ -143,18 +154,18 @@ Parsed Parse(const QByteArray& json)
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] = LineAndColumn(json, error.offset);
-        return {{}, {u"line %1, column %2: %3"_s.arg(line).arg(column).arg(error.errorString())}};
+        return {{}, {Text::tr("line %1, column %2: %3").arg(line).arg(column).arg(error.errorString())}};
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(u"format"_s).toString() != QStringView(Format))
-        return {{}, {u"not a change set: \"format\" must be \"%1\""_s.arg(QStringView(Format))}};
+        return {{}, {Text::tr("not a change set: \"format\" must be \"%1\"").arg(QStringView(Format))}};
     const QJsonValue version = root.value(u"version"_s);
     if (!version.isDouble() || version.toDouble() != std::trunc(version.toDouble()) || version.toDouble() < 1)
-        return {{}, {u"\"version\" must be a whole number"_s}};
+        return {{}, {Text::tr("\"version\" must be a whole number")}};
     if (version.toDouble() > Version)
-        return {{}, {u"version %1 is newer than this editor reads (%2)"_s.arg(version.toDouble()).arg(Version)}};
+        return {{}, {Text::tr("version %1 is newer than this editor reads (%2)").arg(version.toDouble()).arg(Version)}};
     if (!root.value(u"changes"_s).isArray())
-        return {{}, {u"\"changes\" must be a list"_s}};
+        return {{}, {Text::tr("\"changes\" must be a list")}};
 
     Parsed parsed;
     const QJsonArray changes = root.value(u"changes"_s).toArray();
@@ -168,8 +179,9 @@ Parsed Parse(const QByteArray& json)
         if (!changes.at(index).isObject() || !table.isString() || !field.isString() || !ScalarText(record)
             || !ScalarText(value)) {
             parsed.problems.append(
-                u"change %1: needs \"table\" and \"field\" as texts, \"record\" and \"value\" as a text or number"_s.arg(
-                    number));
+                Text::tr(
+                    "change %1: needs \"table\" and \"field\" as texts, \"record\" and \"value\" as a text or number")
+                    .arg(number));
             continue;
         }
         Entry entry{table.toString(), record, field.toString(), std::nullopt, value};
@@ -190,7 +202,7 @@ Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries
         const int number = int(index) + 1;
         const auto key = std::make_tuple(entry.table, RecordText(entry.record), entry.field);
         if (const auto [it, inserted] = seen.emplace(key, number); !inserted) {
-            resolved.problems.append(Where(number, entry) + u": the same field as change %1"_s.arg(it->second));
+            resolved.problems.append(Where(number, entry) + Text::tr(": the same field as change %1").arg(it->second));
             continue;
         }
         Checked checked = Check(document, entry, number, force);
@@ -256,8 +268,8 @@ std::vector<Entry> Between(const GameDocument& current, const GameDocument& othe
         const std::vector<catalogue::Slot> nowSlots = catalogue::Slots(table, current.Version(), now);
         const std::vector<catalogue::Slot> thenSlots = catalogue::Slots(table, other.Version(), then);
         if (nowSlots.size() != thenSlots.size() && notes) {
-            notes->append(u"%1 has %2 entries here and %3 in the other install; only the first %4 are compared"_s.arg(
-                table.Name())
+            notes->append(Text::tr("%1 has %2 entries here and %3 in the other install; only the first %4 are compared")
+                              .arg(table.Name())
                               .arg(nowSlots.size())
                               .arg(thenSlots.size())
                               .arg(std::min(nowSlots.size(), thenSlots.size())));

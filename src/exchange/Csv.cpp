@@ -1,9 +1,19 @@
 // Writing and reading RFC 4180 text.
 #include "exchange/Csv.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Csv)
+};
+
+} // namespace
 
 namespace csv {
 namespace {
@@ -37,7 +47,7 @@ Parsed Read(const QByteArray& bytes)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        return {std::nullopt, u"the file is not UTF-8 text"_s};
+        return {std::nullopt, Text::tr("the file is not UTF-8 text")};
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
 
@@ -76,7 +86,7 @@ Parsed Read(const QByteArray& bytes)
         }
         if (character == u'"') {
             if (!field.isEmpty() || wasQuoted)
-                return {std::nullopt, u"line %1: a quote inside an unquoted field"_s.arg(line)};
+                return {std::nullopt, Text::tr("line %1: a quote inside an unquoted field").arg(line)};
             quoted = wasQuoted = true;
         } else if (character == u',') {
             endField();
@@ -87,12 +97,12 @@ Parsed Read(const QByteArray& bytes)
             ++line;
         } else {
             if (wasQuoted)
-                return {std::nullopt, u"line %1: text after a closing quote"_s.arg(line)};
+                return {std::nullopt, Text::tr("line %1: text after a closing quote").arg(line)};
             field += character;
         }
     }
     if (quoted)
-        return {std::nullopt, u"line %1: a quoted field is never closed"_s.arg(line)};
+        return {std::nullopt, Text::tr("line %1: a quoted field is never closed").arg(line)};
     if (!field.isEmpty() || !row.isEmpty() || wasQuoted)
         endRow();
     return {std::move(rows), {}};

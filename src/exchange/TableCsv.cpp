@@ -5,9 +5,19 @@
 #include "exchange/Csv.h"
 #include "tables/Catalogue.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TableCsv)
+};
+
+} // namespace
 
 namespace tablecsv {
 
@@ -57,11 +67,11 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
     Imported imported;
     const catalogue::Table* table = catalogue::FindTable(tableName);
     if (!table) {
-        imported.problems.append(u"no table \"%1\""_s.arg(tableName));
+        imported.problems.append(Text::tr("no table \"%1\"").arg(tableName));
         return imported;
     }
     if (!document.IsLoaded(table->file)) {
-        imported.problems.append(u"the file of table %1 is not loaded"_s.arg(tableName));
+        imported.problems.append(Text::tr("the file of table %1 is not loaded").arg(tableName));
         return imported;
     }
     const csv::Parsed parsed = csv::Read(bytes);
@@ -71,14 +81,15 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
     }
     const csv::Rows& rows = *parsed.rows;
     if (rows.empty() || rows.front().value(0) != u"record"_s) {
-        imported.problems.append(u"line 1: the header must start with \"record\""_s);
+        imported.problems.append(Text::tr("line 1: the header must start with \"record\""));
         return imported;
     }
     std::vector<const catalogue::Field*> columns;
     for (qsizetype column = 1; column < rows.front().size(); ++column) {
         const catalogue::Field* field = catalogue::FindField(*table, rows.front().at(column));
         if (!field)
-            imported.problems.append(u"line 1: no field \"%1\" in table %2"_s.arg(rows.front().at(column), tableName));
+            imported.problems.append(
+                Text::tr("line 1: no field \"%1\" in table %2").arg(rows.front().at(column), tableName));
         columns.push_back(field);
     }
     if (!imported.problems.isEmpty())
@@ -89,14 +100,16 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
         if (row.size() == 1 && row.front().isEmpty())
             continue;  // a blank line
         if (row.size() != rows.front().size()) {
-            imported.problems.append(u"line %1: %2 cells where the header has %3"_s.arg(line + 1)
+            imported.problems.append(Text::tr("line %1: %2 cells where the header has %3")
+                                         .arg(line + 1)
                                          .arg(row.size())
                                          .arg(rows.front().size()));
             continue;
         }
         const std::optional<int> record = catalogue::FindRecord(*table, row.front(), fileBytes);
         if (!record) {
-            imported.problems.append(u"line %1: no record \"%2\" in table %3"_s.arg(line + 1).arg(row.front(), tableName));
+            imported.problems.append(
+                Text::tr("line %1: no record \"%2\" in table %3").arg(line + 1).arg(row.front(), tableName));
             continue;
         }
         for (std::size_t column = 0; column < columns.size(); ++column) {
@@ -111,8 +124,8 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
                 && !changeset::ValueOf(tableName, columns[column]->Name(), cell).isDouble()) {
                 const catalogue::Reading reading = catalogue::Read(*slot, cell);
                 if (!reading.bytes) {
-                    imported.problems.append(u"line %1, %2: %3"_s.arg(line + 1).arg(columns[column]->Name(),
-                                                                                    reading.refusal));
+                    imported.problems.append(
+                        Text::tr("line %1, %2: %3").arg(line + 1).arg(columns[column]->Name(), reading.refusal));
                     continue;
                 }
                 value = fields::ShownValue(*columns[column], *record, *reading.bytes);

@@ -19,9 +19,19 @@
 #include "tables/UnitNames.h"
 #include "tables/Units.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Catalogue)
+};
+
+} // namespace
 
 namespace catalogue {
 namespace {
@@ -60,15 +70,15 @@ QString Grouped(int number)
 Reading ReadByte(const QString& text, const BytePrompt& prompt)
 {
     if (text.trimmed().isEmpty())
-        return Refuse(u"no value"_s);
+        return Refuse(Text::tr("no value"));
     const double typed = numbers::ReadLeadingNumber(text).value;
     if (!(typed <= prompt.limit))
-        return Refuse(u"%1 is above the limit %2"_s.arg(text.trimmed(), Grouped(prompt.limit)));
+        return Refuse(Text::tr("%1 is above the limit %2").arg(text.trimmed(), Grouped(prompt.limit)));
     if (const std::optional<std::uint8_t> byte = prompt::AcceptByte(text, prompt))
         return Accept(QByteArray(1, char(*byte)));
     if (typed < 0)
-        return Refuse(u"%1 is below 0"_s.arg(text.trimmed()));
-    return Refuse(u"%1 cannot be stored in this field"_s.arg(text.trimmed()));
+        return Refuse(Text::tr("%1 is below 0").arg(text.trimmed()));
+    return Refuse(Text::tr("%1 cannot be stored in this field").arg(text.trimmed()));
 }
 
 Reading ReadWord(const QString& text)
@@ -79,10 +89,10 @@ Reading ReadWord(const QString& text)
     number.remove(u',');
     const numbers::NumberReading reading = numbers::ReadLeadingNumber(number);
     if (!reading.IsNumber())
-        return Refuse(u"\"%1\" is not a number"_s.arg(text));
+        return Refuse(Text::tr("\"%1\" is not a number").arg(text));
     if (reading.value < 0)
-        return Refuse(u"%1 is below 0"_s.arg(text.trimmed()));
-    return Refuse(u"%1 is above the limit %2"_s.arg(text.trimmed(), Grouped(prompt::WordLimit)));
+        return Refuse(Text::tr("%1 is below 0").arg(text.trimmed()));
+    return Refuse(Text::tr("%1 is above the limit %2").arg(text.trimmed(), Grouped(prompt::WordLimit)));
 }
 
 // A name from a list, or the number of an odd stored value.
@@ -99,21 +109,21 @@ Reading ReadChoice(const QString& text, const std::vector<std::pair<QString, std
     QStringList known;
     for (const auto& entry : names)
         known.append(entry.first);
-    return Refuse(u"\"%1\" is none of %2"_s.arg(text, known.join(u", "_s)));
+    return Refuse(Text::tr("\"%1\" is none of %2").arg(text, known.join(u", "_s)));
 }
 
 Reading ReadText(const QString& text, const Slot& slot)
 {
     const QStringList unstorable = codepage::Unstorable(text);
     if (!unstorable.isEmpty())
-        return Refuse(u"the game's code page cannot hold the character %1"_s.arg(unstorable.front()));
+        return Refuse(Text::tr("the game's code page cannot hold the character %1").arg(unstorable.front()));
     if (slot.field->kind == Kind::StringEntry)
         return Accept(codepage::Encode(text));
     if (text.isEmpty())
-        return Refuse(u"a name cannot be empty"_s);
+        return Refuse(Text::tr("a name cannot be empty"));
     if (const std::optional<QByteArray> name = prompt::AcceptName(text, *slot.field->rename))
         return Accept(*name);
-    return Refuse(u"\"%1\" is longer than %2 characters"_s.arg(text).arg(slot.field->rename->writtenWidth));
+    return Refuse(Text::tr("\"%1\" is longer than %2 characters").arg(text).arg(slot.field->rename->writtenWidth));
 }
 
 std::vector<std::pair<QString, std::uint8_t>> FlagNames(const Slot& slot)
@@ -168,7 +178,7 @@ Reading Read(const Slot& slot, const QString& text)
     case Kind::Name:
     case Kind::StringEntry: return ReadText(text, slot);
     }
-    return Refuse(u"unknown field"_s);
+    return Refuse(Text::tr("unknown field"));
 }
 
 const std::vector<Table>& Tables()
@@ -267,7 +277,7 @@ QString StepText(const Slot& slot, const QByteArray& fileBytes, const QByteArray
     const QString now = fields::ShownValue(*slot.field, slot.record, after);
     if (slot.field->kind == Kind::Name)
         return changes::RenameText(subject, now);
-    return changes::StepText(subject, slot.field->Name(), Show(slot, fileBytes), now);
+    return changes::StepText(subject, Translated("Tables", slot.field->key), Show(slot, fileBytes), now);
 }
 
 std::vector<Slot> Slots(const Table& table, GameVersion version, const QByteArray& fileBytes)

@@ -2,11 +2,22 @@
 #include "tables/Plausibility.h"
 
 #include "core/ByteAccess.h"
+#include "core/TableText.h"
 #include "tables/Items.h"
 #include "tables/SoldierNames.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <string_view>
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Plausibility)
+};
+
+} // namespace
 
 namespace plausibility {
 namespace {
@@ -45,11 +56,14 @@ constexpr TableCheck Of(std::u16string_view what, const TableLayout& table, qsiz
 
 // The twelfth byte of a last-name slot is never written, so it is never checked.
 constexpr std::array<TableCheck, 4> Checks = {{
-    Of(u"soldier last names", soldiernames::LastNames, 0, soldiernames::WrittenNameLength, Rule::PaddedText),
-    Of(u"soldier first names", soldiernames::FirstNames, 0, soldiernames::WrittenNameLength, Rule::PaddedText),
-    Of(u"item names of obdata.dat", items::Layout, items::NamePosition, items::NameLength, Rule::SomeText),
-    Of(u"ammo references of obdata.dat", items::Layout, items::AmmoPositions[0], std::size(items::AmmoPositions),
-       Rule::ItemReferences),
+    Of(KESTREL_TR_NOOP("Plausibility", "soldier last names"), soldiernames::LastNames, 0,
+       soldiernames::WrittenNameLength, Rule::PaddedText),
+    Of(KESTREL_TR_NOOP("Plausibility", "soldier first names"), soldiernames::FirstNames, 0,
+       soldiernames::WrittenNameLength, Rule::PaddedText),
+    Of(KESTREL_TR_NOOP("Plausibility", "item names of obdata.dat"), items::Layout, items::NamePosition,
+       items::NameLength, Rule::SomeText),
+    Of(KESTREL_TR_NOOP("Plausibility", "ammo references of obdata.dat"), items::Layout, items::AmmoPositions[0],
+       std::size(items::AmmoPositions), Rule::ItemReferences),
 }};
 
 bool IsPaddedText(const QByteArray& bytes, qsizetype offset, qsizetype width)
@@ -74,20 +88,20 @@ QString Verdict(const TableCheck& check, qsizetype start, const QByteArray& byte
 {
     const qsizetype end = start + check.stride * (check.count - 1) + check.width;
     if (start < 0 || !bytes::InRange(bytes, start, end - start))
-        return QStringLiteral("lie past the end of the file");
+        return Text::tr("lie past the end of the file");
     bool allEmpty = true;
     int references = 0;
     for (int record = 0; record < check.count; ++record) {
         const qsizetype offset = start + check.stride * record;
         allEmpty = allEmpty && bytes::ReadU8(bytes, offset) == 0;
         if (check.rule == Rule::PaddedText && !IsPaddedText(bytes, offset, check.width))
-            return QStringLiteral("are not text");
+            return Text::tr("are not text");
         for (qsizetype i = 0; check.rule == Rule::ItemReferences && i < check.width; ++i)
             references += IsItemReference(bytes::ReadU8(bytes, offset + i)) ? 1 : 0;
     }
     if (check.rule == Rule::ItemReferences)
-        return 2 * references > check.count * check.width ? QString() : QStringLiteral("mostly name no item");
-    return allEmpty ? QStringLiteral("are all empty") : QString();
+        return 2 * references > check.count * check.width ? QString() : Text::tr("mostly name no item");
+    return allEmpty ? Text::tr("are all empty") : QString();
 }
 
 } // namespace
@@ -101,10 +115,8 @@ QStringList Reasons(GameFile file, GameVersion version, const QByteArray& bytes)
         const qsizetype start = check.start.For(version);
         const QString verdict = Verdict(check, start, bytes);
         if (!verdict.isEmpty()) {
-            reasons.append(QStringLiteral("The %1 at byte %2 %3.")
-                               .arg(QString::fromUtf16(check.what.data(), qsizetype(check.what.size())))
-                               .arg(start)
-                               .arg(verdict));
+            reasons.append(
+                Text::tr("The %1 at byte %2 %3.").arg(Translated("Plausibility", check.what)).arg(start).arg(verdict));
         }
     }
     return reasons;

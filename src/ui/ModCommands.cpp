@@ -10,6 +10,7 @@
 #include "tables/Catalogue.h"
 #include "ui/EditHistory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -20,12 +21,17 @@ using namespace Qt::StringLiterals;
 namespace modcommands {
 namespace {
 
+// The commands are free functions; their texts take a context of their own.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ModCommands)
+};
+
 std::optional<QByteArray> ReadFile(const QString& path, Asker& asker, const QString& title)
 {
     QString error;
     std::optional<QByteArray> bytes = gamefiles::ReadFile(path, error);
     if (!bytes)
-        asker.ShowError(title, u"%1 could not be read:\n%2"_s.arg(QDir::toNativeSeparators(path), error));
+        asker.ShowError(title, Text::tr("%1 could not be read:\n%2").arg(QDir::toNativeSeparators(path), error));
     return bytes;
 }
 
@@ -33,7 +39,7 @@ bool WriteFile(const QString& path, const QByteArray& bytes, Asker& asker, const
 {
     const std::optional<QString> error = gamefiles::ReplaceFile(path, bytes);
     if (error)
-        asker.ShowError(title, u"%1 could not be written:\n%2"_s.arg(QDir::toNativeSeparators(path), *error));
+        asker.ShowError(title, Text::tr("%1 could not be written:\n%2").arg(QDir::toNativeSeparators(path), *error));
     return !error;
 }
 
@@ -42,11 +48,11 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
 {
     const changeset::Resolved resolved = changeset::Resolve(document, entries, false, stepText);
     if (!resolved.problems.isEmpty()) {
-        asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(resolved.problems));
+        asker.ShowError(title, Text::tr("Nothing was changed:\n\n") + modEdit::Listed(resolved.problems));
         return;
     }
     if (resolved.edit.changes.empty()) {
-        asker.ShowMessage(title, u"Every value is already as the file gives it; nothing was changed."_s);
+        asker.ShowMessage(title, Text::tr("Every value is already as the file gives it; nothing was changed."));
         return;
     }
     history.Submit(resolved.edit);
@@ -56,8 +62,8 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
 
 void ImportChanges(const GameDocument& document, EditHistory& history, Asker& asker)
 {
-    const QString title = u"Import Changes"_s;
-    const std::optional<QString> path = asker.AskOpenFile(title, u"Change sets (*.json)|*.json"_s);
+    const QString title = Text::tr("Import Changes");
+    const std::optional<QString> path = asker.AskOpenFile(title, Text::tr("Change sets (*.json)|*.json"));
     if (!path)
         return;
     const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
@@ -65,16 +71,19 @@ void ImportChanges(const GameDocument& document, EditHistory& history, Asker& as
         return;
     const changeset::Parsed parsed = changeset::Parse(*bytes);
     if (!parsed.problems.isEmpty()) {
-        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(QFileInfo(*path).fileName(), modEdit::Listed(parsed.problems)));
+        asker.ShowError(
+            title,
+            Text::tr("%1 was not applied:\n\n%2").arg(QFileInfo(*path).fileName(), modEdit::Listed(parsed.problems)));
         return;
     }
-    ApplyEntries(document, history, asker, parsed.entries, title, u"Import %1"_s.arg(QFileInfo(*path).fileName()));
+    ApplyEntries(document, history, asker, parsed.entries, title,
+                 Text::tr("Import %1").arg(QFileInfo(*path).fileName()));
 }
 
 void ExportChanges(const GameDocument& document, Asker& asker)
 {
-    const QString title = u"Export Changes"_s;
-    std::optional<QString> path = asker.AskSaveFile(title, u"Change sets (*.json)|*.json"_s);
+    const QString title = Text::tr("Export Changes");
+    std::optional<QString> path = asker.AskSaveFile(title, Text::tr("Change sets (*.json)|*.json"));
     if (!path)
         return;
     if (QFileInfo(*path).suffix().isEmpty())
@@ -84,7 +93,7 @@ void ExportChanges(const GameDocument& document, Asker& asker)
 
 void ExportTables(const GameDocument& document, Asker& asker)
 {
-    const QString title = u"Export Tables"_s;
+    const QString title = Text::tr("Export Tables");
     const std::optional<QString> folder = asker.AskFolder(title);
     if (!folder)
         return;
@@ -98,14 +107,14 @@ void ExportTables(const GameDocument& document, Asker& asker)
 
 void ImportTable(const GameDocument& document, EditHistory& history, Asker& asker)
 {
-    const QString title = u"Import Table"_s;
-    const std::optional<QString> path = asker.AskOpenFile(title, u"Tables (*.csv)|*.csv"_s);
+    const QString title = Text::tr("Import Table");
+    const std::optional<QString> path = asker.AskOpenFile(title, Text::tr("Tables (*.csv)|*.csv"));
     if (!path)
         return;
     const QString table = tablecsv::TableOf(*path);
     if (table.isEmpty()) {
-        asker.ShowError(title, u"%1 names no table: a table's file is called after it, as \"units.csv\"."_s.arg(
-                                   QFileInfo(*path).fileName()));
+        asker.ShowError(title, Text::tr("%1 names no table: a table's file is called after it, as \"units.csv\".")
+                                   .arg(QFileInfo(*path).fileName()));
         return;
     }
     const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
@@ -113,10 +122,10 @@ void ImportTable(const GameDocument& document, EditHistory& history, Asker& aske
         return;
     const tablecsv::Imported imported = tablecsv::Import(document, table, *bytes);
     if (!imported.problems.isEmpty()) {
-        asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(imported.problems));
+        asker.ShowError(title, Text::tr("Nothing was changed:\n\n") + modEdit::Listed(imported.problems));
         return;
     }
-    ApplyEntries(document, history, asker, imported.entries, title, u"Import table %1"_s.arg(table));
+    ApplyEntries(document, history, asker, imported.entries, title, Text::tr("Import table %1").arg(table));
 }
 
 } // namespace modcommands
