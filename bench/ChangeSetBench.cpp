@@ -58,7 +58,7 @@ void BM_ApplyEveryFieldAndSave(benchmark::State& state)
         state.PauseTiming();
         document.Adopt(loaded);
         state.ResumeTiming();
-        const changeset::Resolved resolved = changeset::Resolve(document, entries, false, QStringLiteral("bench"));
+        const changeset::Resolved resolved = changeset::Resolve(document, entries, {}, QStringLiteral("bench"));
         if (!resolved.problems.isEmpty() || !document.Apply(resolved.edit)
             || !saving::Save(document.FilesToSave(), true, asker)) {
             state.SkipWithError(resolved.problems.value(0, QStringLiteral("apply or save failed")).toUtf8().constData());
@@ -98,7 +98,7 @@ void BM_ChangesPanelRefresh(benchmark::State& state)
     EnsureApplication();
     GameDocument document;
     document.Adopt(sample::LoadedFiles(GameVersion::CollectorsEdition));
-    const changeset::Resolved every = changeset::Resolve(document, EveryField(document), false, QStringLiteral("all"));
+    const changeset::Resolved every = changeset::Resolve(document, EveryField(document), {}, QStringLiteral("all"));
     if (!every.problems.isEmpty() || !document.Apply(every.edit)) {
         state.SkipWithError("the every-field change set did not apply");
         return;

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GameDocument document;
     document.Adopt(files);
     for (const bool force : {false, true}) {
-        const changeset::Resolved resolved = changeset::Resolve(document, parsed.entries, force, QStringLiteral("fuzz"));
+        const changeset::Resolved resolved = changeset::Resolve(document, parsed.entries, {.force = force}, QStringLiteral("fuzz"));
         if (!resolved.problems.isEmpty()) {
             Require(resolved.edit.changes.empty(), "a refused change set carries no change");
             continue;

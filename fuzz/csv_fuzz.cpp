@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         document, table, QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
     if (!imported.problems.isEmpty())
         return 0;
-    const changeset::Resolved resolved = changeset::Resolve(document, imported.entries, false, QStringLiteral("fuzz"));
+    const changeset::Resolved resolved = changeset::Resolve(document, imported.entries, {}, QStringLiteral("fuzz"));
     if (!resolved.problems.isEmpty())
         return 0;
     Require(document.Apply(resolved.edit), "checked cells apply");

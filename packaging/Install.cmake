@@ -29,8 +29,14 @@ if(TARGET kestrel-cli)
   set(CLI_BINARY "\n    <binary>kestrel-cli</binary>")
 endif()
 configure_file(${KESTREL_PACKAGING_DIR}/${KESTREL_APP_ID}.metainfo.xml ${KESTREL_PACKAGING_OUT}/${KESTREL_APP_ID}.metainfo.xml @ONLY)
+set(KESTREL_SCHEMA ${KESTREL_PACKAGING_OUT}/x-com-kestrel-changes-1.schema.json)
+# The change-set schema is made from the tables themselves, so it never lags behind them.
+add_custom_command(OUTPUT ${KESTREL_SCHEMA}
+  COMMAND sh -c "\"$1\" schema > \"$2\"" sh $<TARGET_FILE:kestrel-cli> ${KESTREL_SCHEMA}
+  DEPENDS kestrel-cli
+  VERBATIM)
 add_custom_target(kestrel_install_files ALL
-  DEPENDS ${KESTREL_PACKAGING_OUT}/kestrel.1.gz ${KESTREL_PACKAGING_OUT}/kestrel-cli.1.gz)
+  DEPENDS ${KESTREL_PACKAGING_OUT}/kestrel.1.gz ${KESTREL_PACKAGING_OUT}/kestrel-cli.1.gz ${KESTREL_SCHEMA})
 
 install(TARGETS kestrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Where the editor looks for its translations, relative to its own folder.
@@ -40,6 +46,7 @@ install(FILES ${KESTREL_PACKAGING_OUT}/kestrel.1.gz DESTINATION ${CMAKE_INSTALL_
 if(TARGET kestrel-cli)
   install(TARGETS kestrel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${KESTREL_PACKAGING_OUT}/kestrel-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${KESTREL_SCHEMA} DESTINATION ${CMAKE_INSTALL_DATADIR}/kestrel)
 endif()
 install(FILES ${KESTREL_PACKAGING_DIR}/${KESTREL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KESTREL_PACKAGING_OUT}/${KESTREL_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -71,20 +71,12 @@
 <context>
     <name>Catalogue</name>
     <message>
-        <source>no value</source>
-        <translation>kein Wert</translation>
-    </message>
-    <message>
         <source>%1 is above the limit %2</source>
         <translation>%1 liegt über der Grenze %2</translation>
     </message>
     <message>
         <source>%1 is below 0</source>
         <translation>%1 ist kleiner als 0</translation>
-    </message>
-    <message>
-        <source>%1 cannot be stored in this field</source>
-        <translation>%1 kann in diesem Feld nicht gespeichert werden</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
@@ -110,6 +102,41 @@
         <source>unknown field</source>
         <translation>unbekanntes Feld</translation>
     </message>
+    <message>
+        <source>%1 is above the limit %2 the form allows</source>
+        <translation>%1 liegt über der Grenze %2, die das Formular erlaubt</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is above %2, the most the field can hold</source>
+        <translation>%1 liegt über %2, dem Höchstwert des Feldes</translation>
+    </message>
+    <message>
+        <source>%1 is above the limit 110</source>
+        <translation>%1 liegt über der Grenze 110</translation>
+    </message>
+    <message>
+        <source>%1 is not divisible by 10</source>
+        <translation>%1 ist nicht durch 10 teilbar</translation>
+    </message>
+    <message>
+        <source>%1 is below -2,440, the least the field can hold</source>
+        <translation>%1 liegt unter -2.440, dem Mindestwert des Feldes</translation>
+    </message>
+    <message>
+        <source>%1 is below 0, the least the form allows</source>
+        <translation>%1 liegt unter 0, dem Mindestwert des Formulars</translation>
+    </message>
+</context>
+<context>
+    <name>CellText</name>
+    <message>
+        <source>&quot;%1&quot; names no single item</source>
+        <translation>„%1“ bezeichnet keinen einzelnen Gegenstand</translation>
+    </message>
 </context>
 <context>
     <name>Change</name>
@@ -125,44 +152,12 @@
         <translation>Änderung %1 (%2 / %3 / %4)</translation>
     </message>
     <message>
-        <source>a number</source>
-        <translation>eine Zahl</translation>
-    </message>
-    <message>
-        <source>a text</source>
-        <translation>ein Text</translation>
-    </message>
-    <message>
-        <source>a name or a number</source>
-        <translation>ein Name oder eine Zahl</translation>
-    </message>
-    <message>
-        <source>change %1: no table &quot;%2&quot;</source>
-        <translation>Änderung %1: keine Tabelle „%2“</translation>
-    </message>
-    <message>
         <source>the file of table %1 is not loaded</source>
         <translation>die Datei der Tabelle %1 ist nicht geladen</translation>
     </message>
     <message>
-        <source>change %1: no field &quot;%2&quot; in table %3</source>
-        <translation>Änderung %1: kein Feld „%2“ in Tabelle %3</translation>
-    </message>
-    <message>
-        <source>no record %1 in table %2</source>
-        <translation>kein Datensatz %1 in Tabelle %2</translation>
-    </message>
-    <message>
         <source>the field lies outside the loaded file</source>
         <translation>das Feld liegt außerhalb der geladenen Datei</translation>
-    </message>
-    <message>
-        <source>the value must be %1</source>
-        <translation>der Wert muss %1 sein</translation>
-    </message>
-    <message>
-        <source>the file holds %1, not %2 as &quot;was&quot; says</source>
-        <translation>die Datei enthält %1, nicht %2, wie „was“ angibt</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
@@ -185,16 +180,56 @@
         <translation>„changes“ muss eine Liste sein</translation>
     </message>
     <message>
-        <source>change %1: needs &quot;table&quot; and &quot;field&quot; as texts, &quot;record&quot; and &quot;value&quot; as a text or number</source>
-        <translation>Änderung %1: braucht „table“ und „field“ als Text, „record“ und „value“ als Text oder Zahl</translation>
-    </message>
-    <message>
         <source>: the same field as change %1</source>
         <translation>: dasselbe Feld wie Änderung %1</translation>
     </message>
     <message>
         <source>%1 has %2 entries here and %3 in the other install; only the first %4 are compared</source>
         <translation>%1 hat hier %2 Einträge und in der anderen Installation %3; nur die ersten %4 werden verglichen</translation>
+    </message>
+    <message>
+        <source>change %1: no table &quot;%2&quot;%3</source>
+        <translation>Änderung %1: keine Tabelle „%2“%3</translation>
+    </message>
+    <message>
+        <source>change %1: no field &quot;%2&quot; in table %3%4</source>
+        <translation>Änderung %1: kein Feld „%2“ in Tabelle %3%4</translation>
+    </message>
+    <message>
+        <source>no record %1 in table %2%3</source>
+        <translation>kein Datensatz %1 in Tabelle %2%3</translation>
+    </message>
+    <message>
+        <source>the value must be a text</source>
+        <translation>der Wert muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>the file holds %1, neither %2 as &quot;was&quot; says nor the new value</source>
+        <translation>die Datei enthält %1, weder %2, wie „was“ angibt, noch den neuen Wert</translation>
+    </message>
+    <message>
+        <source>line %1: the key &quot;%2&quot; is given twice</source>
+        <translation>Zeile %1: der Schlüssel „%2“ steht zweimal da</translation>
+    </message>
+    <message>
+        <source>line %1: unknown key &quot;%2&quot;%3</source>
+        <translation>Zeile %1: unbekannter Schlüssel „%2“%3</translation>
+    </message>
+    <message>
+        <source>&quot;$schema&quot; must be a text</source>
+        <translation>„$schema“ muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>&quot;mod&quot; must be an object</source>
+        <translation>„mod“ muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>&quot;mod&quot;: &quot;%1&quot; must be a text</source>
+        <translation>„mod“: „%1“ muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>change %1: needs &quot;table&quot; and &quot;field&quot; as texts, &quot;record&quot; and &quot;value&quot; as a text or number (and &quot;comment&quot;, if any, as a text)</source>
+        <translation>Änderung %1: braucht „table“ und „field“ als Text, „record“ und „value“ als Text oder Zahl (und „comment“, falls vorhanden, als Text)</translation>
     </message>
 </context>
 <context>
@@ -269,10 +304,6 @@
 <context>
     <name>Csv</name>
     <message>
-        <source>the file is not UTF-8 text</source>
-        <translation>die Datei ist kein UTF-8-Text</translation>
-    </message>
-    <message>
         <source>line %1: a quote inside an unquoted field</source>
         <translation>Zeile %1: ein Anführungszeichen in einem Feld ohne Anführungszeichen</translation>
     </message>
@@ -283,6 +314,14 @@
     <message>
         <source>line %1: a quoted field is never closed</source>
         <translation>Zeile %1: ein Feld in Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; it was read as Windows-1252</source>
+        <translation>die Datei ist kein UTF-8-Text; sie wurde als Windows-1252 gelesen</translation>
+    </message>
+    <message>
+        <source>the fields are separated by semicolons</source>
+        <translation>die Felder sind durch Semikolons getrennt</translation>
     </message>
 </context>
 <context>
@@ -695,6 +734,17 @@ Ihre Änderungen bleiben erhalten; Sie können erneut speichern.</translation>
     </message>
 </context>
 <context>
+    <name>JsonKeys</name>
+    <message>
+        <source> (did you mean &quot;%1&quot;?)</source>
+        <translation> (meinten Sie „%1“?)</translation>
+    </message>
+    <message>
+        <source> (one of: %1)</source>
+        <translation> (eines von: %1)</translation>
+    </message>
+</context>
+<context>
     <name>Languages</name>
     <message>
         <source>English</source>
@@ -962,12 +1012,44 @@ Derzeit funktioniert es nur mit der Collector&apos;s Edition von X-Com: Ufo Defe
         <translation>Tabellen (*.csv)|*.csv</translation>
     </message>
     <message>
-        <source>%1 names no table: a table&apos;s file is called after it, as &quot;units.csv&quot;.</source>
-        <translation>%1 benennt keine Tabelle: Die Datei einer Tabelle heißt nach ihr, etwa „units.csv“.</translation>
-    </message>
-    <message>
         <source>Import table %1</source>
         <translation>Tabelle %1 importieren</translation>
+    </message>
+    <message>
+        <source>Some values are past the limits the form allows:
+
+%1
+
+Apply them anyway?</source>
+        <translation>Einige Werte liegen außerhalb der Grenzen, die das Formular erlaubt:
+
+%1
+
+Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>This file is already in %1:
+
+%2
+
+Replace them?</source>
+        <translation>Diese Datei liegt bereits in %1:
+
+%2
+
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>These %1 files are already in %2:
+
+%3
+
+Replace them?</source>
+        <translation>Diese %1 Dateien liegen bereits in %2:
+
+%3
+
+Ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1233,10 @@ Derzeit funktioniert es nur mit der Collector&apos;s Edition von X-Com: Ufo Defe
     <message>
         <source>The copied block of %1 × %2 cells runs past the last column of the table when it starts at %3. Nothing was pasted.</source>
         <translation>Der kopierte Block aus %1 × %2 Zellen reicht über die letzte Spalte der Tabelle hinaus, wenn er bei %3 beginnt. Nichts wurde eingefügt.</translation>
+    </message>
+    <message>
+        <source>; past the form&apos;s limits: </source>
+        <translation>; außerhalb der Grenzen des Formulars: </translation>
     </message>
 </context>
 <context>
@@ -1598,14 +1684,6 @@ Entfernen Sie sie und übernehmen Sie erneut.</translation>
 <context>
     <name>TableCsv</name>
     <message>
-        <source>no table &quot;%1&quot;</source>
-        <translation>keine Tabelle „%1“</translation>
-    </message>
-    <message>
-        <source>the file of table %1 is not loaded</source>
-        <translation>die Datei der Tabelle %1 ist nicht geladen</translation>
-    </message>
-    <message>
         <source>line 1: the header must start with &quot;record&quot;</source>
         <translation>Zeile 1: die Kopfzeile muss mit „record“ beginnen</translation>
     </message>
@@ -1624,6 +1702,14 @@ Entfernen Sie sie und übernehmen Sie erneut.</translation>
     <message>
         <source>line %1, %2: %3</source>
         <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>line 1: no loaded table has the columns %1</source>
+        <translation>Zeile 1: keine geladene Tabelle hat die Spalten %1</translation>
+    </message>
+    <message>
+        <source>line 1: the columns fit the tables %1; name the file after one of them, as &quot;%2.csv&quot;</source>
+        <translation>Zeile 1: die Spalten passen zu den Tabellen %1; benennen Sie die Datei nach einer von ihnen, etwa „%2.csv“</translation>
     </message>
 </context>
 <context>

@@ -71,20 +71,12 @@
 <context>
     <name>Catalogue</name>
     <message>
-        <source>no value</source>
-        <translation>aucune valeur</translation>
-    </message>
-    <message>
         <source>%1 is above the limit %2</source>
         <translation>%1 dépasse la limite %2</translation>
     </message>
     <message>
         <source>%1 is below 0</source>
         <translation>%1 est inférieur à 0</translation>
-    </message>
-    <message>
-        <source>%1 cannot be stored in this field</source>
-        <translation>%1 ne peut pas être enregistré dans ce champ</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
@@ -110,6 +102,41 @@
         <source>unknown field</source>
         <translation>champ inconnu</translation>
     </message>
+    <message>
+        <source>%1 is above the limit %2 the form allows</source>
+        <translation>%1 dépasse la limite %2 que permet la fiche</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 is above %2, the most the field can hold</source>
+        <translation>%1 dépasse %2, le maximum que peut contenir le champ</translation>
+    </message>
+    <message>
+        <source>%1 is above the limit 110</source>
+        <translation>%1 dépasse la limite 110</translation>
+    </message>
+    <message>
+        <source>%1 is not divisible by 10</source>
+        <translation>%1 n&apos;est pas divisible par 10</translation>
+    </message>
+    <message>
+        <source>%1 is below -2,440, the least the field can hold</source>
+        <translation>%1 est inférieur à -2&#xa0;440, le minimum que peut contenir le champ</translation>
+    </message>
+    <message>
+        <source>%1 is below 0, the least the form allows</source>
+        <translation>%1 est inférieur à 0, le minimum que permet la fiche</translation>
+    </message>
+</context>
+<context>
+    <name>CellText</name>
+    <message>
+        <source>&quot;%1&quot; names no single item</source>
+        <translation>«&#xa0;%1&#xa0;» ne désigne pas un objet unique</translation>
+    </message>
 </context>
 <context>
     <name>Change</name>
@@ -125,44 +152,12 @@
         <translation>modification %1 (%2 / %3 / %4)</translation>
     </message>
     <message>
-        <source>a number</source>
-        <translation>un nombre</translation>
-    </message>
-    <message>
-        <source>a text</source>
-        <translation>un texte</translation>
-    </message>
-    <message>
-        <source>a name or a number</source>
-        <translation>un nom ou un nombre</translation>
-    </message>
-    <message>
-        <source>change %1: no table &quot;%2&quot;</source>
-        <translation>modification %1&#xa0;: aucune table «&#xa0;%2&#xa0;»</translation>
-    </message>
-    <message>
         <source>the file of table %1 is not loaded</source>
         <translation>le fichier de la table %1 n&apos;est pas chargé</translation>
     </message>
     <message>
-        <source>change %1: no field &quot;%2&quot; in table %3</source>
-        <translation>modification %1&#xa0;: aucun champ «&#xa0;%2&#xa0;» dans la table %3</translation>
-    </message>
-    <message>
-        <source>no record %1 in table %2</source>
-        <translation>aucun enregistrement %1 dans la table %2</translation>
-    </message>
-    <message>
         <source>the field lies outside the loaded file</source>
         <translation>le champ se trouve hors du fichier chargé</translation>
-    </message>
-    <message>
-        <source>the value must be %1</source>
-        <translation>la valeur doit être %1</translation>
-    </message>
-    <message>
-        <source>the file holds %1, not %2 as &quot;was&quot; says</source>
-        <translation>le fichier contient %1, et non %2 comme l&apos;indique «&#xa0;was&#xa0;»</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
@@ -185,16 +180,56 @@
         <translation>«&#xa0;changes&#xa0;» doit être une liste</translation>
     </message>
     <message>
-        <source>change %1: needs &quot;table&quot; and &quot;field&quot; as texts, &quot;record&quot; and &quot;value&quot; as a text or number</source>
-        <translation>modification %1&#xa0;: «&#xa0;table&#xa0;» et «&#xa0;field&#xa0;» doivent être des textes, «&#xa0;record&#xa0;» et «&#xa0;value&#xa0;» un texte ou un nombre</translation>
-    </message>
-    <message>
         <source>: the same field as change %1</source>
         <translation>&#xa0;: le même champ que la modification %1</translation>
     </message>
     <message>
         <source>%1 has %2 entries here and %3 in the other install; only the first %4 are compared</source>
         <translation>%1 a ici %2 entrées et %3 dans l&apos;autre installation&#xa0;; seules les %4 premières sont comparées</translation>
+    </message>
+    <message>
+        <source>change %1: no table &quot;%2&quot;%3</source>
+        <translation>modification %1&#xa0;: aucune table «&#xa0;%2&#xa0;»%3</translation>
+    </message>
+    <message>
+        <source>change %1: no field &quot;%2&quot; in table %3%4</source>
+        <translation>modification %1&#xa0;: aucun champ «&#xa0;%2&#xa0;» dans la table %3%4</translation>
+    </message>
+    <message>
+        <source>no record %1 in table %2%3</source>
+        <translation>aucun enregistrement %1 dans la table %2%3</translation>
+    </message>
+    <message>
+        <source>the value must be a text</source>
+        <translation>la valeur doit être un texte</translation>
+    </message>
+    <message>
+        <source>the file holds %1, neither %2 as &quot;was&quot; says nor the new value</source>
+        <translation>le fichier contient %1, ni %2 comme l&apos;indique «&#xa0;was&#xa0;», ni la nouvelle valeur</translation>
+    </message>
+    <message>
+        <source>line %1: the key &quot;%2&quot; is given twice</source>
+        <translation>ligne %1&#xa0;: la clé «&#xa0;%2&#xa0;» figure deux fois</translation>
+    </message>
+    <message>
+        <source>line %1: unknown key &quot;%2&quot;%3</source>
+        <translation>ligne %1&#xa0;: clé inconnue «&#xa0;%2&#xa0;»%3</translation>
+    </message>
+    <message>
+        <source>&quot;$schema&quot; must be a text</source>
+        <translation>«&#xa0;$schema&#xa0;» doit être un texte</translation>
+    </message>
+    <message>
+        <source>&quot;mod&quot; must be an object</source>
+        <translation>«&#xa0;mod&#xa0;» doit être un objet</translation>
+    </message>
+    <message>
+        <source>&quot;mod&quot;: &quot;%1&quot; must be a text</source>
+        <translation>«&#xa0;mod&#xa0;»&#xa0;: «&#xa0;%1&#xa0;» doit être un texte</translation>
+    </message>
+    <message>
+        <source>change %1: needs &quot;table&quot; and &quot;field&quot; as texts, &quot;record&quot; and &quot;value&quot; as a text or number (and &quot;comment&quot;, if any, as a text)</source>
+        <translation>modification %1&#xa0;: «&#xa0;table&#xa0;» et «&#xa0;field&#xa0;» doivent être des textes, «&#xa0;record&#xa0;» et «&#xa0;value&#xa0;» un texte ou un nombre (et «&#xa0;comment&#xa0;», s&apos;il y en a un, un texte)</translation>
     </message>
 </context>
 <context>
@@ -269,10 +304,6 @@
 <context>
     <name>Csv</name>
     <message>
-        <source>the file is not UTF-8 text</source>
-        <translation>le fichier n&apos;est pas du texte UTF-8</translation>
-    </message>
-    <message>
         <source>line %1: a quote inside an unquoted field</source>
         <translation>ligne %1&#xa0;: un guillemet dans un champ sans guillemets</translation>
     </message>
@@ -283,6 +314,14 @@
     <message>
         <source>line %1: a quoted field is never closed</source>
         <translation>ligne %1&#xa0;: un champ entre guillemets n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text; it was read as Windows-1252</source>
+        <translation>le fichier n&apos;est pas du texte UTF-8&#xa0;; il a été lu en Windows-1252</translation>
+    </message>
+    <message>
+        <source>the fields are separated by semicolons</source>
+        <translation>les champs sont séparés par des points-virgules</translation>
     </message>
 </context>
 <context>
@@ -695,6 +734,17 @@ Vos modifications sont conservées&#xa0;; vous pouvez enregistrer à nouveau.</t
     </message>
 </context>
 <context>
+    <name>JsonKeys</name>
+    <message>
+        <source> (did you mean &quot;%1&quot;?)</source>
+        <translation> (vouliez-vous dire «&#xa0;%1&#xa0;»&#xa0;?)</translation>
+    </message>
+    <message>
+        <source> (one of: %1)</source>
+        <translation> (parmi&#xa0;: %1)</translation>
+    </message>
+</context>
+<context>
     <name>Languages</name>
     <message>
         <source>English</source>
@@ -962,12 +1012,44 @@ Pour l&apos;instant, il ne fonctionne qu&apos;avec la Collector&apos;s Edition d
         <translation>Tables (*.csv)|*.csv</translation>
     </message>
     <message>
-        <source>%1 names no table: a table&apos;s file is called after it, as &quot;units.csv&quot;.</source>
-        <translation>%1 ne nomme aucune table&#xa0;: le fichier d&apos;une table porte son nom, comme «&#xa0;units.csv&#xa0;».</translation>
-    </message>
-    <message>
         <source>Import table %1</source>
         <translation>Importer la table %1</translation>
+    </message>
+    <message>
+        <source>Some values are past the limits the form allows:
+
+%1
+
+Apply them anyway?</source>
+        <translation>Certaines valeurs dépassent les limites que permet la fiche&#xa0;:
+
+%1
+
+Les appliquer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This file is already in %1:
+
+%2
+
+Replace them?</source>
+        <translation>Ce fichier se trouve déjà dans %1&#xa0;:
+
+%2
+
+Le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>These %1 files are already in %2:
+
+%3
+
+Replace them?</source>
+        <translation>Ces %1 fichiers se trouvent déjà dans %2&#xa0;:
+
+%3
+
+Les remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1233,10 @@ Pour l&apos;instant, il ne fonctionne qu&apos;avec la Collector&apos;s Edition d
     <message>
         <source>The copied block of %1 × %2 cells runs past the last column of the table when it starts at %3. Nothing was pasted.</source>
         <translation>Le bloc copié de %1 × %2 cellules dépasse la dernière colonne de la table s&apos;il commence à %3. Rien n&apos;a été collé.</translation>
+    </message>
+    <message>
+        <source>; past the form&apos;s limits: </source>
+        <translation>&#xa0;; hors des limites de la fiche&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -1598,14 +1684,6 @@ Supprimez-les et appliquez à nouveau.</translation>
 <context>
     <name>TableCsv</name>
     <message>
-        <source>no table &quot;%1&quot;</source>
-        <translation>aucune table «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>the file of table %1 is not loaded</source>
-        <translation>le fichier de la table %1 n&apos;est pas chargé</translation>
-    </message>
-    <message>
         <source>line 1: the header must start with &quot;record&quot;</source>
         <translation>ligne 1&#xa0;: l&apos;en-tête doit commencer par «&#xa0;record&#xa0;»</translation>
     </message>
@@ -1624,6 +1702,14 @@ Supprimez-les et appliquez à nouveau.</translation>
     <message>
         <source>line %1, %2: %3</source>
         <translation>ligne %1, %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>line 1: no loaded table has the columns %1</source>
+        <translation>ligne 1&#xa0;: aucune table chargée n&apos;a les colonnes %1</translation>
+    </message>
+    <message>
+        <source>line 1: the columns fit the tables %1; name the file after one of them, as &quot;%2.csv&quot;</source>
+        <translation>ligne 1&#xa0;: les colonnes conviennent aux tables %1&#xa0;; nommez le fichier d&apos;après l&apos;une d&apos;elles, comme «&#xa0;%2.csv&#xa0;»</translation>
     </message>
 </context>
 <context>

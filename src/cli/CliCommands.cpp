@@ -7,11 +7,13 @@
 #include "core/GameFiles.h"
 #include "core/GameSaver.h"
 #include "exchange/ChangeSet.h"
+#include "exchange/FieldGuide.h"
 #include "exchange/TableCsv.h"
 #include "tables/Catalogue.h"
 #include "tables/Plausibility.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -33,15 +35,15 @@ public:
 };
 
 // Files whose contents do not look like the game's are refused with the reasons, unless
-// the user forces the load.
-LoadAnyway Plausibility(bool force, QTextStream& err)
+// the user asks to load them anyway.
+LoadAnyway Plausibility(bool loadAnyway, QTextStream& err)
 {
-    return [force, &err](const QStringList& reasons) {
+    return [loadAnyway, &err](const QStringList& reasons) {
         for (const QString& reason : reasons)
             err << "kestrel-cli: " << reason << '\n';
-        if (!force)
-            err << "kestrel-cli: refused; --force loads such files anyway\n";
-        return force;
+        if (!loadAnyway)
+            err << "kestrel-cli: refused; --load-anyway loads such files anyway\n";
+        return loadAnyway;
     };
 }
 
@@ -50,19 +52,19 @@ struct Loaded {
     QString status;  // the load's last words: why it stopped
 };
 
-Loaded LoadInstall(const QString& exePath, GameDocument& document, QTextStream& err, bool force)
+Loaded LoadInstall(const QString& exePath, GameDocument& document, QTextStream& err, bool loadAnyway)
 {
     StatusReporter reporter;
     LoadViews views;
     const LoadOutcome outcome = document.Load([&exePath]() -> std::optional<QString> { return exePath; }, reporter,
-                                              views, plausibility::Gate(Plausibility(force, err)));
+                                              views, plausibility::Gate(Plausibility(loadAnyway, err)));
     return {outcome, reporter.status};
 }
 
 // Loads the install of exePath; false, with the reason on err, unless every file was read.
-bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err, bool force = false)
+bool LoadComplete(const QString& exePath, GameDocument& document, QTextStream& err, bool loadAnyway)
 {
-    const Loaded loaded = LoadInstall(exePath, document, err, force);
+    const Loaded loaded = LoadInstall(exePath, document, err, loadAnyway);
     if (loaded.outcome == LoadOutcome::Complete)
         return true;
     err << "kestrel-cli: " << QDir::toNativeSeparators(exePath) << ": "
@@ -81,7 +83,7 @@ void PrintFile(QTextStream& out, const QString& name, const GameBuffer& buffer)
 int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     GameDocument document;
-    const Loaded loaded = LoadInstall(options.exePath, document, err, options.force);
+    const Loaded loaded = LoadInstall(options.exePath, document, err, options.loadAnyway);
     if (!document.HasExecutable()) {
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.exePath) << ": "
             << (loaded.status.isEmpty() ? u"not a game executable"_s : loaded.status) << '\n';
@@ -94,6 +96,14 @@ int Info(const CliOptions& options, QTextStream& out, QTextStream& err)
     PrintFile(out, u"ufo.exe"_s, files.ExeImage);
     for (const DataFileSpec* dataFile : datafiles::LoadOrder())
         PrintFile(out, dataFile->fileName, files.Buffer(dataFile->file));
+    QStringList languages;
+    for (const StringLanguage& language : datafiles::Languages()) {
+        if (files.Buffer(language.first).IsLoaded() && files.Buffer(language.second).IsLoaded()) {
+            languages.append(u"%1 (%2, %3)"_s.arg(language.name, datafiles::Find(language.first)->fileName,
+                                                 datafiles::Find(language.second)->fileName));
+        }
+    }
+    out << "languages: " << (languages.isEmpty() ? u"none"_s : languages.join(u", "_s)) << '\n';
     if (loaded.outcome != LoadOutcome::Complete)
         out << "load stopped: " << loaded.status << '\n';
     return 0;
@@ -130,7 +140,7 @@ bool KnownTables(const QStringList& tables, const GameDocument& document, QTextS
 int Export(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     GameDocument document;
-    if (!LoadComplete(options.exePath, document, err) || !KnownTables(options.tables, document, err))
+    if (!LoadComplete(options.exePath, document, err, options.loadAnyway) || !KnownTables(options.tables, document, err))
         return Refused;
     if (options.format == u"json"_s)
         return Emit(options, changeset::Write(changeset::WholeTables(document, options.tables)), out, err) ? 0 : Refused;
@@ -193,15 +203,28 @@ int Diff(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     GameDocument current;
     GameDocument other;
-    if (!LoadComplete(options.exePath, current, err))
+    if (!LoadComplete(options.exePath, current, err, options.loadAnyway))
         return Refused;
-    if (options.againstBackups ? !LoadBackups(current, other, err) : !LoadComplete(options.againstExe, other, err))
+    if (options.againstBackups ? !LoadBackups(current, other, err) : !LoadComplete(options.againstExe, other, err, options.loadAnyway))
         return Refused;
     QStringList notes;
     const std::vector<changeset::Entry> entries = changeset::Between(current, other, &notes);
     for (const QString& note : notes)
         err << "kestrel-cli: " << note << '\n';
     out << QString::fromUtf8(changeset::Write(entries));
+    return options.exitCode && !entries.empty() ? 1 : 0;
+}
+
+int Fields(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    if (!options.table.isEmpty() && !catalogue::FindTable(options.table)) {
+        err << "kestrel-cli: no table \"" << options.table << '"' << '\n';
+        return Refused;
+    }
+    if (options.format == u"json"_s)
+        out << QString::fromUtf8(fieldguide::ListingJson(options.table));
+    else
+        out << fieldguide::Listing(options.table);
     return 0;
 }
 
@@ -222,32 +245,92 @@ void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& o
     }
 }
 
+// A change set piped in: read to the same cap as a file, so /dev/zero cannot exhaust memory.
+std::optional<QByteArray> ReadStandardInput(QString& error)
+{
+    constexpr qint64 Cap = 16 * 1024 * 1024;
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly)) {
+        error = in.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    while (bytes.size() <= Cap) {
+        const QByteArray chunk = in.read(Cap + 1 - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (bytes.size() > Cap) {
+        error = u"larger than 16 MiB; a change set of every field is about 300 KB"_s;
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+QString Counted(std::size_t count, const QString& one, const QString& many)
+{
+    return count == 1 ? u"1 "_s + one : u"%1 %2"_s.arg(count).arg(many);
+}
+
+// "2 changes made, 1 value already in place."; a mod applied before says so.
+QString Summary(const changeset::Resolved& resolved, bool dryRun)
+{
+    const std::size_t made = resolved.edit.changes.size();
+    const QString inPlace = Counted(std::size_t(resolved.unchanged), u"value already in place"_s,
+                                    u"values already in place"_s);
+    if (made == 0 && resolved.unchanged > 0)
+        return u"Already applied: %1; nothing was written."_s.arg(inPlace);
+    if (dryRun)
+        return u"%1, %2; nothing was written."_s.arg(Counted(made, u"change would be made"_s, u"changes would be made"_s),
+                                                  inPlace);
+    return u"%1, %2."_s.arg(Counted(made, u"change made"_s, u"changes made"_s), inPlace);
+}
+
 int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
 {
     QString error;
-    const std::optional<QByteArray> changes = gamefiles::ReadFile(options.changesPath, error);
+    const std::optional<QByteArray> changes =
+        options.changesPath == u"-"_s ? ReadStandardInput(error) : gamefiles::ReadFile(options.changesPath, error);
     if (!changes) {
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << error << '\n';
         return Refused;
     }
-    const changeset::Parsed parsed = changeset::Parse(*changes);
+    const QString source = QDir::toNativeSeparators(options.changesPath);
+    const bool isTable = options.changesPath.endsWith(u".csv"_s, Qt::CaseInsensitive);
+    changeset::Parsed parsed;
+    if (!isTable)
+        parsed = changeset::Parse(*changes);
     for (const QString& problem : parsed.problems)
-        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << problem << '\n';
+        err << "kestrel-cli: " << source << ": " << problem << '\n';
     if (!parsed.problems.isEmpty())
         return Refused;
     GameDocument document;
-    if (!LoadComplete(options.exePath, document, err, options.force))
+    if (!LoadComplete(options.exePath, document, err, options.loadAnyway))
         return Refused;
-    const changeset::Resolved resolved = changeset::Resolve(
-        document, parsed.entries, options.force, u"Apply %1"_s.arg(QFileInfo(options.changesPath).fileName()));
+    if (isTable) {
+        // A table's cells can only be read against the loaded files.
+        const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(options.changesPath), *changes);
+        for (const QString& problem : imported.problems)
+            err << "kestrel-cli: " << source << ": " << problem << '\n';
+        if (!imported.problems.isEmpty())
+            return Refused;
+        if (!imported.note.isEmpty())
+            err << "kestrel-cli: " << source << ": " << imported.note << '\n';
+        parsed.entries = imported.entries;
+    }
+    const changeset::Resolved resolved =
+        changeset::Resolve(document, parsed.entries, {options.force, options.strict},
+                           u"Apply %1"_s.arg(QFileInfo(options.changesPath).fileName()));
     for (const QString& problem : resolved.problems)
         err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << problem << '\n';
     if (!resolved.problems.isEmpty())
         return Refused;
+    for (const QString& warning : resolved.warnings)
+        err << "kestrel-cli: warning: " << warning << '\n';
     if (options.dryRun) {
         PrintChanges(resolved.edit, document, out);
-        out << resolved.edit.changes.size() << " changes would be made, " << resolved.unchanged
-            << " values already in place; nothing was written.\n";
+        out << Summary(resolved, true) << '\n';
         return 0;
     }
     PrintChanges(resolved.edit, document, out);
@@ -262,7 +345,7 @@ int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
             return Refused;
         }
     }
-    out << resolved.edit.changes.size() << " changes made, " << resolved.unchanged << " values already in place.\n";
+    out << Summary(resolved, false) << '\n';
     return 0;
 }
 
@@ -278,6 +361,8 @@ int Run(const CliOptions& options, QTextStream& out, QTextStream& err)
     case CliOptions::Command::Export: return Export(options, out, err);
     case CliOptions::Command::Diff: return Diff(options, out, err);
     case CliOptions::Command::Apply: return Apply(options, out, err);
+    case CliOptions::Command::Fields: return Fields(options, out, err);
+    case CliOptions::Command::Schema: out << QString::fromUtf8(fieldguide::Schema()); return 0;
     }
     return 2;
 }

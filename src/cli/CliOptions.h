@@ -5,7 +5,7 @@
 #include <QStringList>
 
 struct CliOptions {
-    enum class Command { Info, Export, Diff, Apply, Help, Version, WrongUsage };
+    enum class Command { Info, Export, Diff, Apply, Fields, Schema, Help, Version, WrongUsage };
 
     Command command = Command::WrongUsage;
     QString exePath;
@@ -16,11 +16,17 @@ struct CliOptions {
     // diff
     QString againstExe;
     bool againstBackups = false;
+    bool exitCode = false;  // exit 1 when there are differences
+    // fields
+    QString table;
     // apply
     QString changesPath;
     bool dryRun = false;
-    bool force = false;
+    bool force = false;   // skip the "was" check
+    bool strict = false;  // refuse values past the form's limits
     bool noBackups = false;
+    // every command that loads: take files that fail the contents check
+    bool loadAnyway = false;
     // What to print for Help, Version and WrongUsage.
     QString text;
 };

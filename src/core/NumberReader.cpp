@@ -7,6 +7,9 @@
 // every limit check then rejects.
 #include "core/NumberReader.h"
 
+#include <QList>
+#include <QString>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -183,6 +186,48 @@ NumberReading ReadLeadingNumber(QStringView text)
         reading.value = -reading.value;
     reading.wholeText = cursor.AtEnd();
     return reading;
+}
+
+namespace {
+
+// Digits in groups of three after the first one to three, or digits alone.
+bool IsGroupedDigits(QStringView digits)
+{
+    if (digits.isEmpty() || !std::ranges::all_of(digits, [](QChar c) { return c.isDigit() || c == u','; }))
+        return false;
+    if (!digits.contains(u','))
+        return true;
+    const QList<QStringView> groups = digits.split(u',');
+    if (groups.front().isEmpty() || groups.front().size() > 3)
+        return false;
+    return std::all_of(groups.begin() + 1, groups.end(), [](QStringView group) { return group.size() == 3; });
+}
+
+bool IsAsciiDigits(QStringView digits)
+{
+    return !digits.isEmpty() && std::ranges::all_of(digits, [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+} // namespace
+
+WholeNumber ReadWholeNumber(QStringView text)
+{
+    QStringView rest = text.trimmed();
+    const bool negative = rest.startsWith(u'-');
+    if (negative || rest.startsWith(u'+'))
+        rest = rest.sliced(1);
+    const qsizetype point = rest.indexOf(u'.');
+    QStringView whole = point < 0 ? rest : rest.first(point);
+    if (!IsGroupedDigits(whole) || !IsAsciiDigits(whole.toString().remove(u',')))
+        return {};
+    if (point >= 0)
+        return {std::nullopt, IsAsciiDigits(rest.sliced(point + 1))};
+    QString digits = whole.toString().remove(u',');
+    // Eighteen digits fit a long long; more only say "too large", which any field refuses.
+    if (digits.size() > 18)
+        digits = QStringLiteral("999999999999999999");
+    const long long value = digits.toLongLong();
+    return {negative ? -value : value, false};
 }
 
 double RoundHalfEven(double value)

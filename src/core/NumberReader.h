@@ -3,6 +3,8 @@
 
 #include <QStringView>
 
+#include <optional>
+
 namespace numbers {
 
 struct NumberReading {
@@ -22,5 +24,15 @@ struct NumberReading {
 // The nearest whole number, a half going to the even neighbour (2.5 → 2, 3.5 → 4).
 // Infinities are returned unchanged.
 [[nodiscard]] double RoundHalfEven(double value);
+
+// A number as a file, a spreadsheet cell or a paste gives it: an optional sign and digits,
+// grouped by "," in threes or not at all ("28,671", "28671"), blanks around it ignored.
+// Unlike a prompt's answer, nothing else is read into it: "12abc", "1e2" and "" are no
+// number, and a fraction is told apart so that the refusal can say so.
+struct WholeNumber {
+    std::optional<long long> value;
+    bool fraction = false;  // "80.6": a number, but not a whole one
+};
+[[nodiscard]] WholeNumber ReadWholeNumber(QStringView text);
 
 } // namespace numbers

@@ -3,16 +3,23 @@
 
 #include "core/GameDocument.h"
 #include "exchange/Differences.h"
+#include "exchange/FieldGuide.h"
+#include "exchange/JsonKeys.h"
 #include "tables/Catalogue.h"
+#include "tables/CellText.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLocale>
+
+#include <QRegularExpression>
 
 #include <cmath>
 #include <map>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -52,7 +59,7 @@ std::optional<QString> ScalarText(const QJsonValue& value)
         const double number = value.toDouble();
         if (std::isfinite(number) && number == std::trunc(number) && std::abs(number) < 1e15)
             return QString::number(qint64(number));
-        return QString::number(number, 'g', 17);
+        return QString::number(number, 'g', QLocale::FloatingPointShortest);
     }
     return std::nullopt;
 }
@@ -74,22 +81,53 @@ QString Where(int number, const Entry& entry)
     return Text::tr("change %1 (%2 / %3 / %4)").arg(number).arg(entry.table, RecordText(entry.record), entry.field);
 }
 
+// A number may come as a name the view shows ("3 RIFLE CLIP", "none"), so only a text
+// field insists on a JSON string.
 bool FitsKind(catalogue::Kind kind, const QJsonValue& value)
 {
-    if (catalogue::IsNumeric(kind))
-        return value.isDouble();
     if (kind == catalogue::Kind::Name || kind == catalogue::Kind::StringEntry)
         return value.isString();
     return value.isString() || value.isDouble();
 }
 
-QString KindName(catalogue::Kind kind)
+QStringList TableNames()
 {
-    if (catalogue::IsNumeric(kind))
-        return Text::tr("a number");
-    if (kind == catalogue::Kind::Name || kind == catalogue::Kind::StringEntry)
-        return Text::tr("a text");
-    return Text::tr("a name or a number");
+    QStringList names;
+    for (const catalogue::Table& table : catalogue::Tables())
+        names.append(table.Name());
+    return names;
+}
+
+QStringList FieldNames(const catalogue::Table& table)
+{
+    QStringList names;
+    for (const catalogue::Field& field : table.fields)
+        names.append(field.Name());
+    return names;
+}
+
+QStringList RecordNames(const catalogue::Table& table, const QByteArray& bytes)
+{
+    QStringList names;
+    if (!table.Numbered()) {
+        for (int record = 0; record < catalogue::RecordCount(table, bytes); ++record)
+            names.append(catalogue::RecordName(table, record));
+    }
+    return names;
+}
+
+// A record by its name or number; an item also by its name where it is unique.
+std::optional<int> FindRecord(const catalogue::Table& table, const QJsonValue& record, const GameDocument& document)
+{
+    const std::optional<QString> text = ScalarText(record);
+    if (!text)
+        return std::nullopt;
+    const QByteArray& bytes = document.Working(table.file);
+    if (const std::optional<int> found = catalogue::FindRecord(table, *text, bytes))
+        return found;
+    if (record.isString())
+        return cells::RecordNamed(table, *text, bytes, document.Version());
+    return std::nullopt;
 }
 
 const QByteArray& BytesOf(const GameDocument& document, const catalogue::Table& table)
@@ -101,49 +139,126 @@ const QByteArray& BytesOf(const GameDocument& document, const catalogue::Table& 
 // already stands, or a problem.
 struct Checked {
     std::optional<Change> change;
+    QString warning;
     QString problem;
 };
 
-Checked Check(const GameDocument& document, const Entry& entry, int number, bool force)
+Checked Check(const GameDocument& document, const Entry& entry, int number, Options options)
 {
-    const auto problem = [&](const QString& why) { return Checked{std::nullopt, Where(number, entry) + u": "_s + why}; };
+    const auto problem = [&](const QString& why) { return Checked{std::nullopt, {}, Where(number, entry) + u": "_s + why}; };
     const catalogue::Table* table = catalogue::FindTable(entry.table);
-    if (!table)
-        return {std::nullopt, Text::tr("change %1: no table \"%2\"").arg(number).arg(entry.table)};
+    if (!table) {
+        return {std::nullopt,
+                {},
+                Text::tr("change %1: no table \"%2\"%3")
+                    .arg(number)
+                    .arg(entry.table, jsonkeys::Suggestion(entry.table, TableNames()))};
+    }
     if (!document.IsLoaded(table->file))
         return problem(Text::tr("the file of table %1 is not loaded").arg(table->Name()));
     const catalogue::Field* field = catalogue::FindField(*table, entry.field);
-    if (!field)
+    if (!field) {
         return {std::nullopt,
-                Text::tr("change %1: no field \"%2\" in table %3").arg(number).arg(entry.field, table->Name())};
+                {},
+                Text::tr("change %1: no field \"%2\" in table %3%4")
+                    .arg(number)
+                    .arg(entry.field, table->Name(), jsonkeys::Suggestion(entry.field, FieldNames(*table)))};
+    }
     const QByteArray& bytes = BytesOf(document, *table);
-    const std::optional<QString> recordText = ScalarText(entry.record);
-    const std::optional<int> record = recordText ? catalogue::FindRecord(*table, *recordText, bytes) : std::nullopt;
-    if (!record)
-        return problem(Text::tr("no record %1 in table %2").arg(RecordText(entry.record), table->Name()));
+    const std::optional<int> record = FindRecord(*table, entry.record, document);
+    if (!record) {
+        const QString given = RecordText(entry.record);
+        return problem(Text::tr("no record %1 in table %2%3")
+                           .arg(given, table->Name(), jsonkeys::Suggestion(given, RecordNames(*table, bytes))));
+    }
     const std::optional<catalogue::Slot> slot = catalogue::Locate(*table, *record, *field, document.Version(), bytes);
     if (!slot)
         return problem(Text::tr("the field lies outside the loaded file"));
     if (!FitsKind(field->kind, entry.value))
-        return problem(Text::tr("the value must be %1").arg(KindName(field->kind)));
-    const QString current = catalogue::Show(*slot, bytes);
-    if (entry.was && !force) {
-        const std::optional<QString> was = ScalarText(*entry.was);
-        if (!was || *was != current)
-            return problem(Text::tr("the file holds %1, not %2 as \"was\" says").arg(current, RecordText(*entry.was)));
-    }
+        return problem(Text::tr("the value must be a text"));
     const QString text = *ScalarText(entry.value);
-    if (text == current)
-        return {};
-    const catalogue::Reading reading = catalogue::Read(*slot, text);
+    const catalogue::Limits limits = options.strict ? catalogue::Limits::StrictStorage : catalogue::Limits::Storage;
+    const catalogue::Reading reading = cells::Read(*slot, text, bytes, document.Version(), limits);
     if (!reading.bytes)
         return problem(reading.refusal);
     const QByteArray before = bytes.mid(slot->offset, slot->width);
     if (*reading.bytes == before)
-        return {};
+        return {};  // already in place, whatever "was" says
+    if (entry.was && !options.force) {
+        const std::optional<QString> was = ScalarText(*entry.was);
+        const catalogue::Reading wasReading =
+            was ? cells::Read(*slot, *was, bytes, document.Version(), catalogue::Limits::Storage) : catalogue::Reading{};
+        if (wasReading.bytes != before) {
+            return problem(Text::tr("the file holds %1, neither %2 as \"was\" says nor the new value")
+                               .arg(cells::Text(*slot, bytes, document.Version()), RecordText(*entry.was)));
+        }
+    }
+    QString warning;
+    if (!reading.warning.isEmpty())
+        warning = u"%1 / %2 / %3: %4"_s.arg(table->Name(), catalogue::RecordName(*table, *record), field->Name(),
+                                            reading.warning);
     return {Change{table->file, slot->offset, before, *reading.bytes, table->Name(),
                    catalogue::RecordName(*table, *record), field->Name()},
+            warning,
             {}};
+}
+
+} // namespace
+
+namespace {
+
+const QStringList TopKeys = {u"format"_s, u"version"_s, u"changes"_s, u"$schema"_s, u"mod"_s};
+const QStringList ModKeys = {u"name"_s, u"version"_s, u"author"_s, u"description"_s, u"url"_s};
+const QStringList ChangeKeys = {u"table"_s, u"record"_s, u"field"_s, u"was"_s, u"value"_s, u"comment"_s};
+
+// The keys an object at path may hold; nothing for values no key is looked for in.
+const QStringList* KeysAt(const QString& path)
+{
+    if (path.isEmpty())
+        return &TopKeys;
+    if (path == u"/mod"_s)
+        return &ModKeys;
+    static const QRegularExpression change(u"^/changes/[0-9]+$"_s);
+    return change.match(path).hasMatch() ? &ChangeKeys : nullptr;
+}
+
+// A key given twice would silently lose one of its values, an unknown one (a typo of
+// "was") a guard: both are refused with their line.
+QStringList KeyProblems(const QByteArray& json)
+{
+    QStringList problems;
+    std::set<std::pair<QString, QString>> seen;
+    for (const jsonkeys::Key& key : jsonkeys::All(json)) {
+        if (!seen.emplace(key.path, key.name).second)
+            problems.append(Text::tr("line %1: the key \"%2\" is given twice").arg(key.line).arg(key.name));
+        const QStringList* known = KeysAt(key.path);
+        if (known && !known->contains(key.name)) {
+            problems.append(Text::tr("line %1: unknown key \"%2\"%3")
+                                .arg(key.line)
+                                .arg(key.name, jsonkeys::Suggestion(key.name, *known)));
+        }
+    }
+    return problems;
+}
+
+// "$schema" names a schema; "mod" describes the mod in optional texts.
+QStringList DescriptionProblems(const QJsonObject& root)
+{
+    QStringList problems;
+    if (root.contains(u"$schema"_s) && !root.value(u"$schema"_s).isString())
+        problems.append(Text::tr("\"$schema\" must be a text"));
+    if (!root.contains(u"mod"_s))
+        return problems;
+    if (!root.value(u"mod"_s).isObject()) {
+        problems.append(Text::tr("\"mod\" must be an object"));
+        return problems;
+    }
+    const QJsonObject mod = root.value(u"mod"_s).toObject();
+    for (auto it = mod.begin(); it != mod.end(); ++it) {
+        if (!it.value().isString())
+            problems.append(Text::tr("\"mod\": \"%1\" must be a text").arg(it.key()));
+    }
+    return problems;
 }
 
 } // namespace
@@ -166,6 +281,8 @@ Parsed Parse(const QByteArray& json)
         return {{}, {Text::tr("version %1 is newer than this editor reads (%2)").arg(version.toDouble()).arg(Version)}};
     if (!root.value(u"changes"_s).isArray())
         return {{}, {Text::tr("\"changes\" must be a list")}};
+    if (QStringList problems = KeyProblems(json) + DescriptionProblems(root); !problems.isEmpty())
+        return {{}, problems};
 
     Parsed parsed;
     const QJsonArray changes = root.value(u"changes"_s).toArray();
@@ -176,15 +293,17 @@ Parsed Parse(const QByteArray& json)
         const QJsonValue record = change.value(u"record"_s);
         const QJsonValue field = change.value(u"field"_s);
         const QJsonValue value = change.value(u"value"_s);
+        const QJsonValue comment = change.value(u"comment"_s);
         if (!changes.at(index).isObject() || !table.isString() || !field.isString() || !ScalarText(record)
-            || !ScalarText(value)) {
+            || !ScalarText(value) || !(comment.isUndefined() || comment.isString())) {
             parsed.problems.append(
                 Text::tr(
-                    "change %1: needs \"table\" and \"field\" as texts, \"record\" and \"value\" as a text or number")
+                    "change %1: needs \"table\" and \"field\" as texts, \"record\" and \"value\" as a text or number"
+                    " (and \"comment\", if any, as a text)")
                     .arg(number));
             continue;
         }
-        Entry entry{table.toString(), record, field.toString(), std::nullopt, value};
+        Entry entry{table.toString(), record, field.toString(), std::nullopt, value, comment.toString()};
         if (change.contains(u"was"_s))
             entry.was = change.value(u"was"_s);
         parsed.entries.push_back(std::move(entry));
@@ -192,7 +311,7 @@ Parsed Parse(const QByteArray& json)
     return parsed;
 }
 
-Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries, bool force, const QString& text)
+Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries, Options options, const QString& text)
 {
     Resolved resolved;
     std::vector<Change> changes;
@@ -205,13 +324,15 @@ Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries
             resolved.problems.append(Where(number, entry) + Text::tr(": the same field as change %1").arg(it->second));
             continue;
         }
-        Checked checked = Check(document, entry, number, force);
+        Checked checked = Check(document, entry, number, options);
         if (!checked.problem.isEmpty())
             resolved.problems.append(checked.problem);
         else if (checked.change)
             changes.push_back(std::move(*checked.change));
         else
             ++resolved.unchanged;
+        if (!checked.warning.isEmpty())
+            resolved.warnings.append(checked.warning);
     }
     if (resolved.problems.isEmpty())
         resolved.edit = changes::InApplyOrder(text, std::move(changes));
@@ -300,7 +421,9 @@ QJsonValue ValueOf(const QString& table, const QString& field, const QString& sh
 
 QByteArray Write(const std::vector<Entry>& entries)
 {
-    QByteArray out = "{\n  \"format\": \"" + QString::fromUtf16(Format).toUtf8() + "\",\n  \"version\": "
+    // "$schema" lets an editor complete names and flag typos as a modder types.
+    QByteArray out = "{\n  \"$schema\": \"" + QString::fromUtf16(fieldguide::SchemaAddress).toUtf8()
+                     + "\",\n  \"format\": \"" + QString::fromUtf16(Format).toUtf8() + "\",\n  \"version\": "
                      + QByteArray::number(Version) + ",\n  \"changes\": [";
     for (std::size_t index = 0; index < entries.size(); ++index) {
         const Entry& entry = entries[index];
@@ -309,7 +432,10 @@ QByteArray Write(const std::vector<Entry>& entries)
                           + ", \"field\":" + JsonText(entry.field);
         if (entry.was)
             line += ", \"was\":" + JsonText(*entry.was);
-        line += ", \"value\":" + JsonText(entry.value) + "}";
+        line += ", \"value\":" + JsonText(entry.value);
+        if (!entry.comment.isEmpty())
+            line += ", \"comment\":" + JsonText(entry.comment);
+        line += "}";
         out += (index == 0 ? "\n    " : ",\n    ") + line;
     }
     out += entries.empty() ? "]\n}\n" : "\n  ]\n}\n";

@@ -27,6 +27,7 @@ struct Entry {
     QString field;
     std::optional<QJsonValue> was;
     QJsonValue value;
+    QString comment;  // the modder's note, carried through and written back
 };
 
 struct Parsed {
@@ -41,12 +42,21 @@ struct Parsed {
 struct Resolved {
     Edit edit;             // every change that alters a byte, in the order to apply them
     QStringList problems;  // "change 4 (units / Sectoid Soldier / Bravery): 120 is above the limit 110"
-    int unchanged = 0;     // changes whose value already stands
+    // Values taken past the form's limits: "units / Chryssalid Terrorist / Strength: 110
+    // is above the limit 100 the form allows".
+    QStringList warnings;
+    int unchanged = 0;  // changes whose value already stands
 };
 
-// Checks every entry against the loaded files. A value already in place changes nothing
-// and is not checked; force also takes entries whose "was" differs from the file.
-[[nodiscard]] Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries, bool force,
+struct Options {
+    bool force = false;   // take a change whose field holds neither "was" nor the new value
+    bool strict = false;  // refuse values past the form's limits instead of warning
+};
+
+// Checks every entry against the loaded files. A change whose value already stands is in
+// place, whatever its "was" says; only a field holding neither is a conflict. Values are
+// read as cells are (catalogue::Read), up to what the field stores.
+[[nodiscard]] Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries, Options options,
                                const QString& text);
 
 // The changes since the load, with "was": what the Changes panel lists.

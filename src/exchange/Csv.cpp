@@ -27,6 +27,41 @@ QString Quoted(const QString& field)
     return u'"' + quoted + u'"';
 }
 
+// Windows-1252 is Latin-1 but for 0x80-0x9F; the five bytes it leaves unassigned stay
+// the control characters Latin-1 gives them.
+QString FromWindows1252(const QByteArray& bytes)
+{
+    static constexpr char16_t High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype at = 0; at < bytes.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(bytes.at(at));
+        text[at] = QChar(byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : char16_t(byte));
+    }
+    return text;
+}
+
+QChar Separator(const QString& text)
+{
+    int commas = 0;
+    int semicolons = 0;
+    bool quoted = false;
+    for (const QChar character : text) {
+        if (character == u'"')
+            quoted = !quoted;
+        else if (!quoted && (character == u'\n' || character == u'\r'))
+            break;
+        else if (!quoted && character == u',')
+            ++commas;
+        else if (!quoted && character == u';')
+            ++semicolons;
+    }
+    return semicolons > commas ? u';' : u',';
+}
+
 } // namespace
 
 QByteArray Write(const Rows& rows)
@@ -46,10 +81,16 @@ Parsed Read(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return {std::nullopt, Text::tr("the file is not UTF-8 text")};
+    QStringList notes;
+    if (decoder.hasError()) {
+        text = FromWindows1252(bytes);
+        notes.append(Text::tr("the file is not UTF-8 text; it was read as Windows-1252"));
+    }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
+    const QChar separator = Separator(text);
+    if (separator == u';')
+        notes.append(Text::tr("the fields are separated by semicolons"));
 
     Rows rows;
     QStringList row;
@@ -88,7 +129,7 @@ Parsed Read(const QByteArray& bytes)
             if (!field.isEmpty() || wasQuoted)
                 return {std::nullopt, Text::tr("line %1: a quote inside an unquoted field").arg(line)};
             quoted = wasQuoted = true;
-        } else if (character == u',') {
+        } else if (character == separator) {
             endField();
         } else if (character == u'\r' || character == u'\n') {
             if (character == u'\r' && at + 1 < text.size() && text.at(at + 1) == u'\n')
@@ -105,7 +146,7 @@ Parsed Read(const QByteArray& bytes)
         return {std::nullopt, Text::tr("line %1: a quoted field is never closed").arg(line)};
     if (!field.isEmpty() || !row.isEmpty() || wasQuoted)
         endRow();
-    return {std::move(rows), {}};
+    return {std::move(rows), {}, notes.join(u"; "_s)};
 }
 
 } // namespace csv

@@ -18,9 +18,13 @@ using Rows = std::vector<QStringList>;
 struct Parsed {
     std::optional<Rows> rows;
     QString problem;  // "line 4: a quote inside an unquoted field"
+    QString note;     // how the text was read, where it was not plain UTF-8 with commas
 };
 
-// UTF-8 text, a byte order mark allowed; refuses text that is not UTF-8.
+// Text as spreadsheets save it: UTF-8 (a byte order mark allowed), else Windows-1252,
+// with a note saying so; fields separated by commas or, where the first line holds more
+// semicolons than commas outside quotes (the default of many European settings), by
+// semicolons.
 [[nodiscard]] Parsed Read(const QByteArray& text);
 
 } // namespace csv

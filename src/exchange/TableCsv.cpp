@@ -4,9 +4,12 @@
 #include "core/GameDocument.h"
 #include "exchange/Csv.h"
 #include "tables/Catalogue.h"
+#include "tables/CellText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -62,38 +65,76 @@ QByteArray Export(const GameDocument& document, const QString& tableName)
     return csv::Write(rows);
 }
 
-Imported Import(const GameDocument& document, const QString& tableName, const QByteArray& bytes)
+namespace {
+
+// The loaded tables whose fields include every column of the header.
+std::vector<const catalogue::Table*> TablesWithColumns(const GameDocument& document, const QStringList& header)
+{
+    std::vector<const catalogue::Table*> tables;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        const bool hasAll = std::all_of(header.begin() + 1, header.end(), [&](const QString& column) {
+            return catalogue::FindField(table, column) != nullptr;
+        });
+        if (hasAll && document.IsLoaded(table.file))
+            tables.push_back(&table);
+    }
+    return tables;
+}
+
+const catalogue::Table* TableOfHeader(const GameDocument& document, const QStringList& header, const QString& hint,
+                                      QStringList* problems)
+{
+    const std::vector<const catalogue::Table*> tables = TablesWithColumns(document, header);
+    if (tables.size() == 1)
+        return tables.front();
+    for (const catalogue::Table* table : tables) {
+        if (table->Name() == hint)
+            return table;
+    }
+    if (tables.empty()) {
+        const catalogue::Table* hinted = catalogue::FindTable(hint);
+        QStringList unknown;
+        for (qsizetype column = 1; column < header.size(); ++column) {
+            if (!hinted || !catalogue::FindField(*hinted, header.at(column)))
+                unknown.append(header.at(column));
+        }
+        problems->append(hinted
+                             ? Text::tr("line 1: no field \"%1\" in table %2").arg(unknown.join(u"\", \""_s), hint)
+                             : Text::tr("line 1: no loaded table has the columns %1").arg(header.mid(1).join(u", "_s)));
+        return nullptr;
+    }
+    QStringList names;
+    for (const catalogue::Table* table : tables)
+        names.append(table->Name());
+    problems->append(Text::tr("line 1: the columns fit the tables %1; name the file after one of them, as \"%2.csv\"")
+                         .arg(names.join(u", "_s), names.front()));
+    return nullptr;
+}
+
+} // namespace
+
+Imported Import(const GameDocument& document, const QString& hint, const QByteArray& bytes)
 {
     Imported imported;
-    const catalogue::Table* table = catalogue::FindTable(tableName);
-    if (!table) {
-        imported.problems.append(Text::tr("no table \"%1\"").arg(tableName));
-        return imported;
-    }
-    if (!document.IsLoaded(table->file)) {
-        imported.problems.append(Text::tr("the file of table %1 is not loaded").arg(tableName));
-        return imported;
-    }
     const csv::Parsed parsed = csv::Read(bytes);
     if (!parsed.rows) {
         imported.problems.append(parsed.problem);
         return imported;
     }
+    imported.note = parsed.note;
     const csv::Rows& rows = *parsed.rows;
-    if (rows.empty() || rows.front().value(0) != u"record"_s) {
+    if (rows.empty() || rows.front().value(0).trimmed() != u"record"_s) {
         imported.problems.append(Text::tr("line 1: the header must start with \"record\""));
         return imported;
     }
-    std::vector<const catalogue::Field*> columns;
-    for (qsizetype column = 1; column < rows.front().size(); ++column) {
-        const catalogue::Field* field = catalogue::FindField(*table, rows.front().at(column));
-        if (!field)
-            imported.problems.append(
-                Text::tr("line 1: no field \"%1\" in table %2").arg(rows.front().at(column), tableName));
-        columns.push_back(field);
-    }
-    if (!imported.problems.isEmpty())
+    const catalogue::Table* table = TableOfHeader(document, rows.front(), hint, &imported.problems);
+    if (!table)
         return imported;
+    imported.table = table->Name();
+    const QString tableName = table->Name();
+    std::vector<const catalogue::Field*> columns;
+    for (qsizetype column = 1; column < rows.front().size(); ++column)
+        columns.push_back(catalogue::FindField(*table, rows.front().at(column)));
     const QByteArray& fileBytes = document.Working(table->file);
     for (std::size_t line = 1; line < rows.size(); ++line) {
         const QStringList& row = rows[line];
@@ -118,18 +159,15 @@ Imported Import(const GameDocument& document, const QString& tableName, const QB
                 catalogue::Locate(*table, *record, *columns[column], document.Version(), fileBytes);
             if (!slot || catalogue::Show(*slot, fileBytes) == cell)
                 continue;
-            // A cell is text: a number in it is read by the prompt's rules, as typed.
-            QString value = cell;
-            if (catalogue::IsNumeric(columns[column]->kind)
-                && !changeset::ValueOf(tableName, columns[column]->Name(), cell).isDouble()) {
-                const catalogue::Reading reading = catalogue::Read(*slot, cell);
-                if (!reading.bytes) {
-                    imported.problems.append(
-                        Text::tr("line %1, %2: %3").arg(line + 1).arg(columns[column]->Name(), reading.refusal));
-                    continue;
-                }
-                value = fields::ShownValue(*columns[column], *record, *reading.bytes);
+            // Refused here already, so that the message names the line and column.
+            const catalogue::Reading reading =
+                cells::Read(*slot, cell, fileBytes, document.Version(), catalogue::Limits::Storage);
+            if (!reading.bytes) {
+                imported.problems.append(
+                    Text::tr("line %1, %2: %3").arg(line + 1).arg(columns[column]->Name(), reading.refusal));
+                continue;
             }
+            const QString value = catalogue::IsNumeric(columns[column]->kind) ? cell.trimmed() : cell;
             imported.entries.push_back(changeset::EntryFor(*table, *record, *columns[column], value));
         }
     }

@@ -20,10 +20,15 @@ namespace tablecsv {
 [[nodiscard]] QString TableOf(const QString& fileName);
 
 struct Imported {
+    QString table;                          // as the header row names it
     std::vector<changeset::Entry> entries;  // one per cell that differs from the files
     QStringList problems;
+    QString note;  // how the text was read, where not as UTF-8 with commas
 };
 
-[[nodiscard]] Imported Import(const GameDocument& document, const QString& table, const QByteArray& bytes);
+// The table is the one whose fields the header row names; the file name's table (hint,
+// may be empty) only decides between tables with the same fields, so that "items (1).csv"
+// and "english2.dat.csv" saved as "strings.csv" import.
+[[nodiscard]] Imported Import(const GameDocument& document, const QString& hint, const QByteArray& bytes);
 
 } // namespace tablecsv

@@ -66,46 +66,94 @@ QString Grouped(int number)
     return QLocale(QLocale::English).toString(number);
 }
 
-// A byte by the prompt's rule: the leading number, to the field's limit.
-Reading ReadByte(const QString& text, const BytePrompt& prompt)
+Reading Warn(QByteArray bytes, const QString& warning)
 {
-    if (text.trimmed().isEmpty())
-        return Refuse(Text::tr("no value"));
-    const double typed = numbers::ReadLeadingNumber(text).value;
-    if (!(typed <= prompt.limit))
-        return Refuse(Text::tr("%1 is above the limit %2").arg(text.trimmed(), Grouped(prompt.limit)));
-    if (const std::optional<std::uint8_t> byte = prompt::AcceptByte(text, prompt))
-        return Accept(QByteArray(1, char(*byte)));
-    if (typed < 0)
-        return Refuse(Text::tr("%1 is below 0").arg(text.trimmed()));
-    return Refuse(Text::tr("%1 cannot be stored in this field").arg(text.trimmed()));
+    return {std::move(bytes), {}, warning};
 }
 
-Reading ReadWord(const QString& text)
+// Past the form's limit: refused in a cell and under strict, a warning otherwise.
+Reading PastFormLimit(QByteArray bytes, const QString& value, const QString& limit, Limits limits)
 {
-    if (const std::optional<std::uint16_t> word = prompt::AcceptWord(text))
-        return Accept(bytes::U16LE(*word));
-    QString number = text;
-    number.remove(u',');
-    const numbers::NumberReading reading = numbers::ReadLeadingNumber(number);
-    if (!reading.IsNumber())
-        return Refuse(Text::tr("\"%1\" is not a number").arg(text));
-    if (reading.value < 0)
-        return Refuse(Text::tr("%1 is below 0").arg(text.trimmed()));
-    return Refuse(Text::tr("%1 is above the limit %2").arg(text.trimmed(), Grouped(prompt::WordLimit)));
+    if (limits == Limits::Storage)
+        return Warn(std::move(bytes), Text::tr("%1 is above the limit %2 the form allows").arg(value, limit));
+    return Refuse(Text::tr("%1 is above the limit %2").arg(value, limit));
+}
+
+std::optional<long long> WholeNumber(const QString& text, QString* refusal)
+{
+    const numbers::WholeNumber number = numbers::ReadWholeNumber(text);
+    if (!number.value) {
+        *refusal = number.fraction ? Text::tr("%1 is not a whole number").arg(text.trimmed())
+                                   : Text::tr("\"%1\" is not a number").arg(text);
+    }
+    return number.value;
+}
+
+int FormLimit(const Slot& slot)
+{
+    if (slot.field->kind == Kind::Word || (slot.field->kind == Kind::StoresAmount && slot.width == 2))
+        return prompt::WordLimit;
+    if (slot.field->kind == Kind::StoresAmount)
+        return stores::PersonnelPrompt.limit;
+    return slot.field->prompt.limit;
+}
+
+// A one- or two-byte amount: 0 to what the bytes hold, the form's limit as Limits say.
+Reading ReadAmount(const Slot& slot, const QString& text, Limits limits)
+{
+    QString refusal;
+    const std::optional<long long> number = WholeNumber(text, &refusal);
+    if (!number)
+        return Refuse(refusal);
+    const QString shown = text.trimmed();
+    if (*number < 0)
+        return Refuse(Text::tr("%1 is below 0").arg(shown));
+    if (limits == Limits::Form && *number > FormLimit(slot))
+        return Refuse(Text::tr("%1 is above the limit %2").arg(shown, Grouped(FormLimit(slot))));
+    const long long most = slot.width == 2 ? 0xFFFF : 0xFF;
+    if (*number > most)
+        return Refuse(Text::tr("%1 is above %2, the most the field can hold").arg(shown, Grouped(int(most))));
+    QByteArray bytes = slot.width == 2 ? bytes::U16LE(std::uint16_t(*number)) : QByteArray(1, char(*number));
+    if (*number > FormLimit(slot))
+        return PastFormLimit(std::move(bytes), shown, Grouped(FormLimit(slot)), limits);
+    return Accept(std::move(bytes));
+}
+
+// Bravery is shown as 110 - 10 x its code; the form takes 0 to 110 in tens, the code
+// byte holds down to -2,440.
+Reading ReadBravery(const QString& text, Limits limits)
+{
+    QString refusal;
+    const std::optional<long long> number = WholeNumber(text, &refusal);
+    if (!number)
+        return Refuse(refusal);
+    const QString shown = text.trimmed();
+    if (*number > 110)
+        return Refuse(Text::tr("%1 is above the limit 110").arg(shown));
+    if ((110 - *number) % 10 != 0)
+        return Refuse(Text::tr("%1 is not divisible by 10").arg(shown));
+    const long long code = (110 - *number) / 10;
+    if (code > 255)
+        return Refuse(Text::tr("%1 is below -2,440, the least the field can hold").arg(shown));
+    QByteArray bytes(1, char(code));
+    if (*number < 0 && limits == Limits::Storage)
+        return Warn(std::move(bytes), Text::tr("%1 is below 0, the least the form allows").arg(shown));
+    if (*number < 0)
+        return Refuse(Text::tr("%1 is below 0").arg(shown));
+    return Accept(std::move(bytes));
 }
 
 // A name from a list, or the number of an odd stored value.
 Reading ReadChoice(const QString& text, const std::vector<std::pair<QString, std::uint8_t>>& names)
 {
+    const QString trimmed = text.trimmed();
     for (const auto& [name, value] : names) {
-        if (text.compare(name, Qt::CaseInsensitive) == 0)
+        if (trimmed.compare(name, Qt::CaseInsensitive) == 0)
             return Accept(QByteArray(1, char(value)));
     }
-    bool isNumber = false;
-    const int value = text.trimmed().toInt(&isNumber);
-    if (isNumber && value >= 0 && value <= 255)
-        return Accept(QByteArray(1, char(value)));
+    const std::optional<long long> number = numbers::ReadWholeNumber(trimmed).value;
+    if (number && *number >= 0 && *number <= 255)
+        return Accept(QByteArray(1, char(*number)));
     QStringList known;
     for (const auto& entry : names)
         known.append(entry.first);
@@ -157,20 +205,30 @@ std::vector<std::pair<QString, std::uint8_t>> DayNames()
 
 } // namespace
 
+std::optional<Bounds> NumberBounds(const Table& table, int record, const Field& field)
+{
+    if (field.kind == Kind::Bravery)
+        return Bounds{-2440, 110, 0, 110};
+    if (!IsNumeric(field.kind))
+        return std::nullopt;
+    const qsizetype width = table.recordWidth ? table.recordWidth(record) : field.width;
+    const Slot slot{&table, record, &field, 0, width, width};
+    return Bounds{0, width == 2 ? 0xFFFF : 0xFF, 0, FormLimit(slot)};
+}
+
 bool IsNumeric(Kind kind)
 {
     return kind == Kind::Byte || kind == Kind::Word || kind == Kind::Bravery || kind == Kind::BaseDays
            || kind == Kind::StoresAmount;
 }
 
-Reading Read(const Slot& slot, const QString& text)
+Reading Read(const Slot& slot, const QString& text, Limits limits)
 {
     switch (slot.field->kind) {
     case Kind::Byte:
-    case Kind::Bravery: return ReadByte(text, slot.field->prompt);
-    case Kind::Word: return ReadWord(text);
-    case Kind::StoresAmount:
-        return slot.width == 1 ? ReadByte(text, stores::PersonnelPrompt) : ReadWord(text);
+    case Kind::Word:
+    case Kind::StoresAmount: return ReadAmount(slot, text, limits);
+    case Kind::Bravery: return ReadBravery(text, limits);
     case Kind::Flag: return ReadChoice(text, FlagNames(slot));
     case Kind::DamageType: return ReadChoice(text, DamageTypeNames());
     case Kind::BaseFacility: return ReadChoice(text, FacilityNames());

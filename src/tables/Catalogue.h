@@ -62,15 +62,30 @@ struct Slot {
 // The value as the user reads and types it.
 [[nodiscard]] QString Show(const Slot& slot, const QByteArray& fileBytes);
 
-// The bytes a typed value is written as, by the rule the field's prompt enforces; or why
-// the prompt would ask again. Numbers follow the prompts' answer rules ("1e2", "&hFF");
-// names as their choice lists or option captions show them; an odd stored value may be
-// given as its number.
+// The bytes a value from a cell, a paste or a file is written as, or why it is refused.
+// A number must be whole ("28,671" as the form groups it), names as their choice lists
+// or option captions show them, an odd stored value as its number; blanks around it are
+// ignored. Typed into a cell, a value keeps to the form's limit. From a file or a paste
+// it may be anything the field stores (the game holds values its prompts refuse, and a
+// revert must restore them): past the form's limit it is taken with a warning, unless
+// strict.
+enum class Limits { Form, Storage, StrictStorage };
 struct Reading {
     std::optional<QByteArray> bytes;
     QString refusal;
+    QString warning;  // "110 is above the limit 100 the form allows"
 };
-[[nodiscard]] Reading Read(const Slot& slot, const QString& text);
+[[nodiscard]] Reading Read(const Slot& slot, const QString& text, Limits limits);
+
+// What a numeric field of a record stores and what its form allows, as Read applies them:
+// bravery as shown (110 down to -2,440), every other number as stored.
+struct Bounds {
+    long long least = 0;
+    long long most = 255;
+    long long formLeast = 0;
+    long long formMost = 255;
+};
+[[nodiscard]] std::optional<Bounds> NumberBounds(const Table& table, int record, const Field& field);
 
 // Whether a field's values are numbers (a change-set file gives them as JSON numbers).
 [[nodiscard]] bool IsNumeric(Kind kind);

@@ -1,14 +1,25 @@
 // The texts of record table cells.
 #include "tables/CellText.h"
 
+#include "core/NumberReader.h"
 #include "core/TableText.h"
 #include "core/TextRoutines.h"
 #include "tables/DamageTypes.h"
 #include "tables/Items.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CellText)
+};
+
+} // namespace
 
 namespace cells {
 namespace {
@@ -46,6 +57,22 @@ std::optional<int> AmmoNumber(const QString& text, const catalogue::Table& table
     return value;
 }
 
+catalogue::Reading ReadAmmo(const catalogue::Slot& slot, const QString& text, const QByteArray& fileBytes,
+                            GameVersion version, catalogue::Limits limits)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(u"none"_s, Qt::CaseInsensitive) == 0 || trimmed == AmmoText(NoAmmo, *slot.table, fileBytes, version)
+        || trimmed == QString::number(NoAmmo))
+        return {QByteArray(1, char(NoAmmo)), {}, {}};  // a named value, not past any limit
+    if (const std::optional<int> value = AmmoNumber(trimmed, *slot.table, fileBytes, version))
+        return catalogue::Read(slot, QString::number(*value), limits);
+    if (numbers::ReadWholeNumber(trimmed).value || numbers::ReadWholeNumber(trimmed).fraction)
+        return catalogue::Read(slot, trimmed, limits);
+    if (const std::optional<int> item = RecordNamed(*slot.table, trimmed, fileBytes, version))
+        return catalogue::Read(slot, QString::number(*item), limits);
+    return {std::nullopt, Text::tr("\"%1\" names no single item").arg(text), {}};
+}
+
 } // namespace
 
 QString Text(const catalogue::Slot& slot, const QByteArray& fileBytes, GameVersion version)
@@ -59,15 +86,33 @@ QString Text(const catalogue::Slot& slot, const QByteArray& fileBytes, GameVersi
 }
 
 catalogue::Reading Read(const catalogue::Slot& slot, const QString& text, const QByteArray& fileBytes,
-                        GameVersion version)
+                        GameVersion version, catalogue::Limits limits)
 {
-    if (text == Text(slot, fileBytes, version) || text == catalogue::Show(slot, fileBytes))
-        return {fileBytes.mid(slot.offset, slot.width), {}};
-    if (IsAmmo(slot)) {
-        if (const std::optional<int> value = AmmoNumber(text, *slot.table, fileBytes, version))
-            return catalogue::Read(slot, QString::number(*value));
+    const bool isText = slot.field->kind == catalogue::Kind::Name || slot.field->kind == catalogue::Kind::StringEntry;
+    const QString asGiven = isText ? text : text.trimmed();
+    if (asGiven == Text(slot, fileBytes, version) || asGiven == catalogue::Show(slot, fileBytes))
+        return {fileBytes.mid(slot.offset, slot.width), {}, {}};
+    if (IsAmmo(slot))
+        return ReadAmmo(slot, asGiven, fileBytes, version, limits);
+    return catalogue::Read(slot, asGiven, limits);
+}
+
+std::optional<int> RecordNamed(const catalogue::Table& table, const QString& text, const QByteArray& fileBytes,
+                             GameVersion version)
+{
+    const catalogue::Field* name = catalogue::FindField(table, u"Name"_s);
+    if (!name)
+        return std::nullopt;
+    std::optional<int> found;
+    for (int record = 0; record < catalogue::RecordCount(table, fileBytes); ++record) {
+        const std::optional<catalogue::Slot> slot = catalogue::Locate(table, record, *name, version, fileBytes);
+        if (!slot || catalogue::Show(*slot, fileBytes).compare(text.trimmed(), Qt::CaseInsensitive) != 0)
+            continue;
+        if (found)
+            return std::nullopt;
+        found = record;
     }
-    return catalogue::Read(slot, text);
+    return found;
 }
 
 bool IsNumber(const catalogue::Slot& slot)

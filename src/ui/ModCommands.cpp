@@ -46,7 +46,7 @@ bool WriteFile(const QString& path, const QByteArray& bytes, Asker& asker, const
 void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& asker,
                   const std::vector<changeset::Entry>& entries, const QString& title, const QString& stepText)
 {
-    const changeset::Resolved resolved = changeset::Resolve(document, entries, false, stepText);
+    const changeset::Resolved resolved = changeset::Resolve(document, entries, {}, stepText);
     if (!resolved.problems.isEmpty()) {
         asker.ShowError(title, Text::tr("Nothing was changed:\n\n") + modEdit::Listed(resolved.problems));
         return;
@@ -55,6 +55,12 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
         asker.ShowMessage(title, Text::tr("Every value is already as the file gives it; nothing was changed."));
         return;
     }
+    // The game itself holds such values, so a revert needs them; but a typo looks the same.
+    if (!resolved.warnings.isEmpty()
+        && !asker.AskYesNo(title,
+                           Text::tr("Some values are past the limits the form allows:\n\n%1\n\nApply them anyway?")
+                               .arg(modEdit::Listed(resolved.warnings))))
+        return;
     history.Submit(resolved.edit);
 }
 
@@ -97,6 +103,19 @@ void ExportTables(const GameDocument& document, Asker& asker)
     const std::optional<QString> folder = asker.AskFolder(title);
     if (!folder)
         return;
+    QStringList existing;
+    for (const catalogue::Table& table : catalogue::Tables()) {
+        if (document.IsLoaded(table.file) && QFileInfo::exists(QDir(*folder).filePath(tablecsv::FileName(table.Name()))))
+            existing.append(tablecsv::FileName(table.Name()));
+    }
+    const QString shownFolder = QDir::toNativeSeparators(*folder);
+    const QString question =
+        existing.size() == 1
+            ? Text::tr("This file is already in %1:\n\n%2\n\nReplace them?").arg(shownFolder, modEdit::Listed(existing))
+            : Text::tr("These %1 files are already in %2:\n\n%3\n\nReplace them?")
+                  .arg(QString::number(existing.size()), shownFolder, modEdit::Listed(existing));
+    if (!existing.isEmpty() && !asker.AskYesNo(title, question))
+        return;
     for (const catalogue::Table& table : catalogue::Tables()) {
         if (document.IsLoaded(table.file)
             && !WriteFile(QDir(*folder).filePath(tablecsv::FileName(table.Name())), tablecsv::Export(document, table.Name()),
@@ -111,21 +130,17 @@ void ImportTable(const GameDocument& document, EditHistory& history, Asker& aske
     const std::optional<QString> path = asker.AskOpenFile(title, Text::tr("Tables (*.csv)|*.csv"));
     if (!path)
         return;
-    const QString table = tablecsv::TableOf(*path);
-    if (table.isEmpty()) {
-        asker.ShowError(title, Text::tr("%1 names no table: a table's file is called after it, as \"units.csv\".")
-                                   .arg(QFileInfo(*path).fileName()));
-        return;
-    }
     const std::optional<QByteArray> bytes = ReadFile(*path, asker, title);
     if (!bytes)
         return;
-    const tablecsv::Imported imported = tablecsv::Import(document, table, *bytes);
+    const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(*path), *bytes);
     if (!imported.problems.isEmpty()) {
         asker.ShowError(title, Text::tr("Nothing was changed:\n\n") + modEdit::Listed(imported.problems));
         return;
     }
-    ApplyEntries(document, history, asker, imported.entries, title, Text::tr("Import table %1").arg(table));
+    if (!imported.note.isEmpty())
+        asker.ShowMessage(title, u"%1: %2."_s.arg(QFileInfo(*path).fileName(), imported.note));
+    ApplyEntries(document, history, asker, imported.entries, title, Text::tr("Import table %1").arg(imported.table));
 }
 
 } // namespace modcommands

@@ -199,10 +199,11 @@ Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const
     return SlotAt(index) ? flags | Qt::ItemIsEditable : flags;
 }
 
-catalogue::Reading RecordTableModel::Check(const QModelIndex& index, const QString& text) const
+catalogue::Reading RecordTableModel::Check(const QModelIndex& index, const QString& text,
+                                           catalogue::Limits limits) const
 {
     if (const std::optional<catalogue::Slot> slot = SlotAt(index))
-        return cells::Read(*slot, text, Working(), m_document.Version());
+        return cells::Read(*slot, text, Working(), m_document.Version(), limits);
     if (index.isValid() && text == data(index).toString())
         return {QByteArray(), {}};
     return {std::nullopt, tr("the %1 column cannot be changed").arg(m_recordHeader)};
@@ -219,13 +220,14 @@ RecordTableModel::Writes RecordTableModel::Read(const std::vector<std::pair<QMod
 {
     Writes writes;
     for (const auto& [index, text] : cells) {
-        const catalogue::Reading reading = Check(index, text);
+        const catalogue::Reading reading = Check(index, text, catalogue::Limits::Storage);
+        const QString cell = u"%1, %2"_s.arg(RowCaption(index.row()), headerData(index.column(), Qt::Horizontal).toString());
         if (!reading.bytes) {
-            writes.refusals.append(u"%1, %2: %3"_s.arg(RowCaption(index.row()),
-                                                       headerData(index.column(), Qt::Horizontal).toString(),
-                                                       reading.refusal));
+            writes.refusals.append(u"%1: %2"_s.arg(cell, reading.refusal));
             continue;
         }
+        if (!reading.warning.isEmpty())
+            writes.warnings.append(u"%1: %2"_s.arg(cell, reading.warning));
         if (const std::optional<catalogue::Slot> slot = SlotAt(index)) {
             if (std::optional<Change> change = ChangeFor(*slot, *reading.bytes))
                 writes.changes.push_back(std::move(*change));

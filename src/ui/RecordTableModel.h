@@ -33,15 +33,18 @@ public:
     // How messages name a row's record: "Sectoid Soldier", "3 RIFLE CLIP".
     [[nodiscard]] QString RowCaption(int row) const;
 
-    // The bytes a cell's text would write, or why its prompt would ask again. The record
-    // column takes only its own text, and writes nothing.
-    [[nodiscard]] catalogue::Reading Check(const QModelIndex& index, const QString& text) const;
+    // The bytes a cell's text would write, or why it is refused; typed into a cell, a value
+    // keeps to the form's limits. The record column takes only its own text, and writes nothing.
+    [[nodiscard]] catalogue::Reading Check(const QModelIndex& index, const QString& text,
+                                           catalogue::Limits limits = catalogue::Limits::Form) const;
 
-    // Texts for many cells read at once: the changes of those whose bytes would differ,
-    // or, when any is refused, one line per refused cell and no changes.
+    // Texts for many cells read at once, as a paste gives them (anything a field stores):
+    // the changes of those whose bytes would differ, or, when any is refused, one line per
+    // refused cell and no changes.
     struct Writes {
         std::vector<Change> changes;
         QStringList refusals;
+        QStringList warnings;  // values taken past the form's limits
     };
     [[nodiscard]] Writes Read(const std::vector<std::pair<QModelIndex, QString>>& cells) const;
 

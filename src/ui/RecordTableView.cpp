@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -207,16 +208,14 @@ void RecordTableView::Copy()
     ShowStatus(tr("Copied %1 × %2 cells").arg(rows.size()).arg(columns.size()));
 }
 
-// A copied header row names the columns; read as values it would stand for 0.
-bool RecordTableView::IsHeaderRow(const QStringList& cells, int firstColumn) const
+// A copied header row names columns, in this table's order or any other: skipped, as it
+// holds no values.
+bool RecordTableView::IsHeaderRow(const QStringList& cells) const
 {
-    if (firstColumn + cells.size() > m_proxy->columnCount())
-        return false;
-    for (qsizetype at = 0; at < cells.size(); ++at) {
-        if (cells[at] != m_proxy->headerData(firstColumn + int(at), Qt::Horizontal).toString())
-            return false;
-    }
-    return true;
+    QStringList headers;
+    for (int column = 0; column < m_proxy->columnCount(); ++column)
+        headers.append(m_proxy->headerData(column, Qt::Horizontal).toString());
+    return std::ranges::all_of(cells, [&](const QString& cell) { return headers.contains(cell.trimmed()); });
 }
 
 void RecordTableView::Paste()
@@ -229,7 +228,7 @@ void RecordTableView::Paste()
     const QModelIndex start = currentIndex();
     if (block.isEmpty() || !start.isValid())
         return;
-    if (IsHeaderRow(block.front(), start.column()))
+    if (IsHeaderRow(block.front()))
         block.removeFirst();
     qsizetype width = 0;
     for (const QStringList& line : block)
@@ -273,7 +272,10 @@ void RecordTableView::Paste()
     selectionModel()->select(QItemSelection(start, m_proxy->index(start.row() + int(block.size()) - 1,
                                                                   start.column() + int(width) - 1)),
                              QItemSelectionModel::ClearAndSelect);
-    ShowStatus(changed == 1 ? tr("Pasted 1 changed cell") : tr("Pasted %1 changed cells").arg(changed));
+    QString status = changed == 1 ? tr("Pasted 1 changed cell") : tr("Pasted %1 changed cells").arg(changed);
+    if (!writes.warnings.isEmpty())
+        status += tr("; past the form's limits: ") + writes.warnings.join(u"; "_s);
+    ShowStatus(status);
 }
 
 // An undone or redone step of this table selects its cells, so the user sees what went back.

@@ -37,7 +37,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    [[nodiscard]] bool IsHeaderRow(const QStringList& cells, int firstColumn) const;
+    [[nodiscard]] bool IsHeaderRow(const QStringList& cells) const;
     [[nodiscard]] QWidget* CellEditorWithFocus() const;
     void ShowStatus(const QString& text);
     void Revisit(const Edit& edit);

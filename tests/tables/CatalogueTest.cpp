@@ -111,16 +111,13 @@ TEST_P(CatalogueOfEachBuild, EveryShownValueReadsBackAsItsBytes)
         const QByteArray bytes = FileOf(table, Version());
         for (const catalogue::Slot& slot : catalogue::Slots(table, Version(), bytes)) {
             const QString shown = catalogue::Show(slot, bytes);
-            const catalogue::Reading reading = catalogue::Read(slot, shown);
+            // The game holds values its prompts would not take (a strength of 110): a file
+            // may carry them, so that a revert restores them.
+            const catalogue::Reading reading = catalogue::Read(slot, shown, catalogue::Limits::Storage);
             if (slot.field->kind == catalogue::Kind::Name && shown.isEmpty())
                 continue;  // an empty name has no answer: the box takes "" as Cancel
-            if (!reading.bytes) {
-                // The game holds values its prompts would not take (a strength of 110);
-                // applying such a value where it already stands changes nothing.
-                EXPECT_TRUE(reading.refusal.contains(u"above the limit"_s))
-                    << table.Name().toStdString() << " " << slot.record << " " << reading.refusal.toStdString();
-                continue;
-            }
+            ASSERT_TRUE(reading.bytes) << table.Name().toStdString() << " " << slot.record << " "
+                                       << reading.refusal.toStdString();
             const QByteArray stored = bytes.mid(slot.offset, slot.width);
             if (slot.field->kind == catalogue::Kind::Name)
                 EXPECT_EQ(reading.bytes->left(reading.bytes->indexOf('\0')), stored.left(stored.indexOf('\0')));
@@ -133,35 +130,50 @@ TEST_P(CatalogueOfEachBuild, EveryShownValueReadsBackAsItsBytes)
 INSTANTIATE_TEST_SUITE_P(Builds, CatalogueOfEachBuild, ::testing::Values(0, 1, 2),
                          [](const auto& info) { return gameversion::ShortName(gameversion::All[std::size_t(info.param)]).toStdString(); });
 
-// What the prompts would ask again for is refused with a reason; what they take is read.
-TEST(Catalogue, ReadsByThePromptsRules)
+// Cells and files give whole numbers and names, kept to the form's limits in a cell and
+// to what the field stores from a file, with a warning past the form's.
+TEST(Catalogue, ReadsWholeNumbersAndNamesWithinTheirLimits)
 {
     const QByteArray exe = sample::Executable(GameVersion::CollectorsEdition);
     const QByteArray items = sample::ItemFile();
+    using enum catalogue::Limits;
     const struct {
         QString table, record, field, text;
+        catalogue::Limits limits;
         std::optional<QByteArray> bytes;
-        QString refusal;
+        QString refusal, warning;
     } cases[] = {
-        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"1e2"_s, QByteArray(1, 100), {}},
-        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"&hFF"_s, QByteArray(1, char(255)), {}},
-        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u" 1 2"_s, QByteArray(1, 12), {}},
-        {u"units"_s, u"Sectoid Soldier"_s, u"Strength"_s, u"101"_s, {}, u"101 is above the limit 100"_s},
-        {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"120"_s, {}, u"120 is above the limit 110"_s},
-        {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"30"_s, QByteArray(1, 8), {}},
-        {u"units"_s, u"Sectoid Soldier"_s, u"Flying Ability"_s, u"Yes"_s, QByteArray(1, 1), {}},
-        {u"units"_s, u"Sectoid Soldier"_s, u"Flying Ability"_s, u"Maybe"_s, {}, u"\"Maybe\" is none of Yes, No"_s},
-        {u"facilities"_s, u"Hangar"_s, u"Construction Cost/$k"_s, u"28,672"_s, {}, u"28,672 is above the limit 28,671"_s},
-        {u"facilities"_s, u"Hangar"_s, u"Construction Cost/$k"_s, u"1,500"_s, QByteArray("\xDC\x05", 2), {}},
-        {u"facilities"_s, u"Access Lift"_s, u"Standard to Build"_s, u"Yes"_s, QByteArray(1, 5), {}},
-        {u"stores"_s, u"Engineers"_s, u"Amount"_s, u"251"_s, {}, u"251 is above the limit 250"_s},
-        {u"stores"_s, u"Pistols"_s, u"Amount"_s, u"-3"_s, {}, u"-3 is below 0"_s},
-        {u"base"_s, u"R2C3"_s, u"Facility"_s, u"Hangar (Top Left)"_s, QByteArray(1, 16), {}},
-        {u"base"_s, u"R2C3"_s, u"Days"_s, u"5 Days"_s, QByteArray(1, 5), {}},
-        {u"items"_s, u"3"_s, u"Damage Type"_s, u"HE"_s, QByteArray(1, 2), {}},
-        {u"items"_s, u"3"_s, u"Name"_s, u"Rifle Clip"_s, QByteArray("Rifle Clip") + QByteArray(10, '\0'), {}},
-        {u"items"_s, u"3"_s, u"Name"_s, u"A name of twenty-one"_s + u"!"_s, {}, u"\"A name of twenty-one!\" is longer than 20 characters"_s},
-        {u"first-names"_s, u"5"_s, u"Name"_s, u"\u4E00"_s, {}, u"the game's code page cannot hold the character U+4E00"_s},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u" 80 "_s, Form, QByteArray(1, 80), {}, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"1e2"_s, Storage, {}, u"\"1e2\" is not a number"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"12abc"_s, Storage, {}, u"\"12abc\" is not a number"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"#VALUE!"_s, Storage, {}, u"\"#VALUE!\" is not a number"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u""_s, Storage, {}, u"\"\" is not a number"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"80.6"_s, Storage, {}, u"80.6 is not a whole number"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"256"_s, Storage, {}, u"256 is above 255, the most the field can hold"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Strength"_s, u"101"_s, Form, {}, u"101 is above the limit 100"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Strength"_s, u"110"_s, Storage, QByteArray(1, 110), {}, u"110 is above the limit 100 the form allows"_s},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Strength"_s, u"110"_s, StrictStorage, {}, u"110 is above the limit 100"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"120"_s, Storage, {}, u"120 is above the limit 110"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"30"_s, Form, QByteArray(1, 8), {}, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"35"_s, Storage, {}, u"35 is not divisible by 10"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"-10"_s, Form, {}, u"-10 is below 0"_s, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"-10"_s, Storage, QByteArray(1, 12), {}, u"-10 is below 0, the least the form allows"_s},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Flying Ability"_s, u" Yes"_s, Form, QByteArray(1, 1), {}, {}},
+        {u"units"_s, u"Sectoid Soldier"_s, u"Flying Ability"_s, u"Maybe"_s, Form, {}, u"\"Maybe\" is none of Yes, No"_s, {}},
+        {u"facilities"_s, u"Hangar"_s, u"Construction Cost/$k"_s, u"28,672"_s, Form, {}, u"28,672 is above the limit 28,671"_s, {}},
+        {u"facilities"_s, u"Hangar"_s, u"Construction Cost/$k"_s, u"65,535"_s, Storage, QByteArray("\xFF\xFF", 2), {}, u"65,535 is above the limit 28,671 the form allows"_s},
+        {u"facilities"_s, u"Hangar"_s, u"Construction Cost/$k"_s, u"65536"_s, Storage, {}, u"65536 is above 65,535, the most the field can hold"_s, {}},
+        {u"facilities"_s, u"Hangar"_s, u"Construction Cost/$k"_s, u"1,500"_s, Form, QByteArray("\xDC\x05", 2), {}, {}},
+        {u"facilities"_s, u"Hangar"_s, u"Construction Cost/$k"_s, u"15,00"_s, Form, {}, u"\"15,00\" is not a number"_s, {}},
+        {u"facilities"_s, u"Access Lift"_s, u"Standard to Build"_s, u"Yes"_s, Form, QByteArray(1, 5), {}, {}},
+        {u"stores"_s, u"Engineers"_s, u"Amount"_s, u"251"_s, Form, {}, u"251 is above the limit 250"_s, {}},
+        {u"stores"_s, u"Pistols"_s, u"Amount"_s, u"-3"_s, Storage, {}, u"-3 is below 0"_s, {}},
+        {u"base"_s, u"R2C3"_s, u"Facility"_s, u"Hangar (Top Left)"_s, Form, QByteArray(1, 16), {}, {}},
+        {u"base"_s, u"R2C3"_s, u"Days"_s, u"5 Days"_s, Form, QByteArray(1, 5), {}, {}},
+        {u"items"_s, u"3"_s, u"Damage Type"_s, u"HE"_s, Form, QByteArray(1, 2), {}, {}},
+        {u"items"_s, u"3"_s, u"Name"_s, u"Rifle Clip"_s, Form, QByteArray("Rifle Clip") + QByteArray(10, '\0'), {}, {}},
+        {u"items"_s, u"3"_s, u"Name"_s, u"A name of twenty-one"_s + u"!"_s, Form, {}, u"\"A name of twenty-one!\" is longer than 20 characters"_s, {}},
+        {u"first-names"_s, u"5"_s, u"Name"_s, u"\u4E00"_s, Form, {}, u"the game's code page cannot hold the character U+4E00"_s, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE((c.table + u" / "_s + c.field + u" = "_s + c.text).toStdString());
@@ -170,9 +182,10 @@ TEST(Catalogue, ReadsByThePromptsRules)
         const auto slot = catalogue::Locate(*table, *catalogue::FindRecord(*table, c.record, bytes),
                                             *catalogue::FindField(*table, c.field), GameVersion::CollectorsEdition, bytes);
         ASSERT_TRUE(slot);
-        const catalogue::Reading reading = catalogue::Read(*slot, c.text);
+        const catalogue::Reading reading = catalogue::Read(*slot, c.text, c.limits);
         EXPECT_EQ(reading.bytes, c.bytes);
         EXPECT_EQ(reading.refusal, c.refusal);
+        EXPECT_EQ(reading.warning, c.warning);
     }
 }
 

@@ -55,7 +55,7 @@ TEST(CellText, EachKindReadsAsTheFormShowsIt)
     }
 }
 
-TEST(CellText, ReadsWhatACellShowsAndWhatThePromptTakes)
+TEST(CellText, ReadsWhatACellShowsAndWholeValues)
 {
     QByteArray items = sample::ItemFile();
     // An item whose name begins with digits: its ammo caption must not join them to the index.
@@ -68,9 +68,12 @@ TEST(CellText, ReadsWhatACellShowsAndWhatThePromptTakes)
     } cases[] = {
         {{u"items"_s, u"2"_s, u"Ammo Type 1"_s}, u"3 RIFLE CLIP"_s, QByteArray(1, 3)},
         {{u"items"_s, u"2"_s, u"Ammo Type 2"_s}, u"255 none"_s, QByteArray(1, char(255))},  // as it stands
-        {{u"items"_s, u"2"_s, u"Ammo Type 1"_s}, u"255 none"_s, std::nullopt},             // new: above 79
+        {{u"items"_s, u"2"_s, u"Ammo Type 1"_s}, u"none"_s, QByteArray(1, char(255))},  // a named value, past no limit
         {{u"items"_s, u"2"_s, u"Ammo Type 1"_s}, u"7 12 GAUGE"_s, QByteArray(1, 7)},
-        {{u"items"_s, u"2"_s, u"Ammo Type 1"_s}, u"1 2"_s, QByteArray(1, 12)},  // the prompt's own reading
+        {{u"items"_s, u"2"_s, u"Ammo Type 1"_s}, u"rifle clip"_s, QByteArray(1, 3)},  // the one item of that name
+        {{u"items"_s, u"2"_s, u"Ammo Type 1"_s}, u"RIFLE CLIPS"_s, std::nullopt},
+        {{u"items"_s, u"2"_s, u"Ammo Type 1"_s}, u"1 2"_s, std::nullopt},  // no prompt reading outside the box
+        {{u"items"_s, u"2"_s, u"Damage"_s}, u"abc"_s, std::nullopt},
         {{u"facilities"_s, u"Grav Shield"_s, u"Construction Cost/$k"_s}, u"1,500"_s, QByteArray("\xDC\x05", 2)},
         {{u"units"_s, u"Chryssalid Terrorist"_s, u"Strength"_s}, u"110"_s, QByteArray(1, 110)},  // as it stands
         {{u"units"_s, u"Sectoid Soldier"_s, u"Strength"_s}, u"110"_s, std::nullopt},
@@ -78,7 +81,10 @@ TEST(CellText, ReadsWhatACellShowsAndWhatThePromptTakes)
     for (const auto& c : cases) {
         SCOPED_TRACE((c.cell.record + u" / "_s + c.cell.field + u" = "_s + c.text).toStdString());
         const QByteArray& bytes = c.cell.table == u"items"_s ? items : exe;
-        EXPECT_EQ(cells::Read(SlotOf(c.cell, bytes), c.text, bytes, GameVersion::CollectorsEdition).bytes, c.bytes);
+        EXPECT_EQ(cells::Read(SlotOf(c.cell, bytes), c.text, bytes, GameVersion::CollectorsEdition,
+                              catalogue::Limits::Form)
+                      .bytes,
+                  c.bytes);
     }
 }
 

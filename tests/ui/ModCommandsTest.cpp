@@ -66,6 +66,22 @@ TEST_F(ModCommands, ARefusedFileChangesNothingAndSaysWhy)
     EXPECT_EQ(window.Document().Working(GameFile::Executable), window.Document().Pristine(GameFile::Executable));
 }
 
+// The game's own values past the form's limits are a revert's business, but look like a
+// typo: the window asks before applying them.
+TEST_F(ModCommands, ValuesPastTheFormsLimitsAreAppliedOnlyWhenConfirmed)
+{
+    ASSERT_TRUE(testfiles::Overwrite(InRoot(u"strong.json"_s), R"({"format": "x-com-kestrel-changes", "version": 1,
+        "changes": [{"table": "units", "record": "Sectoid Soldier", "field": "Strength", "value": 110}]})"));
+    for (const bool yes : {false, true}) {
+        asker.AnswerOpenFile(InRoot(u"strong.json"_s)).AnswerYesNo(yes);
+        drive::Trigger(window, u"mnuImportChanges"_s);
+        EXPECT_TRUE(asker.ShownDialogs().back().text.contains(
+            u"units / Sectoid Soldier / Strength: 110 is above the limit 100 the form allows"_s));
+        EXPECT_EQ(window.History().Stack().count(), yes ? 1 : 0);
+    }
+    EXPECT_EQ(window.Document().Working(GameFile::Executable).at(480425), char(110));
+}
+
 TEST_F(ModCommands, TablesExportedAndImportedUnchangedChangeNothing)
 {
     asker.AnswerFolder(install.Root());
@@ -77,13 +93,34 @@ TEST_F(ModCommands, TablesExportedAndImportedUnchangedChangeNothing)
     }
     EXPECT_EQ(window.History().Stack().count(), 0);
 
-    QByteArray units = testfiles::Read(InRoot(u"units.csv"_s)).value_or(QByteArray());
-    units.replace("Sectoid Soldier,54,", "Sectoid Soldier,1e2,");
-    ASSERT_TRUE(testfiles::Overwrite(InRoot(u"units.csv"_s), units));
-    asker.AnswerOpenFile(InRoot(u"units.csv"_s));
+    // A second export into the same folder asks first; No leaves the files as they are.
+    ASSERT_TRUE(testfiles::Overwrite(InRoot(u"units.csv"_s), "kept"));
+    asker.AnswerFolder(install.Root()).AnswerYesNo(false);
+    drive::Trigger(window, u"mnuExportTables"_s);
+    EXPECT_EQ(asker.PendingAnswers(), 0u);
+    EXPECT_EQ(testfiles::Read(InRoot(u"units.csv"_s)), QByteArray("kept"));
+    asker.AnswerFolder(install.Root()).AnswerYesNo(true);
+    drive::Trigger(window, u"mnuExportTables"_s);
+
+    // A cell is read strictly: text is refused, never stored as 0 or as its leading number.
+    // The header names the table, whatever the file is called.
+    const QByteArray units = testfiles::Read(InRoot(u"units.csv"_s)).value_or(QByteArray());
+    ASSERT_TRUE(testfiles::Overwrite(InRoot(u"units (1).csv"_s),
+                                     QByteArray(units).replace("Sectoid Soldier,54,", "Sectoid Soldier,1e2,")));
+    asker.AnswerOpenFile(InRoot(u"units (1).csv"_s)).AcknowledgeError();
     drive::Trigger(window, u"mnuImportTable"_s);
+    EXPECT_TRUE(asker.ShownDialogs().back().text.endsWith(u", Time Units: \"1e2\" is not a number"_s))
+        << asker.ShownDialogs().back().text.toStdString();
+    EXPECT_EQ(window.History().Stack().count(), 0);
+
+    // As many European spreadsheet settings save it: semicolons between the fields.
+    ASSERT_TRUE(testfiles::Overwrite(InRoot(u"units (1).csv"_s),
+                                     QByteArray(units).replace("Sectoid Soldier,54,", "Sectoid Soldier,80,").replace(',', ';')));
+    asker.AnswerOpenFile(InRoot(u"units (1).csv"_s)).AcknowledgeMessage();
+    drive::Trigger(window, u"mnuImportTable"_s);
+    EXPECT_EQ(asker.ShownDialogs().back().text, u"units (1).csv: the fields are separated by semicolons."_s);
     EXPECT_EQ(window.History().Stack().count(), 1);
-    EXPECT_EQ(window.Document().Working(GameFile::Executable).at(480421), char(100));
+    EXPECT_EQ(window.Document().Working(GameFile::Executable).at(480421), char(80));
 }
 
 } // namespace

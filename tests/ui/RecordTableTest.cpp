@@ -104,14 +104,16 @@ TEST_F(RecordTableTest, CellsTakeWhatThePromptsTakeAndKeepTheEditorOpenOtherwise
     } cases[] = {
         {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"255"_s, u"255"_s, {}},
         {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"256"_s, u"54"_s, u"256 is above the limit 255"_s},
-        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"1e2"_s, u"100"_s, {}},
-        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"&hFF"_s, u"255"_s, {}},
-        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u" 1 2"_s, u"12"_s, {}},
-        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"2.5"_s, u"2"_s, {}},
+        // A cell is not the prompt: only a whole number, no leading number read out of text.
+        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"1e2"_s, u"54"_s, u"\"1e2\" is not a number"_s},
+        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"abc"_s, u"54"_s, u"\"abc\" is not a number"_s},
+        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"12abc"_s, u"54"_s, u"\"12abc\" is not a number"_s},
+        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"2.5"_s, u"54"_s, u"2.5 is not a whole number"_s},
+        {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u" 12 "_s, u"12"_s, {}},
         {u"tblUnits"_s, u"Unit"_s, 7, u"Time Units"_s, u"-1"_s, u"54"_s, u"-1 is below 0"_s},
         {u"tblUnits"_s, u"Unit"_s, 7, u"Strength"_s, u"101"_s, u"30"_s, u"101 is above the limit 100"_s},
         {u"tblUnits"_s, u"Unit"_s, 27, u"Strength"_s, u"110"_s, u"110"_s, {}},  // as stored, above the limit
-        {u"tblUnits"_s, u"Unit"_s, 7, u"Bravery"_s, u"35"_s, u"30"_s, {}},
+        {u"tblUnits"_s, u"Unit"_s, 7, u"Bravery"_s, u"35"_s, u"80"_s, u"35 is not divisible by 10"_s},
         {u"tblUnits"_s, u"Unit"_s, 7, u"Bravery"_s, u"120"_s, u"80"_s, u"120 is above the limit 110"_s},
         {u"tblFacilities"_s, u"Facility"_s, 16, u"Construction Cost/$k"_s, u"28,671"_s, u"28,671"_s, {}},
         {u"tblFacilities"_s, u"Facility"_s, 16, u"Construction Cost/$k"_s, u"28672"_s, u"200"_s,
@@ -119,6 +121,7 @@ TEST_F(RecordTableTest, CellsTakeWhatThePromptsTakeAndKeepTheEditorOpenOtherwise
         {u"tblStores"_s, u"Stores"_s, 0, u"Amount"_s, u"251"_s, u"10"_s, u"251 is above the limit 250"_s},
         {u"tblItems"_s, u"Item"_s, 2, u"Ammo Type 1"_s, u"79"_s, u"79 civilian F"_s, {}},
         {u"tblItems"_s, u"Item"_s, 2, u"Ammo Type 1"_s, u"80"_s, u"3 RIFLE CLIP"_s, u"80 is above the limit 79"_s},
+        {u"tblItems"_s, u"Item"_s, 2, u"Ammo Type 2"_s, u"RIFLE CLIP"_s, u"3 RIFLE CLIP"_s, {}},
         {u"tblItems"_s, u"Item"_s, 2, u"Name"_s, u"A name of twenty-one!"_s, u"A name of twenty-one"_s, {}},
     };
     for (const auto& c : cases) {
@@ -201,12 +204,24 @@ TEST_F(RecordTableTest, ABlockWithOneBadCellWritesNothingAndNamesIt)
     RecordTableView& units = Units();
     const QByteArray before = Working(GameFile::Executable);
     asker.AcknowledgeError();
-    PasteAt(units, 7, u"Time Units"_s, u"60\t40\t50\t70\t120\n60\t40\t50\t70\t30\n"_s);
+    PasteAt(units, 7, u"Time Units"_s, u"60\t40\t50\t70\tn/a\n60\t40\t50\t70\t30\n"_s);
     EXPECT_EQ(Working(GameFile::Executable), before);
     EXPECT_EQ(Stack().count(), 0);
     ASSERT_EQ(asker.ShownDialogs().size(), 1u);
     EXPECT_EQ(asker.ShownDialogs().back().text,
-              u"Nothing was pasted. The prompts would refuse 1 cell:\n\nSectoid Soldier, Strength: 120 is above the limit 100"_s);
+              u"Nothing was pasted. The prompts would refuse 1 cell:\n\nSectoid Soldier, Strength: \"n/a\" is not a number"_s);
+}
+
+// A paste may restore what the game holds past the form's limits, and says so; a copied
+// header row of any of the table's columns is no row of values.
+TEST_F(RecordTableTest, APasteTakesWhatAFieldStoresAndSkipsAHeaderRow)
+{
+    RecordTableView& units = Units();
+    PasteAt(units, 7, u"Strength"_s, u"Health\tTime Units\n120\n"_s);
+    EXPECT_EQ(Working(GameFile::Executable).at(480421 + 4), char(120));
+    EXPECT_EQ(Stack().undoText(), u"Paste 1 cell"_s);
+    EXPECT_EQ(window.statusBar()->currentMessage(),
+              u"Pasted 1 changed cell; past the form's limits: Sectoid Soldier, Strength: 120 is above the limit 100 the form allows"_s);
 }
 
 TEST_F(RecordTableTest, ABlockRunningPastTheTableIsRefused)
