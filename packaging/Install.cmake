@@ -39,6 +39,8 @@ add_custom_target(kestrel_install_files ALL
   DEPENDS ${KESTREL_PACKAGING_OUT}/kestrel.1.gz ${KESTREL_PACKAGING_OUT}/kestrel-cli.1.gz ${KESTREL_SCHEMA})
 
 install(TARGETS kestrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Where the editor looks for its translations, relative to its own folder.
+install(FILES ${KESTREL_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kestrel/translations)
 install(FILES ${KESTREL_PACKAGING_OUT}/kestrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The command-line tool is installed once it is built; until then the editor installs alone.
 if(TARGET kestrel-cli)

@@ -6,11 +6,13 @@
 #include "ui/MainWindow.h"
 #include "ui/QtAsker.h"
 #include "ui/SplashWindow.h"
+#include "ui/Translations.h"
 #include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QTemporaryDir>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -61,6 +63,7 @@ int main(int argc, char** argv)
         settingsfile::UseScratchFolder(scratchSettings->path());
         std::fputs((unusable + u'\n').toLocal8Bit().constData(), stderr);
     }
+    translations::Install(app, QLocale::system());
 
     QtAsker asker;
     MainWindow mainWindow(asker);

@@ -1,7 +1,17 @@
 // Inverting changes and asking what a step touched.
 #include "core/Change.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Change)
+};
+
+} // namespace
 
 Change Change::Inverse() const
 {
@@ -54,7 +64,7 @@ QString StepText(const QString& subject, const QString& field, const QString& be
 
 QString RenameText(const QString& subject, const QString& name)
 {
-    return QStringLiteral("Rename %1 to %2").arg(subject, name);
+    return Text::tr("Rename %1 to %2").arg(subject, name);
 }
 
 } // namespace changes

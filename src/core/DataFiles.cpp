@@ -1,6 +1,8 @@
 // The rows of the game file table.
 #include "core/DataFiles.h"
 
+#include "core/TableText.h"
+
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -18,13 +20,16 @@ DataFileSpec LanguageFile(GameFile file, const QString& stem)
 const std::array<DataFileSpec, 7>& Rows()
 {
     static const std::array<DataFileSpec, 7> rows = {{
-        {GameFile::English, u"english.dat"_s, u"ENGLISH.DAT...  "_s, u"Unable to load english.dat"_s,
+        {GameFile::English, u"english.dat"_s, u"ENGLISH.DAT...  "_s,
+         ToQString(KESTREL_TR_NOOP("GameLoader", "Unable to load english.dat")),
          LoadOutcome::EnglishMissing, std::nullopt, loading::StringFileLimit, u"english.bak"_s, u"ENGLISH(MASTER).bak"_s,
          true},
-        {GameFile::English2, u"english2.dat"_s, u"ENGLISH2.DAT...  "_s, u"Unable to load english2.dat"_s,
+        {GameFile::English2, u"english2.dat"_s, u"ENGLISH2.DAT...  "_s,
+         ToQString(KESTREL_TR_NOOP("GameLoader", "Unable to load english2.dat")),
          LoadOutcome::English2Missing, std::nullopt, loading::StringFileLimit, u"english2.bak"_s,
          u"ENGLISH2(MASTER).bak"_s, true},
-        {GameFile::Items, u"obdata.dat"_s, u"OBDATA.DAT...  "_s, u"Unable to load obdata.dat"_s,
+        {GameFile::Items, u"obdata.dat"_s, u"OBDATA.DAT...  "_s,
+         ToQString(KESTREL_TR_NOOP("GameLoader", "Unable to load obdata.dat")),
          LoadOutcome::ItemsMissing, loading::ItemFileSize, std::nullopt, u"obdata.bak"_s, u"OBDATA(MASTER).bak"_s},
         LanguageFile(GameFile::German, u"german"_s),
         LanguageFile(GameFile::German2, u"german2"_s),
@@ -64,9 +69,9 @@ std::span<const DataFileSpec* const> StringTables()
 std::span<const StringLanguage> Languages()
 {
     static const std::array<StringLanguage, 3> languages = {{
-        {u"English"_s, GameFile::English, GameFile::English2},
-        {u"German"_s, GameFile::German, GameFile::German2},
-        {u"French"_s, GameFile::French, GameFile::French2},
+        {ToQString(KESTREL_TR_NOOP("Languages", "English")), GameFile::English, GameFile::English2},
+        {ToQString(KESTREL_TR_NOOP("Languages", "German")), GameFile::German, GameFile::German2},
+        {ToQString(KESTREL_TR_NOOP("Languages", "French")), GameFile::French, GameFile::French2},
     }};
     return languages;
 }

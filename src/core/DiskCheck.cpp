@@ -4,11 +4,20 @@
 #include "core/DataFiles.h"
 #include "core/GameFiles.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DiskCheck)
+};
+
+} // namespace
 
 namespace diskcheck {
 namespace {
@@ -38,7 +47,7 @@ FileState StateOf(const QString& path, const DiskStamp& stamp, Depth depth)
 QString NameOf(const ChangedFile& changed)
 {
     const QString name = QFileInfo(changed.path).fileName();
-    return changed.missing ? QStringLiteral("%1 (no longer there)").arg(name) : name;
+    return changed.missing ? Text::tr("%1 (no longer there)").arg(name) : name;
 }
 
 QStringList NamesOf(const std::vector<ChangedFile>& changed)
@@ -110,18 +119,17 @@ Decision Ask(const std::vector<ChangedFile>& changed, Command command, Asker& as
 {
     if (changed.empty())
         return Decision::Write;
-    const QString text = QStringLiteral("These files changed on disk after they were loaded or last saved, perhaps "
-                                        "by another program:\n\n")
+    const QString text = Text::tr("These files changed on disk after they were loaded or last saved, perhaps "
+                                  "by another program:\n\n")
                          + NamesOf(changed).join(QLatin1Char('\n'));
     const QString overwrite = command == Command::Save
-                                  ? QStringLiteral("They hold edits of yours that are not saved. Overwrite replaces "
-                                                   "the other program's version of them with yours.")
-                                  : QStringLiteral("Overwrite makes the master backup from the files as they were "
-                                                   "loaded.");
-    const QString informative = overwrite
-                                + QStringLiteral(" Reload loads the files from disk again. Cancel writes nothing.");
-    switch (asker.AskThreeWay(QStringLiteral("Files Changed on Disk"), text, informative,
-                              {QStringLiteral("Overwrite"), QStringLiteral("Reload"), QStringLiteral("Cancel")})) {
+                                  ? Text::tr("They hold edits of yours that are not saved. Overwrite replaces "
+                                             "the other program's version of them with yours.")
+                                  : Text::tr("Overwrite makes the master backup from the files as they were "
+                                             "loaded.");
+    const QString informative = overwrite + Text::tr(" Reload loads the files from disk again. Cancel writes nothing.");
+    switch (asker.AskThreeWay(Text::tr("Files Changed on Disk"), text, informative,
+                              {Text::tr("Overwrite"), Text::tr("Reload"), Text::tr("Cancel")})) {
     case 0: return Decision::Write;
     case 1: return Decision::Reload;
     default: return Decision::Cancel;
@@ -138,16 +146,16 @@ QString Notice(const GameFileSet& files, const std::vector<ChangedFile>& changed
     if (!leftAlone.empty()) {
         const QString names = NamesOf(leftAlone).join(QStringLiteral(", "));
         sentences.append(leftAlone.size() == 1
-                             ? QStringLiteral("Changed on disk by another program: %1. Save leaves it as it is; "
-                                              "reload to see or edit it.")
+                             ? Text::tr("Changed on disk by another program: %1. Save leaves it as it is; "
+                                        "reload to see or edit it.")
                                    .arg(names)
-                             : QStringLiteral("Changed on disk by another program: %1. Save leaves them as they are; "
-                                              "reload to see or edit them.")
+                             : Text::tr("Changed on disk by another program: %1. Save leaves them as they are; "
+                                        "reload to see or edit them.")
                                    .arg(names));
     }
     if (!edited.empty()) {
-        sentences.append(QStringLiteral("Changed on disk since loaded or saved: %1. Save will ask before writing over "
-                                        "them.")
+        sentences.append(Text::tr("Changed on disk since loaded or saved: %1. Save will ask before writing over "
+                                  "them.")
                              .arg(NamesOf(edited).join(QStringLiteral(", "))));
     }
     return sentences.join(u' ');

@@ -2,6 +2,7 @@
 // keeping what the file system knows about a file that is written anew.
 #include "core/GameFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,15 @@
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GameFiles)
+};
+
+} // namespace
 #endif
 
 namespace gamefiles {
@@ -24,16 +34,16 @@ QString SpecialFileReason(const QString& path)
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
         if (S_ISFIFO(status.st_mode))
-            return QStringLiteral("it is a named pipe (FIFO)");
+            return Text::tr("it is a named pipe (FIFO)");
         if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
-            return QStringLiteral("it is a device");
+            return Text::tr("it is a device");
         if (S_ISSOCK(status.st_mode))
-            return QStringLiteral("it is a socket");
+            return Text::tr("it is a socket");
     }
 #else
     Q_UNUSED(path);
 #endif
-    return QStringLiteral("it is not an ordinary file");
+    return Text::tr("it is not an ordinary file");
 }
 
 #ifdef Q_OS_UNIX
@@ -110,7 +120,7 @@ QString NotAFileReason(const QString& path)
     if (!info.exists() || info.isFile())
         return {};
     if (info.isDir())
-        return QStringLiteral("it is a folder");
+        return Text::tr("it is a folder");
     return SpecialFileReason(path);
 }
 

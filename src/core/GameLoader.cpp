@@ -3,16 +3,31 @@
 
 #include "core/DataFiles.h"
 #include "core/GameFiles.h"
+#include "core/TableText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GameLoader)
+};
+
+} // namespace
+
 namespace loading {
 namespace {
 
-const QString Done = QStringLiteral("DONE!    ");
+// Asked for at each use: a translator is installed after static initialisation.
+QString Done()
+{
+    return Text::tr("DONE!    ");
+}
 
 QString GeodataFolder(const QString& dataRoot)
 {
@@ -32,13 +47,13 @@ QString ObstacleText(const QString& path)
 {
     const QString name = gamefiles::UndecodableName(path);
     if (!name.isEmpty()) {
-        return QStringLiteral("The path %1 cannot be read as text: the name \"%2\" in it is not valid UTF-8. "
-                              "Rename it and load again.")
+        return Text::tr("The path %1 cannot be read as text: the name \"%2\" in it is not valid UTF-8. "
+                        "Rename it and load again.")
             .arg(QDir::toNativeSeparators(path), name);
     }
     const QString reason = gamefiles::NotAFileReason(path);
     if (!reason.isEmpty())
-        return QStringLiteral("The file %1 could not be read: %2.").arg(QFileInfo(path).fileName(), reason);
+        return Text::tr("The file %1 could not be read: %2.").arg(QFileInfo(path).fileName(), reason);
     return {};
 }
 
@@ -67,16 +82,16 @@ Examined Examine(const QString& path, const DataFileSpec& step)
     if (!size)
         return {};
     if (*size == 0)
-        return {std::nullopt, step.missingOutcome, step.missingText};
+        return {std::nullopt, step.missingOutcome, Translated("GameLoader", step.missingText)};
     if (step.requiredSize && *size != *step.requiredSize) {
         // The item file is the only one of a fixed size.
         return {std::nullopt, LoadOutcome::ItemsWrongSize,
-                QStringLiteral("The file %1 is not the right size").arg(step.fileName)};
+                Text::tr("The file %1 is not the right size").arg(step.fileName)};
     }
     if (step.maxSize && *size > *step.maxSize) {
         return {std::nullopt, LoadOutcome::Failed,
-                QStringLiteral("The file %1 is too large to load: it is %2 bytes, and a string file can be at most "
-                               "%3 bytes (%4 MiB).")
+                Text::tr("The file %1 is too large to load: it is %2 bytes, and a string file can be at most "
+                         "%3 bytes (%4 MiB).")
                     .arg(QFileInfo(path).fileName(), ByteCount(*size), ByteCount(*step.maxSize),
                          QString::number(*step.maxSize / (1024 * 1024)))};
     }
@@ -96,7 +111,7 @@ std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& 
         return examined.outcome;
     }
     files.Buffer(step.file).Accept(*examined.bytes, path, files.DataRoot);
-    reporter.Append(Done);
+    reporter.Append(Done());
     return std::nullopt;
 }
 
@@ -129,14 +144,14 @@ std::optional<QString> ReadLanguageFile(const QString& path, QByteArray& bytes)
 {
     const std::optional<qint64> size = gamefiles::Measure(path);
     if (!size)
-        return QStringLiteral("is not a file");
+        return Text::tr("is not a file");
     if (*size == 0)
-        return QStringLiteral("is empty");
+        return Text::tr("is empty");
     if (*size > StringFileLimit)
-        return QStringLiteral("is larger than a string file can be (16 MiB)");
+        return Text::tr("is larger than a string file can be (16 MiB)");
     std::optional<QByteArray> read = gamefiles::ReadWhole(path, *size);
     if (!read)
-        return QStringLiteral("could not be read");
+        return Text::tr("could not be read");
     bytes = std::move(*read);
     return std::nullopt;
 }
@@ -159,14 +174,15 @@ std::optional<QString> LoadLanguage(GameFileSet& files, const StringLanguage& la
         return std::nullopt;
     if (present[0] != present[1]) {
         const int missing = present[0] ? 1 : 0;
-        return QStringLiteral("%1 is missing, so %2 was left out too and %3 is not offered.")
-            .arg(dataFileRows[missing]->fileName, QFileInfo(paths[1 - missing]).fileName(), language.name);
+        return Text::tr("%1 is missing, so %2 was left out too and %3 is not offered.")
+            .arg(dataFileRows[missing]->fileName, QFileInfo(paths[1 - missing]).fileName(),
+                 Translated("Languages", language.name));
     }
     QByteArray bytes[2];
     for (int i = 0; i < 2; ++i) {
         if (const std::optional<QString> reason = ReadLanguageFile(paths[i], bytes[i])) {
-            return QStringLiteral("%1 %2, so %3 is not offered.")
-                .arg(QFileInfo(paths[i]).fileName(), *reason, language.name);
+            return Text::tr("%1 %2, so %3 is not offered.")
+                .arg(QFileInfo(paths[i]).fileName(), *reason, Translated("Languages", language.name));
         }
     }
     for (int i = 0; i < 2; ++i)
@@ -200,12 +216,12 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
     if (!size)
         return LoadOutcome::Failed;
     if (*size == 0) {
-        reporter.SetStatus(QStringLiteral("Unable to load ufo.exe"));
+        reporter.SetStatus(Text::tr("Unable to load ufo.exe"));
         return LoadOutcome::ExeMissing;
     }
     const std::optional<GameVersion> version = gameversion::FromExeSize(*size);
     if (!version) {
-        reporter.SetStatus(QStringLiteral(
+        reporter.SetStatus(Text::tr(
             "Not correct executable file version, currently this only works for Collector's Edition of X-Com."));
         return LoadOutcome::ExeWrongSize;
     }
@@ -228,7 +244,7 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
     views.UpdateItemsList();
     reporter.SetStatus(QStringLiteral("Update Base"));
     views.UpdateBase();
-    reporter.Append(Done);
+    reporter.Append(Done());
 
     files.DataRoot = dataRoot;
     return std::nullopt;
@@ -238,8 +254,8 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
 
 bool AskLoadAnyway(Asker& asker, const QStringList& reasons)
 {
-    return asker.AskWarningYesNo(QStringLiteral("Unexpected File Contents"),
-                                 QStringLiteral("The chosen files do not look like this game's:\n\n%1\n\nLoad anyway?")
+    return asker.AskWarningYesNo(Text::tr("Unexpected File Contents"),
+                                 Text::tr("The chosen files do not look like this game's:\n\n%1\n\nLoad anyway?")
                                      .arg(reasons.join(QLatin1Char('\n'))));
 }
 
@@ -271,7 +287,7 @@ LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadR
 
     const QStringList skipped = outcome == LoadOutcome::Complete ? LoadOtherLanguages(files) : QStringList();
     if (outcome == LoadOutcome::Complete) {
-        reporter.SetStatus(QStringLiteral("All files loaded successfully!"));
+        reporter.SetStatus(Text::tr("All files loaded successfully!"));
         reporter.Finish();
         views.EnableTabs();
         views.FillItemList();

@@ -4,12 +4,22 @@
 #include "core/DataFiles.h"
 #include "core/GameFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
 #include <memory>
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GameSaver)
+};
+
+} // namespace
 
 namespace saving {
 namespace {
@@ -153,7 +163,7 @@ QString PutBack(const StagedFile& committed, const BeforeCommit& beforeCommit, c
         return file.remove() ? QString() : file.errorString();
     }
     if (!committed.before.bytes)
-        return QStringLiteral("what it held before could not be read");
+        return Text::tr("what it held before could not be read");
     std::vector<StagedFile> again;
     std::optional<WriteFailure> failure = Stage(committed.path, *committed.before.bytes, committed.isBackup, sync, again);
     if (!failure)
@@ -170,8 +180,8 @@ std::optional<WriteFailure> ReadOnlyGameFile(const std::vector<FileWrite>& write
         const QFileInfo info(write.path);
         if (!write.isBackup && info.exists() && !(info.permissions() & anyWrite)) {
             return WriteFailure{write.path,
-                                QStringLiteral("The file is read-only (no one may write to it), so it is left as "
-                                               "it is. Make it writable to save it."),
+                                Text::tr("The file is read-only (no one may write to it), so it is left as "
+                                         "it is. Make it writable to save it."),
                                 {},
                                 false,
                                 {}};
@@ -261,18 +271,18 @@ QString FailureMessage(const WriteFailure& failure, const QString& root)
         const QString relative = root.isEmpty() ? QString() : QDir(root).relativeFilePath(failure.path);
         const bool below = !relative.isEmpty() && !relative.startsWith(QStringLiteral("../"))
                            && !QDir::isAbsolutePath(relative);
-        return QStringLiteral("%1 %2; nothing was written. %3")
+        return Text::tr("%1 %2; nothing was written. %3")
             .arg(QDir::toNativeSeparators(below ? relative : failure.path), failure.reason, failure.advice);
     }
-    QString text = QStringLiteral("The file %1 could not be written:\n%2\n\n")
+    QString text = Text::tr("The file %1 could not be written:\n%2\n\n")
                        .arg(QDir::toNativeSeparators(failure.path), failure.reason);
     if (failure.notPutBack.empty())
-        return text + QStringLiteral("No file was changed.");
-    text += QStringLiteral("These files hold what this save wrote, because what they held before could not be put "
-                           "back:");
+        return text + Text::tr("No file was changed.");
+    text += Text::tr("These files hold what this save wrote, because what they held before could not be put "
+                     "back:");
     for (const auto& [path, reason] : failure.notPutBack)
         text += QStringLiteral("\n%1 (%2)").arg(QDir::toNativeSeparators(path), reason);
-    return text + QStringLiteral("\n\nEvery other file is as it was before.");
+    return text + Text::tr("\n\nEvery other file is as it was before.");
 }
 
 bool Save(const GameFileSet& files, bool makeBackups, Asker& asker)
@@ -284,8 +294,8 @@ bool Save(const GameFileSet& files, const std::vector<FileWrite>& writes, Asker&
 {
     const std::optional<WriteFailure> failure = WriteInstall(files, writes);
     if (failure)
-        asker.ShowError(QStringLiteral("Save failed"), FailureMessage(*failure, files.DataRoot)
-                                                           + QStringLiteral("\n\nYour edits are kept; you can save again."));
+        asker.ShowError(Text::tr("Save failed"), FailureMessage(*failure, files.DataRoot)
+                                                     + Text::tr("\n\nYour edits are kept; you can save again."));
     return !failure;
 }
 
@@ -296,16 +306,16 @@ bool MakeMasterBackup(const GameFileSet& files, Asker& asker)
 
 bool ConfirmMasterBackup(Asker& asker)
 {
-    return asker.AskYesNo(QStringLiteral("Make master backup?"),
-                          QStringLiteral("Are you sure you want to make a master back up? This will overwrite any "
-                                         "other master backup of your executable."));
+    return asker.AskYesNo(Text::tr("Make master backup?"),
+                          Text::tr("Are you sure you want to make a master back up? This will overwrite any "
+                                   "other master backup of your executable."));
 }
 
 bool WriteMasterBackup(const GameFileSet& files, Asker& asker)
 {
     const std::optional<WriteFailure> failure = WriteInstall(files, MasterBackupWrites(files));
     if (failure)
-        asker.ShowError(QStringLiteral("Master backup failed"), FailureMessage(*failure, files.DataRoot));
+        asker.ShowError(Text::tr("Master backup failed"), FailureMessage(*failure, files.DataRoot));
     return !failure;
 }
 

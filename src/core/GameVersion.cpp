@@ -1,6 +1,17 @@
 // Sizes, captions and data-root rule of each game build.
 #include "core/GameVersion.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(GameVersion)
+};
+
+} // namespace
+
 namespace gameversion {
 
 qint64 ExeSize(GameVersion version)
@@ -26,9 +37,9 @@ std::optional<GameVersion> FromExeSize(qint64 size)
 QString Caption(GameVersion version)
 {
     switch (version) {
-    case GameVersion::CollectorsEdition: return QStringLiteral("Version: Collector's Edition");
-    case GameVersion::Dos12: return QStringLiteral("Version: DOS version 1.2");
-    case GameVersion::Dos14: return QStringLiteral("Version: DOS version 1.4");
+    case GameVersion::CollectorsEdition: return Text::tr("Version: Collector's Edition");
+    case GameVersion::Dos12: return Text::tr("Version: DOS version 1.2");
+    case GameVersion::Dos14: return Text::tr("Version: DOS version 1.4");
     case GameVersion::None: break;
     }
     return {};

@@ -4,7 +4,17 @@
 #include "core/CodePage.h"
 #include "core/NumberReader.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TextRoutines)
+};
+
+} // namespace
 
 namespace modEdit {
 
@@ -68,7 +78,7 @@ QString Listed(const QStringList& lines)
     constexpr qsizetype Shown = 20;
     QString text = lines.first(std::min(Shown, lines.size())).join(u'\n');
     if (lines.size() > Shown)
-        text += QStringLiteral("\n\u2026 and %1 more").arg(lines.size() - Shown);
+        text += Text::tr("\n… and %1 more").arg(lines.size() - Shown);
     return text;
 }
 

@@ -28,9 +28,9 @@ namespace {
 
 QString PromptText(std::u16string_view limitLine, std::span<const std::u16string_view> extraLines)
 {
-    QString text = ToQString(prompt::FirstLine) + u'\n' + ToQString(limitLine);
+    QString text = Translated("Prompts", prompt::FirstLine) + u'\n' + Translated("Prompts", limitLine);
     for (const std::u16string_view line : extraLines)
-        text += u'\n' + ToQString(line);
+        text += u'\n' + Translated("Prompts", line);
     return text;
 }
 
@@ -79,7 +79,7 @@ std::optional<std::uint8_t> PromptByte(Asker& asker, std::uint8_t current, const
     Q_ASSERT_X(!prompt::AcceptByte(answer, field), "PromptByte", "the sentinel must exceed the limit");
     std::optional<std::uint8_t> byte = prompt::AcceptByte(answer, field);
     while (!byte) {
-        answer = asker.AskText(text, ToQString(prompt::Title), prompt::ShownByte(current, field));
+        answer = asker.AskText(text, Translated("Prompts", prompt::Title), prompt::ShownByte(current, field));
         if (answer.isEmpty())
             return std::nullopt;
         byte = prompt::AcceptByte(answer, field);
@@ -100,7 +100,7 @@ std::optional<std::uint16_t> PromptWordEnableSave(Asker& asker, std::uint16_t cu
     QString answer = ToQString(prompt::StoresSentinel);
     std::optional<std::uint16_t> value = prompt::AcceptWord(answer);
     while (!value) {
-        answer = asker.AskText(text, ToQString(prompt::Title), QString::number(current));
+        answer = asker.AskText(text, Translated("Prompts", prompt::Title), QString::number(current));
         if (answer.isEmpty())
             return std::nullopt;
         value = prompt::AcceptWord(answer);
@@ -112,10 +112,10 @@ std::optional<std::uint16_t> PromptWordEnableSave(Asker& asker, std::uint16_t cu
 
 std::optional<QByteArray> PromptName(Asker& asker, const QByteArray& current, const NamePrompt& field)
 {
-    const QString text = ToQString(field.firstLine) + u'\n' + ToQString(field.limitLine);
+    const QString text = Translated("Prompts", field.firstLine) + u'\n' + Translated("Prompts", field.limitLine);
     const QString shown = codepage::FieldText(current);
     for (;;) {
-        const QString answer = asker.AskText(text, ToQString(prompt::NameTitle), shown);
+        const QString answer = asker.AskText(text, Translated("Prompts", prompt::NameTitle), shown);
         if (answer.isEmpty())
             return std::nullopt;
         if (std::optional<QByteArray> stored = prompt::AcceptName(answer, field))

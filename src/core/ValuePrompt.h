@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Asker.h"
+#include "core/TableText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,20 +15,23 @@
 
 namespace prompt {
 
-inline constexpr std::u16string_view Title = u"Change Amount";
-inline constexpr std::u16string_view NameTitle = u"New Name";
-inline constexpr std::u16string_view FirstLine = u"Enter the amount you would like to have.";
+inline constexpr std::u16string_view Title = KESTREL_TR_NOOP("Prompts", "Change Amount");
+inline constexpr std::u16string_view NameTitle = KESTREL_TR_NOOP("Prompts", "New Name");
+inline constexpr std::u16string_view FirstLine = KESTREL_TR_NOOP("Prompts", "Enter the amount you would like to have.");
 
 // The first answer of the loop; it exceeds every limit, so the box always shows.
 inline constexpr std::u16string_view FieldSentinel = u"3000";
 inline constexpr std::u16string_view StoresSentinel = u"100000000";
 
 // The limit lines most one-byte fields share.
-inline constexpr std::u16string_view Limit255Line = u"(Remember, the number cannot exceed 255).";
-inline constexpr std::u16string_view Limit100Line = u"(Remember, the number cannot exceed 100).";
+inline constexpr std::u16string_view Limit255Line =
+    KESTREL_TR_NOOP("Prompts", "(Remember, the number cannot exceed 255).");
+inline constexpr std::u16string_view Limit100Line =
+    KESTREL_TR_NOOP("Prompts", "(Remember, the number cannot exceed 100).");
 
 inline constexpr int WordLimit = 28671;
-inline constexpr std::u16string_view WordLimitLine = u"(Remember, this cannot exceed 28,671).";
+inline constexpr std::u16string_view WordLimitLine =
+    KESTREL_TR_NOOP("Prompts", "(Remember, this cannot exceed 28,671).");
 
 // The stored byte of a typed value: the nearest whole number, a half to the even
 // neighbour. Nothing for a negative value or one above 255, so the box asks again.

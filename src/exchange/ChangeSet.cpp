@@ -9,6 +9,7 @@
 #include "tables/Catalogue.h"
 #include "tables/CellText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -22,6 +23,15 @@
 #include <set>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ChangeSet)
+};
+
+} // namespace
 
 namespace changeset {
 namespace {
@@ -70,8 +80,9 @@ QString RecordText(const QJsonValue& record)
 
 QString Where(int number, const Entry& entry)
 {
-    return u"change %1 (%2 / %3 / %4)"_s.arg(number).arg(modEdit::Excerpt(entry.table), RecordText(entry.record),
-                                                          modEdit::Excerpt(entry.field));
+    return Text::tr("change %1 (%2 / %3 / %4)")
+        .arg(number)
+        .arg(modEdit::Excerpt(entry.table), RecordText(entry.record), modEdit::Excerpt(entry.field));
 }
 
 // A number may come as a name the view shows ("3 RIFLE CLIP", "none"), so only a text
@@ -141,30 +152,34 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, Opti
     const auto problem = [&](const QString& why) { return Checked{std::nullopt, {}, Where(number, entry) + u": "_s + why}; };
     const catalogue::Table* table = catalogue::FindTable(entry.table);
     if (!table) {
-        return {std::nullopt, {},
-                u"change %1: no table \"%2\"%3"_s.arg(number).arg(modEdit::Excerpt(entry.table),
-                                                                  jsonkeys::Suggestion(entry.table, TableNames()))};
+        return {std::nullopt,
+                {},
+                Text::tr("change %1: no table \"%2\"%3")
+                    .arg(number)
+                    .arg(modEdit::Excerpt(entry.table), jsonkeys::Suggestion(entry.table, TableNames()))};
     }
     if (!document.IsLoaded(table->file))
-        return problem(u"the file of table %1 is not loaded"_s.arg(table->Name()));
+        return problem(Text::tr("the file of table %1 is not loaded").arg(table->Name()));
     const catalogue::Field* field = catalogue::FindField(*table, entry.field);
     if (!field) {
-        return {std::nullopt, {},
-                u"change %1: no field \"%2\" in table %3%4"_s.arg(number).arg(
-                    modEdit::Excerpt(entry.field), table->Name(), jsonkeys::Suggestion(entry.field, FieldNames(*table)))};
+        return {std::nullopt,
+                {},
+                Text::tr("change %1: no field \"%2\" in table %3%4")
+                    .arg(number)
+                    .arg(modEdit::Excerpt(entry.field), table->Name(), jsonkeys::Suggestion(entry.field, FieldNames(*table)))};
     }
     const QByteArray& bytes = BytesOf(document, *table);
     const std::optional<int> record = FindRecord(*table, entry.record, document);
     if (!record) {
         const QString given = RecordText(entry.record);
-        return problem(u"no record %1 in table %2%3"_s.arg(given, table->Name(),
-                                                         jsonkeys::Suggestion(given, RecordNames(*table, bytes))));
+        return problem(Text::tr("no record %1 in table %2%3")
+                           .arg(given, table->Name(), jsonkeys::Suggestion(given, RecordNames(*table, bytes))));
     }
     const std::optional<catalogue::Slot> slot = catalogue::Locate(*table, *record, *field, document.Version(), bytes);
     if (!slot)
-        return problem(u"the field lies outside the loaded file"_s);
+        return problem(Text::tr("the field lies outside the loaded file"));
     if (!FitsKind(field->kind, entry.value))
-        return problem(u"the value must be a text"_s);
+        return problem(Text::tr("the value must be a text"));
     const QString text = *ScalarText(entry.value);
     const catalogue::Limits limits = options.strict ? catalogue::Limits::StrictStorage : catalogue::Limits::Storage;
     const catalogue::Reading reading = cells::Read(*slot, text, bytes, document.Version(), limits);
@@ -178,8 +193,8 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, Opti
         const catalogue::Reading wasReading =
             was ? cells::Read(*slot, *was, bytes, document.Version(), catalogue::Limits::Storage) : catalogue::Reading{};
         if (wasReading.bytes != before) {
-            return problem(u"the file holds %1, neither %2 as \"was\" says nor the new value"_s.arg(
-                cells::Text(*slot, bytes, document.Version()), RecordText(*entry.was)));
+            return problem(Text::tr("the file holds %1, neither %2 as \"was\" says nor the new value")
+                               .arg(cells::Text(*slot, bytes, document.Version()), RecordText(*entry.was)));
         }
     }
     QString warning;
@@ -219,11 +234,12 @@ QStringList KeyProblems(const QByteArray& json)
     std::set<std::pair<QString, QString>> seen;
     for (const jsonkeys::Key& key : jsonkeys::All(json)) {
         if (!seen.emplace(key.path, key.name).second)
-            problems.append(u"line %1: the key \"%2\" is given twice"_s.arg(key.line).arg(modEdit::Excerpt(key.name)));
+            problems.append(Text::tr("line %1: the key \"%2\" is given twice").arg(key.line).arg(modEdit::Excerpt(key.name)));
         const QStringList* known = KeysAt(key.path);
         if (known && !known->contains(key.name)) {
-            problems.append(u"line %1: unknown key \"%2\"%3"_s.arg(key.line).arg(
-                modEdit::Excerpt(key.name), jsonkeys::Suggestion(key.name, *known)));
+            problems.append(Text::tr("line %1: unknown key \"%2\"%3")
+                                .arg(key.line)
+                                .arg(modEdit::Excerpt(key.name), jsonkeys::Suggestion(key.name, *known)));
         }
     }
     return problems;
@@ -234,17 +250,17 @@ QStringList DescriptionProblems(const QJsonObject& root)
 {
     QStringList problems;
     if (root.contains(u"$schema"_s) && !root.value(u"$schema"_s).isString())
-        problems.append(u"\"$schema\" must be a text"_s);
+        problems.append(Text::tr("\"$schema\" must be a text"));
     if (!root.contains(u"mod"_s))
         return problems;
     if (!root.value(u"mod"_s).isObject()) {
-        problems.append(u"\"mod\" must be an object"_s);
+        problems.append(Text::tr("\"mod\" must be an object"));
         return problems;
     }
     const QJsonObject mod = root.value(u"mod"_s).toObject();
     for (auto it = mod.begin(); it != mod.end(); ++it) {
         if (!it.value().isString())
-            problems.append(u"\"mod\": \"%1\" must be a text"_s.arg(modEdit::Excerpt(it.key())));
+            problems.append(Text::tr("\"mod\": \"%1\" must be a text").arg(modEdit::Excerpt(it.key())));
     }
     return problems;
 }
@@ -257,18 +273,18 @@ Parsed Parse(const QByteArray& json)
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] = LineAndColumn(json, error.offset);
-        return {{}, {u"line %1, column %2: %3"_s.arg(line).arg(column).arg(error.errorString())}};
+        return {{}, {Text::tr("line %1, column %2: %3").arg(line).arg(column).arg(error.errorString())}};
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(u"format"_s).toString() != QStringView(Format))
-        return {{}, {u"not a change set: \"format\" must be \"%1\""_s.arg(QStringView(Format))}};
+        return {{}, {Text::tr("not a change set: \"format\" must be \"%1\"").arg(QStringView(Format))}};
     const QJsonValue version = root.value(u"version"_s);
     if (!version.isDouble() || version.toDouble() != std::trunc(version.toDouble()) || version.toDouble() < 1)
-        return {{}, {u"\"version\" must be a whole number"_s}};
+        return {{}, {Text::tr("\"version\" must be a whole number")}};
     if (version.toDouble() > Version)
-        return {{}, {u"version %1 is newer than this editor reads (%2)"_s.arg(version.toDouble()).arg(Version)}};
+        return {{}, {Text::tr("version %1 is newer than this editor reads (%2)").arg(version.toDouble()).arg(Version)}};
     if (!root.value(u"changes"_s).isArray())
-        return {{}, {u"\"changes\" must be a list"_s}};
+        return {{}, {Text::tr("\"changes\" must be a list")}};
     if (QStringList problems = KeyProblems(json) + DescriptionProblems(root); !problems.isEmpty())
         return {{}, problems};
 
@@ -285,8 +301,10 @@ Parsed Parse(const QByteArray& json)
         if (!changes.at(index).isObject() || !table.isString() || !field.isString() || !ScalarText(record)
             || !ScalarText(value) || !(comment.isUndefined() || comment.isString())) {
             parsed.problems.append(
-                u"change %1: needs \"table\" and \"field\" as texts, \"record\" and \"value\" as a text or number"
-                u" (and \"comment\", if any, as a text)"_s.arg(number));
+                Text::tr(
+                    "change %1: needs \"table\" and \"field\" as texts, \"record\" and \"value\" as a text or number"
+                    " (and \"comment\", if any, as a text)")
+                    .arg(number));
             continue;
         }
         Entry entry{table.toString(), record, field.toString(), std::nullopt, value, comment.toString()};
@@ -307,7 +325,7 @@ Resolved Resolve(const GameDocument& document, const std::vector<Entry>& entries
         const int number = int(index) + 1;
         const auto key = std::make_tuple(entry.table, RecordText(entry.record), entry.field);
         if (const auto [it, inserted] = seen.emplace(key, number); !inserted) {
-            resolved.problems.append(Where(number, entry) + u": the same field as change %1"_s.arg(it->second));
+            resolved.problems.append(Where(number, entry) + Text::tr(": the same field as change %1").arg(it->second));
             continue;
         }
         Checked checked = Check(document, entry, number, options);
@@ -375,8 +393,8 @@ std::vector<Entry> Between(const GameDocument& current, const GameDocument& othe
         const std::vector<catalogue::Slot> nowSlots = catalogue::Slots(table, current.Version(), now);
         const std::vector<catalogue::Slot> thenSlots = catalogue::Slots(table, other.Version(), then);
         if (nowSlots.size() != thenSlots.size() && notes) {
-            notes->append(u"%1 has %2 entries here and %3 in the other install; only the first %4 are compared"_s.arg(
-                table.Name())
+            notes->append(Text::tr("%1 has %2 entries here and %3 in the other install; only the first %4 are compared")
+                              .arg(table.Name())
                               .arg(nowSlots.size())
                               .arg(thenSlots.size())
                               .arg(std::min(nowSlots.size(), thenSlots.size())));

@@ -1,9 +1,19 @@
 // Writing and reading RFC 4180 text.
 #include "exchange/Csv.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Csv)
+};
+
+} // namespace
 
 namespace csv {
 namespace {
@@ -74,13 +84,13 @@ Parsed Read(const QByteArray& bytes)
     QStringList notes;
     if (decoder.hasError()) {
         text = FromWindows1252(bytes);
-        notes.append(u"the file is not UTF-8 text; it was read as Windows-1252"_s);
+        notes.append(Text::tr("the file is not UTF-8 text; it was read as Windows-1252"));
     }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     const QChar separator = Separator(text);
     if (separator == u';')
-        notes.append(u"the fields are separated by semicolons"_s);
+        notes.append(Text::tr("the fields are separated by semicolons"));
 
     Rows rows;
     QStringList row;
@@ -117,7 +127,7 @@ Parsed Read(const QByteArray& bytes)
         }
         if (character == u'"') {
             if (!field.isEmpty() || wasQuoted)
-                return {std::nullopt, u"line %1: a quote inside an unquoted field"_s.arg(line)};
+                return {std::nullopt, Text::tr("line %1: a quote inside an unquoted field").arg(line)};
             quoted = wasQuoted = true;
         } else if (character == separator) {
             endField();
@@ -128,12 +138,12 @@ Parsed Read(const QByteArray& bytes)
             ++line;
         } else {
             if (wasQuoted)
-                return {std::nullopt, u"line %1: text after a closing quote"_s.arg(line)};
+                return {std::nullopt, Text::tr("line %1: text after a closing quote").arg(line)};
             field += character;
         }
     }
     if (quoted)
-        return {std::nullopt, u"line %1: a quoted field is never closed"_s.arg(line)};
+        return {std::nullopt, Text::tr("line %1: a quoted field is never closed").arg(line)};
     if (!field.isEmpty() || !row.isEmpty() || wasQuoted)
         endRow();
     return {std::move(rows), {}, notes.join(u"; "_s)};

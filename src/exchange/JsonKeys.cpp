@@ -1,12 +1,22 @@
 // A scan of JSON text for its object keys, and near-miss suggestions for names.
 #include "exchange/JsonKeys.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(JsonKeys)
+};
+
+} // namespace
 
 namespace jsonkeys {
 namespace {
@@ -110,9 +120,9 @@ QString Suggestion(const QString& given, const QStringList& known)
         }
     }
     if (!closest.isEmpty())
-        return u" (did you mean \"%1\"?)"_s.arg(closest);
+        return Text::tr(" (did you mean \"%1\"?)").arg(closest);
     if (!known.isEmpty() && known.size() <= 12)
-        return u" (one of: %1)"_s.arg(known.join(u", "_s));
+        return Text::tr(" (one of: %1)").arg(known.join(u", "_s));
     return {};
 }
 

@@ -7,11 +7,21 @@
 #include "tables/Catalogue.h"
 #include "tables/CellText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TableCsv)
+};
+
+} // namespace
 
 namespace tablecsv {
 
@@ -101,15 +111,15 @@ const catalogue::Table* TableOfHeader(const GameDocument& document, const QStrin
             if (!hinted || !catalogue::FindField(*hinted, header.at(column)))
                 unknown.append(header.at(column));
         }
-        problems->append(hinted ? u"line 1: no field \"%1\" in table %2"_s.arg(Excerpts(unknown).join(u"\", \""_s), hint)
-                                : u"line 1: no loaded table has the columns %1"_s.arg(Excerpts(header.mid(1)).join(u", "_s)));
+        problems->append(hinted ? Text::tr("line 1: no field \"%1\" in table %2").arg(Excerpts(unknown).join(u"\", \""_s), hint)
+                                : Text::tr("line 1: no loaded table has the columns %1").arg(Excerpts(header.mid(1)).join(u", "_s)));
         return nullptr;
     }
     QStringList names;
     for (const catalogue::Table* table : tables)
         names.append(table->Name());
-    problems->append(u"line 1: the columns fit the tables %1; name the file after one of them, as \"%2.csv\""_s.arg(
-        names.join(u", "_s), names.front()));
+    problems->append(Text::tr("line 1: the columns fit the tables %1; name the file after one of them, as \"%2.csv\"")
+                         .arg(names.join(u", "_s), names.front()));
     return nullptr;
 }
 
@@ -126,7 +136,7 @@ Imported Import(const GameDocument& document, const QString& hint, const QByteAr
     imported.note = parsed.note;
     const csv::Rows& rows = *parsed.rows;
     if (rows.empty() || rows.front().value(0).trimmed() != u"record"_s) {
-        imported.problems.append(u"line 1: the header must start with \"record\""_s);
+        imported.problems.append(Text::tr("line 1: the header must start with \"record\""));
         return imported;
     }
     const catalogue::Table* table = TableOfHeader(document, rows.front(), hint, &imported.problems);
@@ -143,14 +153,16 @@ Imported Import(const GameDocument& document, const QString& hint, const QByteAr
         if (row.size() == 1 && row.front().isEmpty())
             continue;  // a blank line
         if (row.size() != rows.front().size()) {
-            imported.problems.append(u"line %1: %2 cells where the header has %3"_s.arg(line + 1)
+            imported.problems.append(Text::tr("line %1: %2 cells where the header has %3")
+                                         .arg(line + 1)
                                          .arg(row.size())
                                          .arg(rows.front().size()));
             continue;
         }
         const std::optional<int> record = catalogue::FindRecord(*table, row.front(), fileBytes);
         if (!record) {
-            imported.problems.append(u"line %1: no record \"%2\" in table %3"_s.arg(line + 1).arg(modEdit::Excerpt(row.front()), tableName));
+            imported.problems.append(
+                Text::tr("line %1: no record \"%2\" in table %3").arg(line + 1).arg(modEdit::Excerpt(row.front()), tableName));
             continue;
         }
         for (std::size_t column = 0; column < columns.size(); ++column) {
@@ -163,8 +175,8 @@ Imported Import(const GameDocument& document, const QString& hint, const QByteAr
             const catalogue::Reading reading =
                 cells::Read(*slot, cell, fileBytes, document.Version(), catalogue::Limits::Storage);
             if (!reading.bytes) {
-                imported.problems.append(u"line %1, %2: %3"_s.arg(line + 1).arg(columns[column]->Name(),
-                                                                                reading.refusal));
+                imported.problems.append(
+                    Text::tr("line %1, %2: %3").arg(line + 1).arg(columns[column]->Name(), reading.refusal));
                 continue;
             }
             const QString value = catalogue::IsNumeric(columns[column]->kind) ? cell.trimmed() : cell;

@@ -22,8 +22,8 @@ inline constexpr qsizetype Size = 2 * CellCount;
 
 // A cell's two bytes, counted from its facility byte.
 inline constexpr std::array<FieldDescription, 2> Fields = {{
-    {u"Facility", u"Facility", FieldKind::BaseFacility, 0},
-    {u"Days", u"Days", FieldKind::BaseDays, CellCount},
+    {KESTREL_TR_NOOP("Tables", "Facility"), KESTREL_TR_NOOP("Tables", "Facility"), FieldKind::BaseFacility, 0},
+    {KESTREL_TR_NOOP("Tables", "Days"), KESTREL_TR_NOOP("Tables", "Days"), FieldKind::BaseDays, CellCount},
 }};
 inline constexpr const FieldDescription& FacilityField = Fields[0];
 inline constexpr const FieldDescription& DaysField = Fields[1];

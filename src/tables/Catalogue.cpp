@@ -20,9 +20,19 @@
 #include "tables/UnitNames.h"
 #include "tables/Units.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Catalogue)
+};
+
+} // namespace
 
 namespace catalogue {
 namespace {
@@ -66,16 +76,16 @@ Reading Warn(QByteArray bytes, const QString& warning)
 Reading PastFormLimit(QByteArray bytes, const QString& value, const QString& limit, Limits limits)
 {
     if (limits == Limits::Storage)
-        return Warn(std::move(bytes), u"%1 is above the limit %2 the form allows"_s.arg(value, limit));
-    return Refuse(u"%1 is above the limit %2"_s.arg(value, limit));
+        return Warn(std::move(bytes), Text::tr("%1 is above the limit %2 the form allows").arg(value, limit));
+    return Refuse(Text::tr("%1 is above the limit %2").arg(value, limit));
 }
 
 std::optional<long long> WholeNumber(const QString& text, QString* refusal)
 {
     const numbers::WholeNumber number = numbers::ReadWholeNumber(text);
     if (!number.value) {
-        *refusal = number.fraction ? u"%1 is not a whole number"_s.arg(modEdit::Excerpt(text.trimmed()))
-                                   : u"\"%1\" is not a number"_s.arg(modEdit::Excerpt(text));
+        *refusal = number.fraction ? Text::tr("%1 is not a whole number").arg(modEdit::Excerpt(text.trimmed()))
+                                   : Text::tr("\"%1\" is not a number").arg(modEdit::Excerpt(text));
     }
     return number.value;
 }
@@ -98,12 +108,12 @@ Reading ReadAmount(const Slot& slot, const QString& text, Limits limits)
         return Refuse(refusal);
     const QString shown = modEdit::Excerpt(text.trimmed());
     if (*number < 0)
-        return Refuse(u"%1 is below 0"_s.arg(shown));
+        return Refuse(Text::tr("%1 is below 0").arg(shown));
     if (limits == Limits::Form && *number > FormLimit(slot))
-        return Refuse(u"%1 is above the limit %2"_s.arg(shown, Grouped(FormLimit(slot))));
+        return Refuse(Text::tr("%1 is above the limit %2").arg(shown, Grouped(FormLimit(slot))));
     const long long most = slot.width == 2 ? 0xFFFF : 0xFF;
     if (*number > most)
-        return Refuse(u"%1 is above %2, the most the field can hold"_s.arg(shown, Grouped(int(most))));
+        return Refuse(Text::tr("%1 is above %2, the most the field can hold").arg(shown, Grouped(int(most))));
     QByteArray bytes = slot.width == 2 ? bytes::U16LE(std::uint16_t(*number)) : QByteArray(1, char(*number));
     if (*number > FormLimit(slot))
         return PastFormLimit(std::move(bytes), shown, Grouped(FormLimit(slot)), limits);
@@ -120,17 +130,17 @@ Reading ReadBravery(const QString& text, Limits limits)
         return Refuse(refusal);
     const QString shown = modEdit::Excerpt(text.trimmed());
     if (*number > 110)
-        return Refuse(u"%1 is above the limit 110"_s.arg(shown));
+        return Refuse(Text::tr("%1 is above the limit 110").arg(shown));
     if ((110 - *number) % 10 != 0)
-        return Refuse(u"%1 is not divisible by 10"_s.arg(shown));
+        return Refuse(Text::tr("%1 is not divisible by 10").arg(shown));
     const long long code = (110 - *number) / 10;
     if (code > 255)
-        return Refuse(u"%1 is below -2,440, the least the field can hold"_s.arg(shown));
+        return Refuse(Text::tr("%1 is below -2,440, the least the field can hold").arg(shown));
     QByteArray bytes(1, char(code));
     if (*number < 0 && limits == Limits::Storage)
-        return Warn(std::move(bytes), u"%1 is below 0, the least the form allows"_s.arg(shown));
+        return Warn(std::move(bytes), Text::tr("%1 is below 0, the least the form allows").arg(shown));
     if (*number < 0)
-        return Refuse(u"%1 is below 0"_s.arg(shown));
+        return Refuse(Text::tr("%1 is below 0").arg(shown));
     return Accept(std::move(bytes));
 }
 
@@ -148,21 +158,21 @@ Reading ReadChoice(const QString& text, const std::vector<std::pair<QString, std
     QStringList known;
     for (const auto& entry : names)
         known.append(entry.first);
-    return Refuse(u"\"%1\" is none of %2"_s.arg(modEdit::Excerpt(text), known.join(u", "_s)));
+    return Refuse(Text::tr("\"%1\" is none of %2").arg(modEdit::Excerpt(text), known.join(u", "_s)));
 }
 
 Reading ReadText(const QString& text, const Slot& slot)
 {
     const QStringList unstorable = codepage::Unstorable(text);
     if (!unstorable.isEmpty())
-        return Refuse(u"the game's code page cannot hold the character %1"_s.arg(unstorable.front()));
+        return Refuse(Text::tr("the game's code page cannot hold the character %1").arg(unstorable.front()));
     if (slot.field->kind == Kind::StringEntry)
         return Accept(codepage::Encode(text));
     if (text.isEmpty())
-        return Refuse(u"a name cannot be empty"_s);
+        return Refuse(Text::tr("a name cannot be empty"));
     if (const std::optional<QByteArray> name = prompt::AcceptName(text, *slot.field->rename))
         return Accept(*name);
-    return Refuse(u"\"%1\" is longer than %2 characters"_s.arg(modEdit::Excerpt(text)).arg(slot.field->rename->writtenWidth));
+    return Refuse(Text::tr("\"%1\" is longer than %2 characters").arg(modEdit::Excerpt(text)).arg(slot.field->rename->writtenWidth));
 }
 
 std::vector<std::pair<QString, std::uint8_t>> FlagNames(const Slot& slot)
@@ -227,7 +237,7 @@ Reading Read(const Slot& slot, const QString& text, Limits limits)
     case Kind::Name:
     case Kind::StringEntry: return ReadText(text, slot);
     }
-    return Refuse(u"unknown field"_s);
+    return Refuse(Text::tr("unknown field"));
 }
 
 const std::vector<Table>& Tables()
@@ -326,7 +336,7 @@ QString StepText(const Slot& slot, const QByteArray& fileBytes, const QByteArray
     const QString now = fields::ShownValue(*slot.field, slot.record, after);
     if (slot.field->kind == Kind::Name)
         return changes::RenameText(subject, now);
-    return changes::StepText(subject, slot.field->Name(), Show(slot, fileBytes), now);
+    return changes::StepText(subject, Translated("Tables", slot.field->key), Show(slot, fileBytes), now);
 }
 
 std::vector<Slot> Slots(const Table& table, GameVersion version, const QByteArray& fileBytes)

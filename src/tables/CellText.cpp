@@ -7,9 +7,19 @@
 #include "tables/DamageTypes.h"
 #include "tables/Items.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CellText)
+};
+
+} // namespace
 
 namespace cells {
 namespace {
@@ -60,7 +70,7 @@ catalogue::Reading ReadAmmo(const catalogue::Slot& slot, const QString& text, co
         return catalogue::Read(slot, trimmed, limits);
     if (const std::optional<int> item = RecordNamed(*slot.table, trimmed, fileBytes, version))
         return catalogue::Read(slot, QString::number(*item), limits);
-    return {std::nullopt, u"\"%1\" names no single item"_s.arg(text), {}};
+    return {std::nullopt, Text::tr("\"%1\" names no single item").arg(text), {}};
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The damage type codes of an item record and the option that stands for each.
 #pragma once
 
+#include "core/TableText.h"
+
 #include <QString>
 
 #include <array>
@@ -17,13 +19,13 @@ namespace damagetypes {
 
 // No other code has an option; a record holding one shows none selected anew.
 inline constexpr std::array<DamageTypeOption, 7> All = {{
-    {0, u"optAP", u"AP"},
-    {1, u"optIN", u"Incendiary"},
-    {2, u"optHE", u"HE"},
-    {3, u"optLaser", u"Laser"},
-    {4, u"optPlasma", u"Plasma"},
-    {5, u"optStun", u"Stun"},
-    {255, u"optNone", u"None"},
+    {0, u"optAP", KESTREL_TR_NOOP("DamageTypes", "AP")},
+    {1, u"optIN", KESTREL_TR_NOOP("DamageTypes", "Incendiary")},
+    {2, u"optHE", KESTREL_TR_NOOP("DamageTypes", "HE")},
+    {3, u"optLaser", KESTREL_TR_NOOP("DamageTypes", "Laser")},
+    {4, u"optPlasma", KESTREL_TR_NOOP("DamageTypes", "Plasma")},
+    {5, u"optStun", KESTREL_TR_NOOP("DamageTypes", "Stun")},
+    {255, u"optNone", KESTREL_TR_NOOP("DamageTypes", "None")},
 }};
 
 // The option caption of a code, or the code itself where no option stands for it.

@@ -28,19 +28,26 @@ inline constexpr qsizetype RatioPosition = 8;
 inline constexpr qsizetype StandardFlagPosition = 10;
 // Positions 4, 5, 9 and 11 to 15 mean something to the game but are not edited.
 
-inline constexpr BytePrompt RatioPrompt = {100, u"(Remember, the number cannot exceed 100%)."};
+inline constexpr BytePrompt RatioPrompt = {100,
+                                           KESTREL_TR_NOOP("Prompts", "(Remember, the number cannot exceed 100%).")};
 
 // Top to bottom, as the tab shows them. The two-byte amounts are asked for as words and
 // shown signed.
 inline constexpr std::array<FieldDescription, 6> Fields = {{
-    {u"Construction Cost/$k", u"Construction Cost/$k:", FieldKind::Word, CostPosition, 2, {}, nullptr,
+    {KESTREL_TR_NOOP("Tables", "Construction Cost/$k"), KESTREL_TR_NOOP("Tables", "Construction Cost/$k:"),
+     FieldKind::Word, CostPosition, 2, {}, nullptr,
      {u"cmdPrice", u"Label10"}},
-    fields::Byte(u"Monthly Cost/$k", u"Monthly Cost/$k:", UpkeepPosition, prompt::UpTo255, {u"cmdUpkeep", u"Label9"}),
-    fields::Byte(u"Construction Time", u"Construction Time:", DaysPosition, prompt::UpTo255, {u"cmdDays", u"Label8"}),
-    {u"Defense Strength", u"Defense Strength:", FieldKind::Word, StrengthPosition, 2, {}, nullptr,
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Monthly Cost/$k"), KESTREL_TR_NOOP("Tables", "Monthly Cost/$k:"),
+                 UpkeepPosition, prompt::UpTo255, {u"cmdUpkeep", u"Label9"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Construction Time"), KESTREL_TR_NOOP("Tables", "Construction Time:"),
+                 DaysPosition, prompt::UpTo255, {u"cmdDays", u"Label8"}),
+    {KESTREL_TR_NOOP("Tables", "Defense Strength"), KESTREL_TR_NOOP("Tables", "Defense Strength:"),
+     FieldKind::Word, StrengthPosition, 2, {}, nullptr,
      {u"cmdStrength", u"Label7"}},
-    fields::Byte(u"Hit Ratio (%)", u"Hit Ratio (%):", RatioPosition, RatioPrompt, {u"cmdRatio", u"Label6"}),
-    {u"Standard to Build", u"Standard to Build?:", FieldKind::Flag, StandardFlagPosition, 1, {}, nullptr, {u"frmBuild"},
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Hit Ratio (%)"), KESTREL_TR_NOOP("Tables", "Hit Ratio (%):"),
+                 RatioPosition, RatioPrompt, {u"cmdRatio", u"Label6"}),
+    {KESTREL_TR_NOOP("Tables", "Standard to Build"), KESTREL_TR_NOOP("Tables", "Standard to Build?:"),
+     FieldKind::Flag, StandardFlagPosition, 1, {}, nullptr, {u"frmBuild"},
      &facilitytypes::StandardValue},
 }};
 

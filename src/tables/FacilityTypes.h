@@ -1,6 +1,8 @@
 // The 17 facility types of the facility statistics, with the standard-to-build values.
 #pragma once
 
+#include "core/TableText.h"
+
 #include <QString>
 
 #include <array>
@@ -19,23 +21,23 @@ namespace facilitytypes {
 
 // Index = type number, the order of the facility choice list.
 inline constexpr std::array<FacilityType, 17> All = {{
-    {u"Access Lift", 5, 1},
-    {u"Living Quarters", 4, 0},
-    {u"Laboratory", 4, 0},
-    {u"Workshop", 4, 0},
-    {u"Small Radar System", 5, 1},
-    {u"Large Radar System", 4, 0},
-    {u"Missile Defense", 5, 1},
-    {u"General Stores", 4, 0},
-    {u"Alien Containment", 4, 0},
-    {u"Laser Defense", 14, 10},
-    {u"Plasma Defense", 14, 10},
-    {u"Fusion Ball Defense", 14, 10},
-    {u"Grav Shield", 13, 9},
-    {u"Mind Shield", 13, 9},
-    {u"Psionic Laboratory", 12, 8},
-    {u"Hyper-wave Decoder", 13, 9},
-    {u"Hangar", 4, 0},
+    {KESTREL_TR_NOOP("Facilities", "Access Lift"), 5, 1},
+    {KESTREL_TR_NOOP("Facilities", "Living Quarters"), 4, 0},
+    {KESTREL_TR_NOOP("Facilities", "Laboratory"), 4, 0},
+    {KESTREL_TR_NOOP("Facilities", "Workshop"), 4, 0},
+    {KESTREL_TR_NOOP("Facilities", "Small Radar System"), 5, 1},
+    {KESTREL_TR_NOOP("Facilities", "Large Radar System"), 4, 0},
+    {KESTREL_TR_NOOP("Facilities", "Missile Defense"), 5, 1},
+    {KESTREL_TR_NOOP("Facilities", "General Stores"), 4, 0},
+    {KESTREL_TR_NOOP("Facilities", "Alien Containment"), 4, 0},
+    {KESTREL_TR_NOOP("Facilities", "Laser Defense"), 14, 10},
+    {KESTREL_TR_NOOP("Facilities", "Plasma Defense"), 14, 10},
+    {KESTREL_TR_NOOP("Facilities", "Fusion Ball Defense"), 14, 10},
+    {KESTREL_TR_NOOP("Facilities", "Grav Shield"), 13, 9},
+    {KESTREL_TR_NOOP("Facilities", "Mind Shield"), 13, 9},
+    {KESTREL_TR_NOOP("Facilities", "Psionic Laboratory"), 12, 8},
+    {KESTREL_TR_NOOP("Facilities", "Hyper-wave Decoder"), 13, 9},
+    {KESTREL_TR_NOOP("Facilities", "Hangar"), 4, 0},
 }};
 
 [[nodiscard]] QString Name(int type);

@@ -35,41 +35,56 @@ inline constexpr int HighestIndex = RecordCount - 1;
 }
 
 // The name is shown and written as all 20 bytes.
-inline constexpr NamePrompt Rename = {u"What would you like the new name to be?",
-                                      u"(remember it cannot exceed 20 characters)", NameLength, NameLength};
+inline constexpr NamePrompt Rename = {KESTREL_TR_NOOP("Prompts", "What would you like the new name to be?"),
+                                      KESTREL_TR_NOOP("Prompts", "(remember it cannot exceed 20 characters)"),
+                                      NameLength, NameLength};
 
-inline constexpr std::u16string_view AmmoLimitLine = u"(Remember, the number cannot exceed 79).";
+inline constexpr std::u16string_view AmmoLimitLine =
+    KESTREL_TR_NOOP("Prompts", "(Remember, the number cannot exceed 79).");
 inline constexpr std::array<std::u16string_view, 2> AmmoExtraLines = {
-    u"This corresponds with the index number displayed below the list. An index of 255 means no ammo.",
-    u"I suggest only changing this for a weapon and only using actual ammo indexes.",
+    KESTREL_TR_NOOP("Prompts",
+                    "This corresponds with the index number displayed below the list. An index of 255 means no ammo."),
+    KESTREL_TR_NOOP("Prompts", "I suggest only changing this for a weapon and only using actual ammo indexes."),
 };
 inline constexpr BytePrompt AmmoPrompt = {HighestIndex, AmmoLimitLine, AmmoExtraLines};
 
 // In the order the tab shows them: the name, the numbers, then the damage type's options.
 inline constexpr std::array<FieldDescription, 12> Fields = {{
-    {u"Name", u"Name:", FieldKind::Name, NamePosition, NameLength, {}, &Rename,
-     {u"cmdName", {}, u"Click to change the name."}},
-    fields::Byte(u"Damage", u"Damage:", DamagePosition, prompt::UpTo255,
-                 {u"cmdDamage", {}, u"Click to change the damage this item deals."}),
-    fields::Byte(u"Ammo Type 1", u"Ammo Type 1:", AmmoPositions[0], AmmoPrompt,
-                 {u"cmdAmmo1", {}, u"Change Ammo Type 1. Use index number of Ammo item."}),
-    fields::Byte(u"Ammo Type 2", u"Ammo Type 2:", AmmoPositions[1], AmmoPrompt,
-                 {u"cmdAmmo2", {}, u"Change Ammo Type 2. Use index number of Ammo item."}),
-    fields::Byte(u"Ammo Type 3", u"Ammo Type 3:", AmmoPositions[2], AmmoPrompt,
-                 {u"cmdAmmo3", {}, u"Change Ammo Type 3. Use index number of Ammo item."}),
-    fields::Byte(u"Autoshot Accuracy", u"Autoshot Accuracy:", AccuracyPositions[0], prompt::UpTo255,
-                 {u"cmdAutoA", {}, u"Click to change the autoshot accuracy."}),
-    fields::Byte(u"Snap Shot Accuracy", u"Snap Shot Accuracy:", AccuracyPositions[1], prompt::UpTo255,
-                 {u"cmdSnapA", {}, u"Click to change the snap shot accuracy."}),
-    fields::Byte(u"Aimed Shot Accuracy", u"Aimed Shot Accuracy:", AccuracyPositions[2], prompt::UpTo255,
-                 {u"cmdAimA", {}, u"Click to change the aimed shot accuracy."}),
-    fields::Byte(u"Autoshot TU%", u"Autoshot TU%:", TuPercentPositions[0], prompt::UpTo100,
-                 {u"cmdAutoT", {}, u"Click to change the autoshot TU percentage."}),
-    fields::Byte(u"Snap Shot TU%", u"Snap Shot TU%:", TuPercentPositions[1], prompt::UpTo100,
-                 {u"cmdSnapT", {}, u"Click to change the snap shot TU percentage."}),
-    fields::Byte(u"Aimed Shot TU%", u"Aimed Shot TU%:", TuPercentPositions[2], prompt::UpTo100,
-                 {u"cmdAimT", {}, u"Click to change the aimed shot TU percentage."}),
-    {u"Damage Type", u"Damage Type", FieldKind::DamageType, DamageTypePosition, 1, {}, nullptr, {u"Frame2"}},
+    {KESTREL_TR_NOOP("Tables", "Name"), KESTREL_TR_NOOP("Tables", "Name:"),
+     FieldKind::Name, NamePosition, NameLength, {}, &Rename,
+     {u"cmdName", {}, KESTREL_TR_NOOP("Tables", "Click to change the name.")}},
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Damage"), KESTREL_TR_NOOP("Tables", "Damage:"),
+                 DamagePosition, prompt::UpTo255,
+                 {u"cmdDamage", {}, KESTREL_TR_NOOP("Tables", "Click to change the damage this item deals.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Ammo Type 1"), KESTREL_TR_NOOP("Tables", "Ammo Type 1:"),
+                 AmmoPositions[0], AmmoPrompt,
+                 {u"cmdAmmo1", {}, KESTREL_TR_NOOP("Tables", "Change Ammo Type 1. Use index number of Ammo item.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Ammo Type 2"), KESTREL_TR_NOOP("Tables", "Ammo Type 2:"),
+                 AmmoPositions[1], AmmoPrompt,
+                 {u"cmdAmmo2", {}, KESTREL_TR_NOOP("Tables", "Change Ammo Type 2. Use index number of Ammo item.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Ammo Type 3"), KESTREL_TR_NOOP("Tables", "Ammo Type 3:"),
+                 AmmoPositions[2], AmmoPrompt,
+                 {u"cmdAmmo3", {}, KESTREL_TR_NOOP("Tables", "Change Ammo Type 3. Use index number of Ammo item.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Autoshot Accuracy"), KESTREL_TR_NOOP("Tables", "Autoshot Accuracy:"),
+                 AccuracyPositions[0], prompt::UpTo255,
+                 {u"cmdAutoA", {}, KESTREL_TR_NOOP("Tables", "Click to change the autoshot accuracy.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Snap Shot Accuracy"), KESTREL_TR_NOOP("Tables", "Snap Shot Accuracy:"),
+                 AccuracyPositions[1], prompt::UpTo255,
+                 {u"cmdSnapA", {}, KESTREL_TR_NOOP("Tables", "Click to change the snap shot accuracy.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Aimed Shot Accuracy"), KESTREL_TR_NOOP("Tables", "Aimed Shot Accuracy:"),
+                 AccuracyPositions[2], prompt::UpTo255,
+                 {u"cmdAimA", {}, KESTREL_TR_NOOP("Tables", "Click to change the aimed shot accuracy.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Autoshot TU%"), KESTREL_TR_NOOP("Tables", "Autoshot TU%:"),
+                 TuPercentPositions[0], prompt::UpTo100,
+                 {u"cmdAutoT", {}, KESTREL_TR_NOOP("Tables", "Click to change the autoshot TU percentage.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Snap Shot TU%"), KESTREL_TR_NOOP("Tables", "Snap Shot TU%:"),
+                 TuPercentPositions[1], prompt::UpTo100,
+                 {u"cmdSnapT", {}, KESTREL_TR_NOOP("Tables", "Click to change the snap shot TU percentage.")}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Aimed Shot TU%"), KESTREL_TR_NOOP("Tables", "Aimed Shot TU%:"),
+                 TuPercentPositions[2], prompt::UpTo100,
+                 {u"cmdAimT", {}, KESTREL_TR_NOOP("Tables", "Click to change the aimed shot TU percentage.")}),
+    {KESTREL_TR_NOOP("Tables", "Damage Type"), KESTREL_TR_NOOP("Tables", "Damage Type"),
+     FieldKind::DamageType, DamageTypePosition, 1, {}, nullptr, {u"Frame2"}},
 }};
 
 inline constexpr const FieldDescription& NameField = Fields.front();

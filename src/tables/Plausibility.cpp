@@ -2,12 +2,23 @@
 #include "tables/Plausibility.h"
 
 #include "core/ByteAccess.h"
+#include "core/TableText.h"
 #include "tables/Items.h"
 #include "tables/SoldierNames.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <array>
 #include <string_view>
+
+namespace {
+
+// The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Plausibility)
+};
+
+} // namespace
 
 namespace plausibility {
 namespace {
@@ -43,11 +54,14 @@ constexpr TableCheck Of(std::u16string_view what, const TableLayout& table, qsiz
 }
 
 constexpr std::array<TableCheck, 4> Checks = {{
-    Of(u"soldier last names", soldiernames::LastNames, 0, soldiernames::WrittenNameLength, Rule::SomeText),
-    Of(u"soldier first names", soldiernames::FirstNames, 0, soldiernames::WrittenNameLength, Rule::SomeText),
-    Of(u"item names of obdata.dat", items::Layout, items::NamePosition, items::NameLength, Rule::SomeText),
-    Of(u"ammo references of obdata.dat", items::Layout, items::AmmoPositions[0], std::size(items::AmmoPositions),
-       Rule::ItemReferences),
+    Of(KESTREL_TR_NOOP("Plausibility", "soldier last names"), soldiernames::LastNames, 0,
+       soldiernames::WrittenNameLength, Rule::SomeText),
+    Of(KESTREL_TR_NOOP("Plausibility", "soldier first names"), soldiernames::FirstNames, 0,
+       soldiernames::WrittenNameLength, Rule::SomeText),
+    Of(KESTREL_TR_NOOP("Plausibility", "item names of obdata.dat"), items::Layout, items::NamePosition,
+       items::NameLength, Rule::SomeText),
+    Of(KESTREL_TR_NOOP("Plausibility", "ammo references of obdata.dat"), items::Layout, items::AmmoPositions[0],
+       std::size(items::AmmoPositions), Rule::ItemReferences),
 }};
 
 // Every DOS and Windows executable begins with "MZ", a few old DOS ones with "ZM"; a text
@@ -68,7 +82,7 @@ QString Verdict(const TableCheck& check, qsizetype start, const QByteArray& byte
 {
     const qsizetype end = start + check.stride * (check.count - 1) + check.width;
     if (start < 0 || !bytes::InRange(bytes, start, end - start))
-        return QStringLiteral("lie past the end of the file");
+        return Text::tr("lie past the end of the file");
     bool allEmpty = true;
     int references = 0;
     for (int record = 0; record < check.count; ++record) {
@@ -80,8 +94,8 @@ QString Verdict(const TableCheck& check, qsizetype start, const QByteArray& byte
         }
     }
     if (check.rule == Rule::ItemReferences)
-        return 2 * references > check.count * check.width ? QString() : QStringLiteral("mostly name no item");
-    return allEmpty ? QStringLiteral("are all empty") : QString();
+        return 2 * references > check.count * check.width ? QString() : Text::tr("mostly name no item");
+    return allEmpty ? Text::tr("are all empty") : QString();
 }
 
 } // namespace
@@ -97,10 +111,8 @@ QStringList Reasons(GameFile file, GameVersion version, const QByteArray& bytes)
         const qsizetype start = check.start.For(version);
         const QString verdict = Verdict(check, start, bytes);
         if (!verdict.isEmpty()) {
-            reasons.append(QStringLiteral("The %1 at byte %2 %3.")
-                               .arg(QString::fromUtf16(check.what.data(), qsizetype(check.what.size())))
-                               .arg(start)
-                               .arg(verdict));
+            reasons.append(
+                Text::tr("The %1 at byte %2 %3.").arg(Translated("Plausibility", check.what)).arg(start).arg(verdict));
         }
     }
     return reasons;

@@ -29,19 +29,24 @@ inline constexpr qsizetype FirstNameSlotSize = 11;
 // byte of a last-name slot is shown but never written.
 inline constexpr qsizetype WrittenNameLength = 11;
 
-inline constexpr std::u16string_view PromptLimitLine = u"(remember it cannot exceed 11 characters)";
+inline constexpr std::u16string_view PromptLimitLine =
+    KESTREL_TR_NOOP("Prompts", "(remember it cannot exceed 11 characters)");
 
 // The whole slot is shown as the default; only the first 11 bytes are written.
-inline constexpr NamePrompt FirstNamePrompt = {u"What would you like the new first name to be?", PromptLimitLine,
+inline constexpr NamePrompt FirstNamePrompt = {
+    KESTREL_TR_NOOP("Prompts", "What would you like the new first name to be?"), PromptLimitLine,
                                                FirstNameSlotSize, WrittenNameLength};
-inline constexpr NamePrompt LastNamePrompt = {u"What would you like the new last name to be?", PromptLimitLine,
+inline constexpr NamePrompt LastNamePrompt = {
+    KESTREL_TR_NOOP("Prompts", "What would you like the new last name to be?"), PromptLimitLine,
                                               LastNameSlotSize, WrittenNameLength};
 
 // A slot's one field, its name.
 inline constexpr std::array<FieldDescription, 1> FirstNameFields = {
-    {{u"Name", u"Name", FieldKind::Name, 0, WrittenNameLength, {}, &FirstNamePrompt}}};
+    {{KESTREL_TR_NOOP("Tables", "Name"), KESTREL_TR_NOOP("Tables", "Name"), FieldKind::Name, 0, WrittenNameLength, {},
+      &FirstNamePrompt}}};
 inline constexpr std::array<FieldDescription, 1> LastNameFields = {
-    {{u"Name", u"Name", FieldKind::Name, 0, WrittenNameLength, {}, &LastNamePrompt}}};
+    {{KESTREL_TR_NOOP("Tables", "Name"), KESTREL_TR_NOOP("Tables", "Name"), FieldKind::Name, 0, WrittenNameLength, {},
+      &LastNamePrompt}}};
 
 // What step names call a slot: "first name 5".
 [[nodiscard]] inline QString FirstNameSubject(int slot)

@@ -30,7 +30,7 @@ QString LineName(int line)
 
 QString LineText(const QByteArray& exe, GameVersion version, const StoresEntry& entry)
 {
-    return ToQString(entry.label) + QString::number(StoredAmount(exe, version, entry));
+    return Translated("Stores", entry.label) + QString::number(StoredAmount(exe, version, entry));
 }
 
 } // namespace stores

@@ -16,7 +16,7 @@
 namespace strings {
 
 // An entry is one field, its text, as long as the entry is.
-inline constexpr std::array<FieldDescription, 1> TextFields = {{{u"Text", u"Text", FieldKind::StringEntry, 0, 0}}};
+inline constexpr std::array<FieldDescription, 1> TextFields = {{{KESTREL_TR_NOOP("Tables", "Text"), KESTREL_TR_NOOP("Tables", "Text"), FieldKind::StringEntry, 0, 0}}};
 inline constexpr const FieldDescription& TextField = TextFields[0];
 
 // A string file is a table named by its file name; its entries are numbered and counted

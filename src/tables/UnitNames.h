@@ -1,6 +1,8 @@
 // The names of the 33 unit types of the unit statistics table, in record order.
 #pragma once
 
+#include "core/TableText.h"
+
 #include <QString>
 
 #include <array>
@@ -10,15 +12,39 @@ namespace unitnames {
 
 // Index = unit number.
 inline constexpr std::array<std::u16string_view, 33> All = {
-    u"Floater Soldier",     u"Floater Navigator",   u"Floater Medic",       u"Floater Engineer",
-    u"Floater Leader",      u"Floater Commander",   u"Reaper Terrorist",    u"Sectoid Soldier",
-    u"Sectoid Navigator",   u"Sectoid Medic",       u"Sectoid Engineer",    u"Sectoid Leader",
-    u"Sectoid Commander",   u"Snakeman Soldier",    u"Snakeman Navigator",  u"Snakeman Engineer",
-    u"Snakeman Leader",     u"Snakeman Commander",  u"Ethereal Soldier",    u"Ethereal Leader",
-    u"Ethereal Commander",  u"Muton Soldier",       u"Muton Navigator",     u"Muton Engineer",
-    u"Tank",                u"Civilian 1",          u"Civilian 2",          u"Chryssalid Terrorist",
-    u"Silacoid Terrorist",  u"Celatid Terrorist",   u"Sectopod Terrorist",  u"Cyberdisc Terrorist",
-    u"Hover Tank",
+    KESTREL_TR_NOOP("Units", "Floater Soldier"),
+    KESTREL_TR_NOOP("Units", "Floater Navigator"),
+    KESTREL_TR_NOOP("Units", "Floater Medic"),
+    KESTREL_TR_NOOP("Units", "Floater Engineer"),
+    KESTREL_TR_NOOP("Units", "Floater Leader"),
+    KESTREL_TR_NOOP("Units", "Floater Commander"),
+    KESTREL_TR_NOOP("Units", "Reaper Terrorist"),
+    KESTREL_TR_NOOP("Units", "Sectoid Soldier"),
+    KESTREL_TR_NOOP("Units", "Sectoid Navigator"),
+    KESTREL_TR_NOOP("Units", "Sectoid Medic"),
+    KESTREL_TR_NOOP("Units", "Sectoid Engineer"),
+    KESTREL_TR_NOOP("Units", "Sectoid Leader"),
+    KESTREL_TR_NOOP("Units", "Sectoid Commander"),
+    KESTREL_TR_NOOP("Units", "Snakeman Soldier"),
+    KESTREL_TR_NOOP("Units", "Snakeman Navigator"),
+    KESTREL_TR_NOOP("Units", "Snakeman Engineer"),
+    KESTREL_TR_NOOP("Units", "Snakeman Leader"),
+    KESTREL_TR_NOOP("Units", "Snakeman Commander"),
+    KESTREL_TR_NOOP("Units", "Ethereal Soldier"),
+    KESTREL_TR_NOOP("Units", "Ethereal Leader"),
+    KESTREL_TR_NOOP("Units", "Ethereal Commander"),
+    KESTREL_TR_NOOP("Units", "Muton Soldier"),
+    KESTREL_TR_NOOP("Units", "Muton Navigator"),
+    KESTREL_TR_NOOP("Units", "Muton Engineer"),
+    KESTREL_TR_NOOP("Units", "Tank"),
+    KESTREL_TR_NOOP("Units", "Civilian 1"),
+    KESTREL_TR_NOOP("Units", "Civilian 2"),
+    KESTREL_TR_NOOP("Units", "Chryssalid Terrorist"),
+    KESTREL_TR_NOOP("Units", "Silacoid Terrorist"),
+    KESTREL_TR_NOOP("Units", "Celatid Terrorist"),
+    KESTREL_TR_NOOP("Units", "Sectopod Terrorist"),
+    KESTREL_TR_NOOP("Units", "Cyberdisc Terrorist"),
+    KESTREL_TR_NOOP("Units", "Hover Tank"),
 };
 
 [[nodiscard]] QString Name(int unit);

@@ -37,8 +37,10 @@ inline constexpr qsizetype BraveryPosition = 27;
 // code does not fit a byte (an answer below -2444), so the prompt asks again.
 [[nodiscard]] std::optional<std::uint8_t> BraveryStored(double typed);
 
-inline constexpr std::u16string_view BraveryLimit = u"(Remember, the number cannot exceed 110).";
-inline constexpr std::array<std::u16string_view, 1> BraveryLines = {u"The number must also be divisible by 10."};
+inline constexpr std::u16string_view BraveryLimit =
+    KESTREL_TR_NOOP("Prompts", "(Remember, the number cannot exceed 110).");
+inline constexpr std::array<std::u16string_view, 1> BraveryLines = {
+    KESTREL_TR_NOOP("Prompts", "The number must also be divisible by 10.")};
 
 [[nodiscard]] constexpr std::uint8_t FlyingValue(int /*unit*/, bool flies)
 {
@@ -48,25 +50,41 @@ inline constexpr std::array<std::u16string_view, 1> BraveryLines = {u"The number
 // In the order the tab shows them, down three columns. Positions 8, 14 to 24 and 28 to 38
 // are not the editor's and stay untouched.
 inline constexpr std::array<FieldDescription, 16> Fields = {{
-    fields::Byte(u"Time Units", u"Time Units:", 1, prompt::UpTo255, {u"cmdTU"}),
-    fields::Byte(u"Health", u"Health:", 2, prompt::UpTo255, {u"cmdHealth"}),
-    fields::Byte(u"Energy", u"Energy:", 3, prompt::UpTo255, {u"cmdEnrg"}),
-    fields::Byte(u"Reaction", u"Reaction:", 4, prompt::UpTo255, {u"cmdReac"}),
-    fields::Byte(u"Strength", u"Strength:", 5, prompt::UpTo100, {u"cmdStr"}),
-    fields::Byte(u"Firing Accuracy", u"Firing Accuracy:", 6, prompt::UpTo100, {u"cmdFirA"}),
-    fields::Byte(u"Throwing Accuracy", u"Throwing Accuracy:", 7, prompt::UpTo100, {u"cmdThrA"}),
-    fields::Byte(u"Front Armour", u"Front Armour:", 9, prompt::UpTo255, {u"cmdFrA"}),
-    fields::Byte(u"Left Armour", u"Left Armour:", 10, prompt::UpTo255, {u"cmdLefA"}),
-    fields::Byte(u"Right Armour", u"Right Armour:", 11, prompt::UpTo255, {u"cmdRigA"}),
-    fields::Byte(u"Rear Armour", u"Rear Armour:", 12, prompt::UpTo255, {u"cmdReaA"}),
-    fields::Byte(u"Under Armour", u"Under Armour:", 13, prompt::UpTo255, {u"cmdUndA"}),
-    fields::Byte(u"Psi Skill", u"Psi Skill:", 25, prompt::UpTo100, {u"cmdPsiSk"}),
-    fields::Byte(u"Psi Strength", u"Psi Strength:", 26, prompt::UpTo100, {u"cmdPsiSt"}),
-    {u"Bravery", u"Bravery:", FieldKind::Bravery, BraveryPosition, 1,
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Time Units"), KESTREL_TR_NOOP("Tables", "Time Units:"),
+                 1, prompt::UpTo255, {u"cmdTU"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Health"), KESTREL_TR_NOOP("Tables", "Health:"),
+                 2, prompt::UpTo255, {u"cmdHealth"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Energy"), KESTREL_TR_NOOP("Tables", "Energy:"),
+                 3, prompt::UpTo255, {u"cmdEnrg"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Reaction"), KESTREL_TR_NOOP("Tables", "Reaction:"),
+                 4, prompt::UpTo255, {u"cmdReac"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Strength"), KESTREL_TR_NOOP("Tables", "Strength:"),
+                 5, prompt::UpTo100, {u"cmdStr"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Firing Accuracy"), KESTREL_TR_NOOP("Tables", "Firing Accuracy:"),
+                 6, prompt::UpTo100, {u"cmdFirA"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Throwing Accuracy"), KESTREL_TR_NOOP("Tables", "Throwing Accuracy:"),
+                 7, prompt::UpTo100, {u"cmdThrA"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Front Armour"), KESTREL_TR_NOOP("Tables", "Front Armour:"),
+                 9, prompt::UpTo255, {u"cmdFrA"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Left Armour"), KESTREL_TR_NOOP("Tables", "Left Armour:"),
+                 10, prompt::UpTo255, {u"cmdLefA"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Right Armour"), KESTREL_TR_NOOP("Tables", "Right Armour:"),
+                 11, prompt::UpTo255, {u"cmdRigA"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Rear Armour"), KESTREL_TR_NOOP("Tables", "Rear Armour:"),
+                 12, prompt::UpTo255, {u"cmdReaA"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Under Armour"), KESTREL_TR_NOOP("Tables", "Under Armour:"),
+                 13, prompt::UpTo255, {u"cmdUndA"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Psi Skill"), KESTREL_TR_NOOP("Tables", "Psi Skill:"),
+                 25, prompt::UpTo100, {u"cmdPsiSk"}),
+    fields::Byte(KESTREL_TR_NOOP("Tables", "Psi Strength"), KESTREL_TR_NOOP("Tables", "Psi Strength:"),
+                 26, prompt::UpTo100, {u"cmdPsiSt"}),
+    {KESTREL_TR_NOOP("Tables", "Bravery"), KESTREL_TR_NOOP("Tables", "Bravery:"),
+     FieldKind::Bravery, BraveryPosition, 1,
      {.limit = 110, .limitLine = BraveryLimit, .extraLines = BraveryLines, .shown = &BraveryShown,
       .stored = &BraveryStored},
      nullptr, {u"cmdBrav"}},
-    {u"Flying Ability", u"Flying Ability?:", FieldKind::Flag, FlyingPosition, 1, {}, nullptr, {u"Frame1"},
+    {KESTREL_TR_NOOP("Tables", "Flying Ability"), KESTREL_TR_NOOP("Tables", "Flying Ability?:"),
+     FieldKind::Flag, FlyingPosition, 1, {}, nullptr, {u"Frame1"},
      &FlyingValue},
 }};
 

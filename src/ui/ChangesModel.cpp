@@ -2,6 +2,7 @@
 #include "ui/ChangesModel.h"
 
 #include "core/GameDocument.h"
+#include "core/TableText.h"
 
 using namespace Qt::StringLiterals;
 
@@ -53,7 +54,7 @@ QVariant ChangesModel::data(const QModelIndex& index, int role) const
     switch (index.column()) {
     case TableColumn: text = line.table; break;
     case RecordColumn: text = line.recordCaption; break;
-    case FieldColumn: text = line.field; break;
+    case FieldColumn: text = Translated("Tables", line.field); break;
     case AsLoadedColumn: text = line.asLoaded; break;
     case NowColumn: text = line.now; break;
     default: return {};
@@ -66,11 +67,11 @@ QVariant ChangesModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case TableColumn: return u"Table"_s;
-    case RecordColumn: return u"Record"_s;
-    case FieldColumn: return u"Field"_s;
-    case AsLoadedColumn: return u"As loaded"_s;
-    case NowColumn: return u"Now"_s;
+    case TableColumn: return tr("Table");
+    case RecordColumn: return tr("Record");
+    case FieldColumn: return tr("Field");
+    case AsLoadedColumn: return tr("As loaded");
+    case NowColumn: return tr("Now");
     default: return {};
     }
 }

@@ -38,11 +38,11 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
     const int widths[] = {14, 24, 22, 18};
     for (int column = 0; column < int(std::size(widths)); ++column)
         m_view->setColumnWidth(column, character * widths[column]);
-    m_revert = new QPushButton(u"&Revert"_s, content);
+    m_revert = new QPushButton(tr("&Revert"), content);
     m_revert->setObjectName(u"cmdRevert"_s);
-    m_revert->setToolTip(u"Put the selected lines back to their values as loaded."_s);
+    m_revert->setToolTip(tr("Put the selected lines back to their values as loaded."));
     // Alt+A is the frames' Apply; a shared letter would only cycle the focus.
-    m_revertAll = new QPushButton(u"Re&vert All"_s, content);
+    m_revertAll = new QPushButton(tr("Re&vert All"), content);
     m_revertAll->setObjectName(u"cmdRevertAll"_s);
 
     auto* buttons = new QHBoxLayout;
@@ -68,9 +68,9 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
 
 void ChangesPanel::UpdateTitle()
 {
-    setWindowTitle(u"Changes (%1)"_s.arg(m_model->rowCount()));
+    setWindowTitle(tr("Changes (%1)").arg(m_model->rowCount()));
     // A dock gives its menu entry its title; the entry keeps its own caption and shortcut letter.
-    toggleViewAction()->setText(u"&Changes"_s);
+    toggleViewAction()->setText(tr("&Changes"));
     m_revertAll->setEnabled(m_model->rowCount() > 0);
 }
 
@@ -89,8 +89,8 @@ void ChangesPanel::RevertSelected()
         reverts.push_back(m_model->Line(row).revert);
     if (reverts.empty())
         return;
-    const QString text = reverts.size() == 1 ? u"Revert %1: %2"_s.arg(reverts.front().record, reverts.front().field)
-                                             : u"Revert %1 changes"_s.arg(reverts.size());
+    const QString text = reverts.size() == 1 ? tr("Revert %1: %2").arg(reverts.front().record, reverts.front().field)
+                                             : tr("Revert %1 changes").arg(reverts.size());
     m_history.Submit(changes::InApplyOrder(text, std::move(reverts)));
 }
 
@@ -100,5 +100,5 @@ void ChangesPanel::RevertAll()
     for (int row = 0; row < m_model->rowCount(); ++row)
         reverts.push_back(m_model->Line(row).revert);
     if (!reverts.empty())
-        m_history.Submit(changes::InApplyOrder(u"Revert All"_s, std::move(reverts)));
+        m_history.Submit(changes::InApplyOrder(tr("Revert All"), std::move(reverts)));
 }

@@ -14,7 +14,7 @@ LoadWindow::LoadWindow(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(u"frmLoad"_s);
-    setWindowTitle(u"Loading Files..."_s);
+    setWindowTitle(tr("Loading Files..."));
     setFont(fonts::TerminalFont());
     setModal(false);
     CreateControls();
@@ -30,7 +30,7 @@ void LoadWindow::CreateControls()
     ui.lblComp->setObjectName(u"lblComp"_s);
     ui.lblComp->setTextFormat(Qt::PlainText);
     ui.lblComp->setWordWrap(true);
-    ui.Command1 = new QPushButton(u"OK"_s, this);
+    ui.Command1 = new QPushButton(tr("OK"), this);
     ui.Command1->setObjectName(u"Command1"_s);
     ui.Command1->setDefault(true);
     ui.Command1->hide();

@@ -81,9 +81,9 @@ void MainWindow::CreateMenus()
     CreateFileMenu();
     CreateEditMenu();
     CreateViewMenu();
-    ui.mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    ui.mnuHelp = menuBar()->addMenu(tr("&Help"));
     ui.mnuHelp->setObjectName(u"mnuHelp"_s);
-    ui.mnuAbout = ui.mnuHelp->addAction(u"&About"_s);
+    ui.mnuAbout = ui.mnuHelp->addAction(tr("&About"));
     ui.mnuAbout->setObjectName(u"mnuAbout"_s);
 }
 
@@ -98,22 +98,22 @@ void MainWindow::CreateFileMenu()
     // Ctrl+C closes the files, as it always has in this editor, unless the focus holds
     // something to copy (copying::ShortcutFilter).
     const MenuItem fileItems[] = {
-        {&Ui::mnuOpen, u"mnuOpen"_s, u"L&oad Files"_s, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {&Ui::mnuOpen, u"mnuOpen"_s, tr("L&oad Files"), QKeySequence(Qt::CTRL | Qt::Key_O)},
         {nullptr, {}, {}, {}},
-        {&Ui::mnuBack, u"mnuBack"_s, u"&Make Backups"_s, QKeySequence(Qt::CTRL | Qt::Key_M)},
-        {&Ui::mnuMaster, u"mnuMaster"_s, u"Make Master Backup"_s, QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {&Ui::mnuSave, u"mnuSave"_s, u"&Save"_s, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {&Ui::mnuClose, u"mnuClose"_s, u"&C&lose files"_s, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {&Ui::mnuBack, u"mnuBack"_s, tr("&Make Backups"), QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {&Ui::mnuMaster, u"mnuMaster"_s, tr("Make Master Backup"), QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {&Ui::mnuSave, u"mnuSave"_s, tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {&Ui::mnuClose, u"mnuClose"_s, tr("&C&lose files"), QKeySequence(Qt::CTRL | Qt::Key_C)},
         {nullptr, {}, {}, {}},
-        {&Ui::mnuImportChanges, u"mnuImportChanges"_s, u"&Import Changes\u2026"_s, {}},
-        {&Ui::mnuExportChanges, u"mnuExportChanges"_s, u"&Export Changes\u2026"_s, {}},
-        {&Ui::mnuExportTables, u"mnuExportTables"_s, u"Export &Tables\u2026"_s, {}},
-        {&Ui::mnuImportTable, u"mnuImportTable"_s, u"Import T&able\u2026"_s, {}},
+        {&Ui::mnuImportChanges, u"mnuImportChanges"_s, tr("&Import Changes…"), {}},
+        {&Ui::mnuExportChanges, u"mnuExportChanges"_s, tr("&Export Changes…"), {}},
+        {&Ui::mnuExportTables, u"mnuExportTables"_s, tr("Export &Tables…"), {}},
+        {&Ui::mnuImportTable, u"mnuImportTable"_s, tr("Import T&able…"), {}},
         {nullptr, {}, {}, {}},
-        {&Ui::mnuExit, u"mnuExit"_s, u"E&xit"_s, QKeySequence(Qt::CTRL | Qt::Key_F4)},
+        {&Ui::mnuExit, u"mnuExit"_s, tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4)},
     };
 
-    ui.mnuFile = menuBar()->addMenu(u"&File"_s);
+    ui.mnuFile = menuBar()->addMenu(tr("&File"));
     ui.mnuFile->setObjectName(u"mnuFile"_s);
     for (const MenuItem& item : fileItems) {
         if (!item.action) {
@@ -131,7 +131,7 @@ void MainWindow::CreateFileMenu()
     ui.mnuClose->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_W)});
     ui.mnuExit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    ui.mnuRecent = new QMenu(u"Open &Recent"_s, ui.mnuFile);
+    ui.mnuRecent = new QMenu(tr("Open &Recent"), ui.mnuFile);
     ui.mnuRecent->setObjectName(u"mnuRecent"_s);
     ui.mnuRecent->menuAction()->setObjectName(u"mnuRecent"_s);
     const QList<QAction*> fileActions = ui.mnuFile->actions();
@@ -142,12 +142,12 @@ void MainWindow::CreateFileMenu()
 // Qt's undo actions name the step they take back or do again: "Undo Hangar: Hit Ratio (%) 20 → 30".
 void MainWindow::CreateEditMenu()
 {
-    ui.mnuEdit = menuBar()->addMenu(u"&Edit"_s);
+    ui.mnuEdit = menuBar()->addMenu(tr("&Edit"));
     ui.mnuEdit->setObjectName(u"mnuEdit"_s);
-    ui.mnuUndo = m_history.Stack().createUndoAction(this, u"&Undo"_s);
+    ui.mnuUndo = m_history.Stack().createUndoAction(this, tr("&Undo"));
     ui.mnuUndo->setObjectName(u"mnuUndo"_s);
     ui.mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    ui.mnuRedo = m_history.Stack().createRedoAction(this, u"&Redo"_s);
+    ui.mnuRedo = m_history.Stack().createRedoAction(this, tr("&Redo"));
     ui.mnuRedo->setObjectName(u"mnuRedo"_s);
     ui.mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     ui.mnuEdit->addAction(ui.mnuUndo);
@@ -155,9 +155,9 @@ void MainWindow::CreateEditMenu()
     ui.mnuEdit->addSeparator();
     // Copy has no key of its own: Ctrl+C is Close files', except where the focus holds
     // something to copy.
-    ui.mnuCopy = ui.mnuEdit->addAction(u"&Copy"_s);
+    ui.mnuCopy = ui.mnuEdit->addAction(tr("&Copy"));
     ui.mnuCopy->setObjectName(u"mnuCopy"_s);
-    ui.mnuPaste = ui.mnuEdit->addAction(u"&Paste"_s);
+    ui.mnuPaste = ui.mnuEdit->addAction(tr("&Paste"));
     ui.mnuPaste->setObjectName(u"mnuPaste"_s);
     ui.mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(ui.mnuEdit, &QMenu::aboutToShow, this, [this] {
@@ -179,18 +179,18 @@ void MainWindow::CreateEditMenu()
 
 void MainWindow::CreateViewMenu()
 {
-    ui.mnuView = menuBar()->addMenu(u"&View"_s);
+    ui.mnuView = menuBar()->addMenu(tr("&View"));
     ui.mnuView->setObjectName(u"mnuView"_s);
-    ui.historyDock = new QDockWidget(u"Edit History"_s, this);
+    ui.historyDock = new QDockWidget(tr("Edit History"), this);
     ui.historyDock->setObjectName(u"dockHistory"_s);
     auto* history = new QUndoView(&m_history.Stack(), ui.historyDock);
     history->setObjectName(u"lstHistory"_s);
-    history->setEmptyLabel(u"<files as loaded>"_s);
+    history->setEmptyLabel(tr("<files as loaded>"));
     ui.historyDock->setWidget(history);
     addDockWidget(Qt::RightDockWidgetArea, ui.historyDock);
     ui.historyDock->hide();
     QAction* toggle = ui.historyDock->toggleViewAction();
-    toggle->setText(u"Edit &History"_s);
+    toggle->setText(tr("Edit &History"));
     toggle->setObjectName(u"mnuHistory"_s);
     ui.mnuView->addAction(toggle);
 
@@ -213,12 +213,12 @@ void MainWindow::CreateTabs()
     ui.unitEditor = new UnitEditorTab(m_context, ui.tabFac);
     ui.itemEditor = new ItemEditorTab(m_context, ui.tabFac);
     ui.stringEditor = new StringEditorTab(m_context, ui.tabFac);
-    ui.tabFac->addTab(ui.baseEditor, u"Base Editor"_s);
-    ui.tabFac->addTab(ui.facilityEditor, u"Facility Editor"_s);
-    ui.tabFac->addTab(ui.soldierNames, u"Soldier Names"_s);
-    ui.tabFac->addTab(ui.unitEditor, u"Unit Editor"_s);
-    ui.tabFac->addTab(ui.itemEditor, u"Item Editor"_s);
-    ui.tabFac->addTab(ui.stringEditor, u"String Editor"_s);
+    ui.tabFac->addTab(ui.baseEditor, tr("Base Editor"));
+    ui.tabFac->addTab(ui.facilityEditor, tr("Facility Editor"));
+    ui.tabFac->addTab(ui.soldierNames, tr("Soldier Names"));
+    ui.tabFac->addTab(ui.unitEditor, tr("Unit Editor"));
+    ui.tabFac->addTab(ui.itemEditor, tr("Item Editor"));
+    ui.tabFac->addTab(ui.stringEditor, tr("String Editor"));
     setCentralWidget(ui.tabFac);
     AddTabKeys();
 }
@@ -367,8 +367,8 @@ void MainWindow::FillLastNames()
 // this only says which languages the String Editor will not offer, and why.
 void MainWindow::ShowSkippedFiles(const QStringList& messages)
 {
-    m_context.asker.ShowError(u"Language files"_s,
-                              u"Some language files were not loaded:\n\n"_s + messages.join(u'\n'));
+    m_context.asker.ShowError(tr("Language files"),
+                              tr("Some language files were not loaded:\n\n") + messages.join(u'\n'));
 }
 
 LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
@@ -436,9 +436,7 @@ void MainWindow::mnuOpen_Click()
 {
     if (!MayDropUnsavedChanges(Leaving::ToLoad))
         return;
-    Load([this] {
-        return m_context.asker.AskOpenFile(u"Open"_s, u"UFO Executable (ufo.exe)|*.exe"_s);
-    });
+    Load([this] { return m_context.asker.AskOpenFile(tr("Open"), tr("UFO Executable (ufo.exe)|*.exe")); });
 }
 
 void MainWindow::mnuSave_Click()
@@ -518,9 +516,9 @@ bool MainWindow::MayWriteOverDisk(diskcheck::Command command)
 void MainWindow::ReloadFromDisk()
 {
     if (m_history.HasUnsavedChanges()
-        && !m_context.asker.AskYesNo(u"Discard Unsaved Changes"_s,
-                                     u"Reloading discards the changes you have not saved. Discard them and load "
-                                     u"the files from disk?"_s))
+        && !m_context.asker.AskYesNo(tr("Discard Unsaved Changes"),
+                                     tr("Reloading discards the changes you have not saved. Discard them and load "
+                                        "the files from disk?")))
         return;
     (void)LoadFrom(m_document.Files().ExePath);
 }
@@ -574,11 +572,11 @@ bool MainWindow::MayDropUnsavedChanges(Leaving leaving)
 {
     if (!m_history.HasUnsavedChanges())
         return true;
-    const QString question = leaving == Leaving::ToClose  ? u"Save them before closing the files?"_s
-                             : leaving == Leaving::ToLoad ? u"Save them before loading other files?"_s
-                                                          : u"Save them before exiting?"_s;
-    switch (m_context.asker.AskSaveDiscardCancel(u"Unsaved Changes"_s,
-                                                 u"The game files have changes that are not saved."_s, question)) {
+    const QString question = leaving == Leaving::ToClose  ? tr("Save them before closing the files?")
+                             : leaving == Leaving::ToLoad ? tr("Save them before loading other files?")
+                                                          : tr("Save them before exiting?");
+    switch (m_context.asker.AskSaveDiscardCancel(tr("Unsaved Changes"), tr("The game files have changes that are not saved."),
+                                                 question)) {
     case Asker::Choice::Save: return Save();
     case Asker::Choice::Discard: return true;
     case Asker::Choice::Cancel: break;
@@ -598,9 +596,9 @@ void MainWindow::UpdateTitle()
 {
     const QString exePath = m_document.Files().ExePath;
     if (!m_document.HasExecutable() || exePath.isEmpty()) {
-        setWindowTitle(u"UFO.EXE Editor"_s);
+        setWindowTitle(tr("UFO.EXE Editor"));
     } else {
-        setWindowTitle(u"UFO.EXE Editor \u2014 %1[*]"_s.arg(QFileInfo(exePath).fileName()));
+        setWindowTitle(tr("UFO.EXE Editor — %1[*]").arg(QFileInfo(exePath).fileName()));
     }
     setWindowModified(m_history.HasUnsavedChanges());
 }
@@ -628,8 +626,9 @@ void MainWindow::mnuExit_Click()
 
 void MainWindow::mnuAbout_Click()
 {
-    m_context.asker.ShowMessage(u"About"_s, u"The current version is " KESTREL_VERSION " beta.\n"
-                                            u"Written by the X-Com Kestrel developers.\n"
-                                            u"It only works for Collector's Edition of X-Com: Ufo Defense at the "
-                                            u"present time."_s);
+    m_context.asker.ShowMessage(tr("About"), tr("The current version is %1 beta.\n"
+                                                "Written by the X-Com Kestrel developers.\n"
+                                                "It only works for Collector's Edition of X-Com: Ufo Defense at the "
+                                                "present time.")
+                                                 .arg(u"" KESTREL_VERSION ""_s));
 }

@@ -12,6 +12,7 @@
 #include "tables/Catalogue.h"
 #include "ui/EditHistory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,6 +22,11 @@ using namespace Qt::StringLiterals;
 
 namespace modcommands {
 namespace {
+
+// The commands are free functions; their texts take a context of their own.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ModCommands)
+};
 
 std::optional<QByteArray> ReadFile(const QString& path, Asker& asker, const QString& title)
 {
@@ -45,17 +51,18 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
 {
     const changeset::Resolved resolved = changeset::Resolve(document, entries, {}, stepText);
     if (!resolved.problems.isEmpty()) {
-        asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(resolved.problems));
+        asker.ShowError(title, Text::tr("Nothing was changed:\n\n") + modEdit::Listed(resolved.problems));
         return;
     }
     if (resolved.edit.changes.empty()) {
-        asker.ShowMessage(title, u"Every value is already as the file gives it; nothing was changed."_s);
+        asker.ShowMessage(title, Text::tr("Every value is already as the file gives it; nothing was changed."));
         return;
     }
     // The game itself holds such values, so a revert needs them; but a typo looks the same.
     if (!resolved.warnings.isEmpty()
-        && !asker.AskYesNo(title, u"Some values are past the limits the form allows:\n\n%1\n\nApply them anyway?"_s.arg(
-                                      modEdit::Listed(resolved.warnings))))
+        && !asker.AskYesNo(title,
+                           Text::tr("Some values are past the limits the form allows:\n\n%1\n\nApply them anyway?")
+                               .arg(modEdit::Listed(resolved.warnings))))
         return;
     history.Submit(resolved.edit);
 }
@@ -64,29 +71,29 @@ void ApplyEntries(const GameDocument& document, EditHistory& history, Asker& ask
 
 void ImportChanges(const GameDocument& document, EditHistory& history, Asker& asker)
 {
-    if (const std::optional<QString> path = asker.AskOpenFile(u"Import Changes"_s, u"Change sets (*.json)|*.json"_s))
+    if (const std::optional<QString> path = asker.AskOpenFile(Text::tr("Import Changes"), Text::tr("Change sets (*.json)|*.json")))
         ImportChangesFrom(*path, document, history, asker);
 }
 
 void ImportChangesFrom(const QString& path, const GameDocument& document, EditHistory& history, Asker& asker)
 {
-    const QString title = u"Import Changes"_s;
+    const QString title = Text::tr("Import Changes");
     const std::optional<QByteArray> bytes = ReadFile(path, asker, title);
     if (!bytes)
         return;
     const QString name = modEdit::Excerpt(QFileInfo(path).fileName());
     const changeset::Parsed parsed = changeset::Parse(*bytes);
     if (!parsed.problems.isEmpty()) {
-        asker.ShowError(title, u"%1 was not applied:\n\n%2"_s.arg(name, modEdit::Listed(parsed.problems)));
+        asker.ShowError(title, Text::tr("%1 was not applied:\n\n%2").arg(name, modEdit::Listed(parsed.problems)));
         return;
     }
-    ApplyEntries(document, history, asker, parsed.entries, title, u"Import %1"_s.arg(name));
+    ApplyEntries(document, history, asker, parsed.entries, title, Text::tr("Import %1").arg(name));
 }
 
 void ExportChanges(const GameDocument& document, Asker& asker)
 {
-    const QString title = u"Export Changes"_s;
-    std::optional<QString> path = asker.AskSaveFile(title, u"Change sets (*.json)|*.json"_s);
+    const QString title = Text::tr("Export Changes");
+    std::optional<QString> path = asker.AskSaveFile(title, Text::tr("Change sets (*.json)|*.json"));
     if (!path)
         return;
     if (QFileInfo(*path).suffix().isEmpty())
@@ -96,7 +103,7 @@ void ExportChanges(const GameDocument& document, Asker& asker)
 
 void ExportTables(const GameDocument& document, Asker& asker)
 {
-    const QString title = u"Export Tables"_s;
+    const QString title = Text::tr("Export Tables");
     const std::optional<QString> folder = asker.AskFolder(title);
     if (!folder)
         return;
@@ -105,10 +112,13 @@ void ExportTables(const GameDocument& document, Asker& asker)
         if (document.IsLoaded(table.file) && QFileInfo::exists(QDir(*folder).filePath(tablecsv::FileName(table.Name()))))
             existing.append(tablecsv::FileName(table.Name()));
     }
-    if (!existing.isEmpty()
-        && !asker.AskYesNo(title, u"%1 already in %2:\n\n%3\n\nReplace them?"_s.arg(
-                                      existing.size() == 1 ? u"This file is"_s : u"These %1 files are"_s.arg(existing.size()),
-                                      QDir::toNativeSeparators(*folder), modEdit::Listed(existing))))
+    const QString shownFolder = QDir::toNativeSeparators(*folder);
+    const QString question =
+        existing.size() == 1
+            ? Text::tr("This file is already in %1:\n\n%2\n\nReplace them?").arg(shownFolder, modEdit::Listed(existing))
+            : Text::tr("These %1 files are already in %2:\n\n%3\n\nReplace them?")
+                  .arg(QString::number(existing.size()), shownFolder, modEdit::Listed(existing));
+    if (!existing.isEmpty() && !asker.AskYesNo(title, question))
         return;
     for (const catalogue::Table& table : catalogue::Tables()) {
         if (document.IsLoaded(table.file)
@@ -120,24 +130,24 @@ void ExportTables(const GameDocument& document, Asker& asker)
 
 void ImportTable(const GameDocument& document, EditHistory& history, Asker& asker)
 {
-    if (const std::optional<QString> path = asker.AskOpenFile(u"Import Table"_s, u"Tables (*.csv)|*.csv"_s))
+    if (const std::optional<QString> path = asker.AskOpenFile(Text::tr("Import Table"), Text::tr("Tables (*.csv)|*.csv")))
         ImportTableFrom(*path, document, history, asker);
 }
 
 void ImportTableFrom(const QString& path, const GameDocument& document, EditHistory& history, Asker& asker)
 {
-    const QString title = u"Import Table"_s;
+    const QString title = Text::tr("Import Table");
     const std::optional<QByteArray> bytes = ReadFile(path, asker, title);
     if (!bytes)
         return;
     const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(path), *bytes);
     if (!imported.problems.isEmpty()) {
-        asker.ShowError(title, u"Nothing was changed:\n\n"_s + modEdit::Listed(imported.problems));
+        asker.ShowError(title, Text::tr("Nothing was changed:\n\n") + modEdit::Listed(imported.problems));
         return;
     }
     if (!imported.note.isEmpty())
         asker.ShowMessage(title, u"%1: %2."_s.arg(modEdit::Excerpt(QFileInfo(path).fileName()), imported.note));
-    ApplyEntries(document, history, asker, imported.entries, title, u"Import table %1"_s.arg(imported.table));
+    ApplyEntries(document, history, asker, imported.entries, title, Text::tr("Import table %1").arg(imported.table));
 }
 
 } // namespace modcommands

@@ -73,7 +73,7 @@ void RecentFiles::Refill()
         connect(entry, &QAction::triggered, this, [this, path] { emit Chosen(path); });
     }
     m_menu.addSeparator();
-    QAction* clear = m_menu.addAction(u"Clear Menu"_s);
+    QAction* clear = m_menu.addAction(tr("Clear Menu"));
     clear->setObjectName(u"mnuClearRecent"_s);
     clear->setEnabled(!paths.isEmpty());
     connect(clear, &QAction::triggered, this, &RecentFiles::Clear);

@@ -170,7 +170,7 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (!IsChanged(*slot))
             return {};
-        return u"As loaded: %1"_s.arg(cells::Text(*slot, m_document.Pristine(m_table->file), m_document.Version()));
+        return tr("As loaded: %1").arg(cells::Text(*slot, m_document.Pristine(m_table->file), m_document.Version()));
     case Qt::FontRole: {
         if (!IsChanged(*slot))
             return {};
@@ -187,7 +187,8 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == RecordColumn ? m_recordHeader : m_table->fields[std::size_t(section - 1)].Name();
+    return section == RecordColumn ? m_recordHeader
+                                   : Translated("Tables", m_table->fields[std::size_t(section - 1)].key);
 }
 
 Qt::ItemFlags RecordTableModel::flags(const QModelIndex& index) const
@@ -205,7 +206,7 @@ catalogue::Reading RecordTableModel::Check(const QModelIndex& index, const QStri
         return cells::Read(*slot, text, Working(), m_document.Version(), limits);
     if (index.isValid() && text == data(index).toString())
         return {QByteArray(), {}};
-    return {std::nullopt, u"the %1 column cannot be changed"_s.arg(m_recordHeader)};
+    return {std::nullopt, tr("the %1 column cannot be changed").arg(m_recordHeader)};
 }
 
 std::optional<Change> RecordTableModel::ChangeFor(const catalogue::Slot& slot, const QByteArray& after) const

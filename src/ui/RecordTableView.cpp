@@ -205,7 +205,7 @@ void RecordTableView::Copy()
         block.append(line);
     }
     QGuiApplication::clipboard()->setText(tsv::Join(block));
-    ShowStatus(u"Copied %1 × %2 cells"_s.arg(rows.size()).arg(columns.size()));
+    ShowStatus(tr("Copied %1 × %2 cells").arg(rows.size()).arg(columns.size()));
 }
 
 // A copied header row names columns, in this table's order or any other: skipped, as it
@@ -240,11 +240,12 @@ void RecordTableView::Paste()
                                          m_proxy->headerData(start.column(), Qt::Horizontal).toString());
     const bool tooLong = start.row() + block.size() > m_proxy->rowCount();
     if (tooLong || start.column() + width > m_proxy->columnCount()) {
-        m_context.asker.ShowError(u"Paste"_s, u"The copied block of %1 × %2 cells runs past the last %3 of the table "
-                                              u"when it starts at %4. Nothing was pasted."_s
-                                                  .arg(block.size())
-                                                  .arg(width)
-                                                  .arg(tooLong ? u"row"_s : u"column"_s, from));
+        const QString text =
+            tooLong ? tr("The copied block of %1 × %2 cells runs past the last row of the table when it starts at %3. "
+                         "Nothing was pasted.")
+                    : tr("The copied block of %1 × %2 cells runs past the last column of the table when it starts at "
+                         "%3. Nothing was pasted.");
+        m_context.asker.ShowError(tr("Paste"), text.arg(block.size()).arg(width).arg(from));
         return;
     }
 
@@ -258,22 +259,22 @@ void RecordTableView::Paste()
     RecordTableModel::Writes writes = m_model->Read(cells);
     if (!writes.refusals.isEmpty()) {
         const qsizetype count = writes.refusals.size();
-        m_context.asker.ShowError(u"Paste"_s, u"Nothing was pasted. The prompts would refuse %1:\n\n%2"_s.arg(
-                                                  count == 1 ? u"1 cell"_s : u"%1 cells"_s.arg(count),
-                                                  modEdit::Listed(writes.refusals)));
+        m_context.asker.ShowError(tr("Paste"), tr("Nothing was pasted. The prompts would refuse %1:\n\n%2")
+                                                   .arg(count == 1 ? tr("1 cell") : tr("%1 cells").arg(count),
+                                                        modEdit::Listed(writes.refusals)));
         return;
     }
     const std::size_t changed = writes.changes.size();
     if (changed > 0) {
-        m_context.history.Submit({changed == 1 ? u"Paste 1 cell"_s : u"Paste %1 cells"_s.arg(changed),
-                                  std::move(writes.changes)});
+        m_context.history.Submit(
+            {changed == 1 ? tr("Paste 1 cell") : tr("Paste %1 cells").arg(changed), std::move(writes.changes)});
     }
     selectionModel()->select(QItemSelection(start, m_proxy->index(start.row() + int(block.size()) - 1,
                                                                   start.column() + int(width) - 1)),
                              QItemSelectionModel::ClearAndSelect);
-    QString status = changed == 1 ? u"Pasted 1 changed cell"_s : u"Pasted %1 changed cells"_s.arg(changed);
+    QString status = changed == 1 ? tr("Pasted 1 changed cell") : tr("Pasted %1 changed cells").arg(changed);
     if (!writes.warnings.isEmpty())
-        status += u"; past the form's limits: "_s + writes.warnings.join(u"; "_s);
+        status += tr("; past the form's limits: ") + writes.warnings.join(u"; "_s);
     ShowStatus(status);
 }
 

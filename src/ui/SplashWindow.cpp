@@ -45,11 +45,11 @@ void SplashWindow::CreateControls()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 2);
     titleFont.setBold(true);
     ui.Label1->setFont(titleFont);
-    ui.Label2 = NewLabel(this, u"Label2"_s, u"Written by the X-Com Kestrel developers."_s);
-    ui.Label3 = NewLabel(this, u"Label3"_s, u"Designed and tested by the X-Com Kestrel developers."_s);
+    ui.Label2 = NewLabel(this, u"Label2"_s, tr("Written by the X-Com Kestrel developers."));
+    ui.Label3 = NewLabel(this, u"Label3"_s, tr("Designed and tested by the X-Com Kestrel developers."));
     ui.Label4 = NewLabel(this, u"Label4"_s,
-                         u"This program edits the executable of X-Com itself. The author is not responsible for any "
-                         u"damage incurred during the use of this program."_s);
+                         tr("This program edits the executable of X-Com itself. The author is not responsible for any "
+                            "damage incurred during the use of this program."));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);

@@ -28,9 +28,9 @@ ViewSwitch::ViewSwitch(const QString& name, QWidget* form, QWidget* table, QWidg
     : QWidget(parent)
     , m_pages(new QStackedWidget(this))
 {
-    m_formButton = SwitchButton(this, u"opt%1Form"_s.arg(name), u"Form"_s, u"One record at a time."_s);
-    m_tableButton = SwitchButton(this, u"opt%1Table"_s.arg(name), u"Table"_s,
-                                 u"Every record at once: edit in place, sort, copy and paste."_s);
+    m_formButton = SwitchButton(this, u"opt%1Form"_s.arg(name), tr("Form"), tr("One record at a time."));
+    m_tableButton = SwitchButton(this, u"opt%1Table"_s.arg(name), tr("Table"),
+                                 tr("Every record at once: edit in place, sort, copy and paste."));
     auto* group = new QButtonGroup(this);
     group->addButton(m_formButton);
     group->addButton(m_tableButton);

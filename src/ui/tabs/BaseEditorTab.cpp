@@ -40,12 +40,29 @@ CellOffsets CellSlots(const QByteArray& exe, GameVersion version, int cell)
     return {offset(basegrid::FacilityField), offset(basegrid::DaysField)};
 }
 
+// The cells and choices in the interface's language; the tables keep the English names
+// that change sets and CSV files use.
+QString ShownFacility(std::uint8_t code)
+{
+    return Translated("Facilities", facilitycodes::FacilityCaption(code));
+}
+
+QString ShownOneLineFacility(std::uint8_t code)
+{
+    return ShownFacility(code).replace(u'\n', u' ');
+}
+
+QString ShownDays(int days)
+{
+    return days == 1 ? BaseEditorTab::tr("1 Day") : BaseEditorTab::tr("%1 Days").arg(days);
+}
+
 QString CellCaption(const QByteArray& exe, GameVersion version, int cell)
 {
     const CellOffsets cellOffsets = CellSlots(exe, version, cell);
     const std::uint8_t code = bytes::ReadU8(exe, cellOffsets.facility);
     const std::uint8_t days = bytes::ReadU8(exe, cellOffsets.days);
-    return facilitycodes::FacilityCaption(code) + u'\n' + daycounts::DaysText(days);
+    return ShownFacility(code) + u'\n' + ShownDays(days);
 }
 
 // Shows a cell's value as the box's text without it counting as a choice; the text
@@ -90,7 +107,8 @@ BaseEditorTab::BaseEditorTab(EditorContext& context, QWidget* parent)
 
 void BaseEditorTab::CreateControls()
 {
-    ui.Label1 = controls::Label(this, u"Label1"_s, u"This is the base that will be built when a new game is started. "_s);
+    ui.Label1 =
+        controls::Label(this, u"Label1"_s, tr("This is the base that will be built when a new game is started. "));
 
     auto* left = new QVBoxLayout;
     left->addWidget(ui.Label1);
@@ -98,15 +116,15 @@ void BaseEditorTab::CreateControls()
     ui.lblVer = controls::Label(this, u"lblVer"_s);
     left->addWidget(ui.lblVer);
 
-    ui.Label5 = controls::Label(this, u"Label5"_s, u"Items in General Stores:"_s);
-    ui.lstItems = controls::List(this, u"lstItems"_s, u"A list of every item at the starting base."_s);
+    ui.Label5 = controls::Label(this, u"Label5"_s, tr("Items in General Stores:"));
+    ui.lstItems = controls::List(this, u"lstItems"_s, tr("A list of every item at the starting base."));
     ui.lstItems->setMinimumWidth(ui.lstItems->fontMetrics().averageCharWidth() * 34);
-    ui.Label2 = controls::Label(this, u"Label2"_s, u"Click on an item to edit the amount a player starts with."_s);
+    ui.Label2 = controls::Label(this, u"Label2"_s, tr("Click on an item to edit the amount a player starts with."));
     ui.Label2->setWordWrap(true);
 
     auto* right = new QVBoxLayout;
     right->addWidget(CreateChangeFrame());
-    ui.tblStores = new RecordTableView(Context(), stores::Layout.Name(), u"Stores"_s, this);
+    ui.tblStores = new RecordTableView(Context(), stores::Layout.Name(), tr("Stores"), this);
     ui.tblStores->setObjectName(u"tblStores"_s);
     right->addWidget(new ViewSwitch(u"Stores"_s, ui.lstItems, ui.tblStores, ui.Label5, this), 1);
     right->addWidget(ui.Label2);
@@ -124,7 +142,7 @@ QWidget* BaseEditorTab::CreateGrid()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
     // Room for the widest facility caption over two more lines (a hangar quarter and its days).
-    QPushButton widest(u"Fusion Ball Defense\n(Bottom Right)\n255 Days"_s, this);
+    QPushButton widest(tr("Fusion Ball Defense\n(Bottom Right)\n255 Days"), this);
     const QSize cellSize = widest.sizeHint() + QSize(8, 8);
     for (int index = 0; index < basegrid::CellCount; ++index) {
         QPushButton* button = controls::Button(cells, u"Command%1"_s.arg(index + 1), QString());
@@ -139,10 +157,10 @@ QWidget* BaseEditorTab::CreateGrid()
 QGroupBox* BaseEditorTab::CreateChangeFrame()
 {
     ui.frmChange = controls::Frame(this, u"frmChange"_s, QString());
-    ui.Label4 = controls::Label(ui.frmChange, u"Label4"_s, u"Facility Type:"_s);
-    ui.Combo1 = controls::Combo(ui.frmChange, u"Combo1"_s, u"Choose Facility Type"_s);
-    ui.Label3 = controls::Label(ui.frmChange, u"Label3"_s, u"Days Left:"_s);
-    ui.Combo2 = controls::Combo(ui.frmChange, u"Combo2"_s, u"Choose Days To Completion"_s);
+    ui.Label4 = controls::Label(ui.frmChange, u"Label4"_s, tr("Facility Type:"));
+    ui.Combo1 = controls::Combo(ui.frmChange, u"Combo1"_s, tr("Choose Facility Type"));
+    ui.Label3 = controls::Label(ui.frmChange, u"Label3"_s, tr("Days Left:"));
+    ui.Combo2 = controls::Combo(ui.frmChange, u"Combo2"_s, tr("Choose Days To Completion"));
     // The boxes must be able to show a cell's own text even where the list has no such
     // entry; only a choice from the list counts, so nothing can be typed into them.
     for (QComboBox* combo : {ui.Combo1, ui.Combo2}) {
@@ -150,8 +168,8 @@ QGroupBox* BaseEditorTab::CreateChangeFrame()
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->lineEdit()->setReadOnly(true);
     }
-    ui.cmdApply = controls::Button(ui.frmChange, u"cmdApply"_s, u"&Apply"_s);
-    ui.cmdCancel = controls::Button(ui.frmChange, u"cmdCancel"_s, u"&Cancel"_s);
+    ui.cmdApply = controls::Button(ui.frmChange, u"cmdApply"_s, tr("&Apply"));
+    ui.cmdCancel = controls::Button(ui.frmChange, u"cmdCancel"_s, tr("&Cancel"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -251,10 +269,10 @@ void BaseEditorTab::ShowChangeFrame(int cell)
     m_change.PendingFacility = bytes::ReadU8(exe, m_change.SelectedCell.facility);
     m_change.PendingDays = bytes::ReadU8(exe, m_change.SelectedCell.days);
     ui.frmChange->show();
-    const QString name = facilitycodes::OneLineName(m_change.PendingFacility);
+    const QString name = ShownOneLineFacility(m_change.PendingFacility);
     ui.frmChange->setTitle(name);
     ShowValue(ui.Combo1, m_change.PendingFacility, name);
-    ShowValue(ui.Combo2, m_change.PendingDays, daycounts::DaysText(m_change.PendingDays));
+    ShowValue(ui.Combo2, m_change.PendingDays, ShownDays(m_change.PendingDays));
 }
 
 // Writes the cell's two bytes and nothing else: the other quarters of a hangar stay as they are.
@@ -270,9 +288,9 @@ void BaseEditorTab::ApplyChange()
     if (!facilitySlot || !daysSlot)
         return;
     const QByteArray& exe = Document().Working(GameFile::Executable);
-    const QString facility = facilitycodes::OneLineName(m_change.PendingFacility);
-    const QString days = daycounts::DaysText(m_change.PendingDays);
-    Submit({u"base %1: %2, %3"_s.arg(basegrid::CellName(m_change.cell), facility, days),
+    const QString facility = ShownOneLineFacility(m_change.PendingFacility);
+    const QString days = ShownDays(m_change.PendingDays);
+    Submit({tr("base %1: %2, %3").arg(basegrid::CellName(m_change.cell), facility, days),
             {catalogue::ChangeAt(*facilitySlot, exe, QByteArray(1, char(m_change.PendingFacility))),
              catalogue::ChangeAt(*daysSlot, exe, QByteArray(1, char(m_change.PendingDays)))}});
     UpdateBase();
@@ -359,10 +377,10 @@ void BaseEditorTab::FillChoiceLists()
     const QSignalBlocker blockDays(ui.Combo2);
     ui.Combo1->clear();
     for (const std::uint8_t code : facilitycodes::ChoiceOrder)
-        ui.Combo1->addItem(facilitycodes::OneLineName(code), int(code));
+        ui.Combo1->addItem(ShownOneLineFacility(code), int(code));
     ui.Combo2->clear();
     for (const std::uint8_t days : daycounts::Choices)
-        ui.Combo2->addItem(daycounts::DaysText(days), int(days));
+        ui.Combo2->addItem(ShownDays(days), int(days));
     ui.Combo1->setCurrentIndex(0);
     ui.Combo2->setCurrentIndex(0);
 }

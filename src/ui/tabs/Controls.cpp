@@ -82,9 +82,9 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text)
 
 QPushButton* FieldRow(QWidget* parent, QFormLayout* form, const FieldDescription& field, int minimumChars)
 {
-    QLabel* label = Label(parent, ToQString(field.control.labelName), ToQString(field.label));
-    QPushButton* button =
-        ValueButton(parent, ToQString(field.control.objectName), minimumChars, ToQString(field.control.toolTip));
+    QLabel* label = Label(parent, ToQString(field.control.labelName), Translated("Tables", field.label));
+    QPushButton* button = ValueButton(parent, ToQString(field.control.objectName), minimumChars,
+                                      Translated("Tables", field.control.toolTip));
     label->setBuddy(button);
     form->addRow(label, button);
     return button;
@@ -93,9 +93,9 @@ QPushButton* FieldRow(QWidget* parent, QFormLayout* form, const FieldDescription
 FlagOptions FlagFrame(QWidget* parent, const FieldDescription& field, const QString& yesName, const QString& noName)
 {
     FlagOptions flag;
-    flag.frame = Frame(parent, ToQString(field.control.objectName), ToQString(field.label));
-    flag.yes = Option(flag.frame, yesName, QStringLiteral("Yes"));
-    flag.no = Option(flag.frame, noName, QStringLiteral("No"));
+    flag.frame = Frame(parent, ToQString(field.control.objectName), Translated("Tables", field.label));
+    flag.yes = Option(flag.frame, yesName, QCoreApplication::translate("Controls", "Yes"));
+    flag.no = Option(flag.frame, noName, QCoreApplication::translate("Controls", "No"));
     auto* options = new QHBoxLayout(flag.frame);
     options->addWidget(flag.yes);
     options->addWidget(flag.no);

@@ -42,7 +42,7 @@ void FacilityEditorTab::CreateControls()
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
 
-    ui.Label11 = controls::Label(this, u"Label11"_s, u"Facility Name:"_s);
+    ui.Label11 = controls::Label(this, u"Label11"_s, tr("Facility Name:"));
     ui.cmbType = controls::Combo(this, u"cmbType"_s);
     form->addRow(ui.Label11, ui.cmbType);
 
@@ -62,9 +62,9 @@ void FacilityEditorTab::CreateControls()
     auto* layout = new QHBoxLayout;
     layout->addLayout(column);
     layout->addStretch(1);
-    ui.tblFacilities = new RecordTableView(Context(), facilities::Layout.Name(), u"Facility"_s, this);
+    ui.tblFacilities = new RecordTableView(Context(), facilities::Layout.Name(), tr("Facility"), this);
     ui.tblFacilities->setObjectName(u"tblFacilities"_s);
-    ViewSwitch::AroundTab(this, layout, u"Facility"_s, ui.tblFacilities);
+    ViewSwitch::AroundTab(this, layout, tr("Facility"), ui.tblFacilities);
 }
 
 void FacilityEditorTab::ConnectControls()
@@ -85,7 +85,7 @@ void FacilityEditorTab::FillTypeList()
     const QSignalBlocker block(ui.cmbType);
     ui.cmbType->clear();
     for (int type = 0; type < int(facilitytypes::All.size()); ++type)
-        ui.cmbType->addItem(facilitytypes::Name(type), type);
+        ui.cmbType->addItem(Translated("Facilities", facilitytypes::Name(type)), type);
     ui.cmbType->setCurrentIndex(-1);
 }
 

@@ -43,17 +43,17 @@ void ItemEditorTab::CreateControls()
     layout->addSpacing(fontMetrics().averageCharWidth() * 3);
     layout->addLayout(CreateValueColumn());
     layout->addStretch(1);
-    ui.tblItems = new RecordTableView(Context(), items::Layout.Name(), u"Index"_s, this);
+    ui.tblItems = new RecordTableView(Context(), items::Layout.Name(), tr("Index"), this);
     ui.tblItems->setObjectName(u"tblItems"_s);
-    ViewSwitch::AroundTab(this, layout, u"Item"_s, ui.tblItems);
+    ViewSwitch::AroundTab(this, layout, tr("Item"), ui.tblItems);
 }
 
 QLayout* ItemEditorTab::CreateListColumn()
 {
-    ui.Label42 = controls::Label(this, u"Label42"_s, u"Double click on item to edit it."_s);
-    ui.lstItem = controls::List(this, u"lstItem"_s, u"Click on item to view index number, double click to edit."_s);
+    ui.Label42 = controls::Label(this, u"Label42"_s, tr("Double click on item to edit it."));
+    ui.lstItem = controls::List(this, u"lstItem"_s, tr("Click on item to view index number, double click to edit."));
     ui.lstItem->setMinimumWidth(ui.lstItem->fontMetrics().averageCharWidth() * int(items::NameLength + 6));
-    ui.Label39 = controls::Label(this, u"Label39"_s, u"Index:"_s);
+    ui.Label39 = controls::Label(this, u"Label39"_s, tr("Index:"));
     ui.lblIndex = controls::Label(this, u"lblIndex"_s);
 
     auto* index = new QHBoxLayout;
@@ -89,12 +89,13 @@ QLayout* ItemEditorTab::CreateValueColumn()
 
 QGroupBox* ItemEditorTab::CreateDamageTypeFrame(const FieldDescription& field)
 {
-    ui.Frame2 = controls::Frame(this, ToQString(field.control.objectName), ToQString(field.label));
+    ui.Frame2 = controls::Frame(this, ToQString(field.control.objectName), Translated("Tables", field.label));
     ui.damageTypes = new QButtonGroup(ui.Frame2);
     auto* grid = new QGridLayout(ui.Frame2);
     for (std::size_t index = 0; index < damagetypes::All.size(); ++index) {
         const DamageTypeOption& type = damagetypes::All[index];
-        QRadioButton* option = controls::Option(ui.Frame2, ToQString(type.optionName), ToQString(type.caption));
+        QRadioButton* option =
+            controls::Option(ui.Frame2, ToQString(type.optionName), Translated("DamageTypes", type.caption));
         ui.damageTypes->addButton(option, type.code);
         grid->addWidget(option, int(index) / 2, int(index) % 2);
     }

@@ -25,9 +25,9 @@ void SoldierNamesTab::CreateControls()
 {
     ui.lblName = controls::Label(this, u"lblName"_s);
     ui.lblName->setWordWrap(true);
-    ui.Label13 = controls::Label(this, u"Label13"_s, u"First Names"_s);
+    ui.Label13 = controls::Label(this, u"Label13"_s, tr("First Names"));
     ui.lstFirst = controls::List(this, u"lstFirst"_s);
-    ui.Label12 = controls::Label(this, u"Label12"_s, u"Last Names"_s);
+    ui.Label12 = controls::Label(this, u"Label12"_s, tr("Last Names"));
     ui.lstLast = controls::List(this, u"lstLast"_s);
 
     auto* layout = new QGridLayout(this);
@@ -49,9 +49,9 @@ void SoldierNamesTab::ConnectControls()
 
 void SoldierNamesTab::ShowIntroduction()
 {
-    ui.lblName->setText(u"This is a list of all the default soldier names. Double Click to edit.\n"
-                        u"I suggest using the same sex as the first name already is or you'll have men with "
-                        u"women's names and vice versa."_s);
+    ui.lblName->setText(tr("This is a list of all the default soldier names. Double Click to edit.\n"
+                           "I suggest using the same sex as the first name already is or you'll have men with "
+                           "women's names and vice versa."));
 }
 
 void SoldierNamesTab::FillFirstNames()

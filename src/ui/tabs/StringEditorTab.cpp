@@ -4,6 +4,7 @@
 
 #include "core/CodePage.h"
 #include "core/DataFiles.h"
+#include "core/TableText.h"
 #include "core/TextRoutines.h"
 #include "tables/StringTable.h"
 #include "ui/tabs/Controls.h"
@@ -81,17 +82,17 @@ void StringEditorTab::CreateControls()
 
 QLayout* StringEditorTab::CreateFindBar()
 {
-    ui.lblLanguage = controls::Label(this, u"lblLanguage"_s, u"Language:"_s);
+    ui.lblLanguage = controls::Label(this, u"lblLanguage"_s, tr("Language:"));
     ui.cboLanguage = controls::Combo(this, u"cboLanguage"_s,
-                                     u"The language whose two string files the lists show. A language is offered "
-                                     u"when both of its files are in the geodata folder."_s);
+                                     tr("The language whose two string files the lists show. A language is offered "
+                                        "when both of its files are in the geodata folder."));
     ui.cboLanguage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    ui.lblFind = controls::Label(this, u"lblFind"_s, u"Find:"_s);
+    ui.lblFind = controls::Label(this, u"lblFind"_s, tr("Find:"));
     ui.txtFind = new QLineEdit(this);
     ui.txtFind->setObjectName(u"txtFind"_s);
-    ui.txtFind->setPlaceholderText(u"text or #index (Ctrl+F)"_s);
-    ui.txtFind->setToolTip(u"Shows in both lists only the entries that contain this text, in any case; #123 shows "
-                           u"entry 123. Ctrl+F comes here, Escape clears it."_s);
+    ui.txtFind->setPlaceholderText(tr("text or #index (Ctrl+F)"));
+    ui.txtFind->setToolTip(tr("Shows in both lists only the entries that contain this text, in any case; #123 shows "
+                              "entry 123. Ctrl+F comes here, Escape clears it."));
     ui.lblFind->setBuddy(ui.txtFind);
     ui.lblFound = controls::Label(this, u"lblFound"_s);
 
@@ -132,7 +133,7 @@ QPlainTextEdit* StringEditorTab::CreateShowBox()
 {
     auto* box = new QPlainTextEdit(this);
     box->setObjectName(u"lblStrShow"_s);
-    box->setToolTip(u"This displays the string you currently have selected."_s);
+    box->setToolTip(tr("This displays the string you currently have selected."));
     box->setReadOnly(true);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setFrameShape(QFrame::StyledPanel);
@@ -148,8 +149,8 @@ QGroupBox* StringEditorTab::CreateEditFrame()
     ui.Text1->setObjectName(u"Text1"_s);
     // The tables accept entries of any length; the default limit would cut a long one.
     ui.Text1->setMaxLength(std::numeric_limits<int>::max());
-    ui.cmdApplyStr = controls::Button(ui.frmStr, u"cmdApplyStr"_s, u"&Apply"_s);
-    ui.cmdCancelStr = controls::Button(ui.frmStr, u"cmdCancelStr"_s, u"&Cancel"_s);
+    ui.cmdApplyStr = controls::Button(ui.frmStr, u"cmdApplyStr"_s, tr("&Apply"));
+    ui.cmdCancelStr = controls::Button(ui.frmStr, u"cmdCancelStr"_s, tr("&Cancel"));
 
     auto* layout = new QHBoxLayout(ui.frmStr);
     layout->addWidget(ui.Text1, 1);
@@ -215,7 +216,7 @@ void StringEditorTab::AttachModel(Source source, bool filtered)
 
 void StringEditorTab::ShowIntroduction()
 {
-    ui.lblStringStuff->setText(u"Click on a string to view it's contents.\nDouble click on a string to edit it."_s);
+    ui.lblStringStuff->setText(tr("Click on a string to view it's contents.\nDouble click on a string to edit it."));
 }
 
 void StringEditorTab::lstEng1_Click() { ShowEntry(Source::First); }
@@ -321,7 +322,7 @@ void StringEditorTab::UpdateLanguages()
         // English is always offered: its lists are the tab's documented ones, empty or not.
         if (language == 0 || (Document().IsLoaded(languages[language].first)
                               && Document().IsLoaded(languages[language].second)))
-            offered.append(languages[language].name);
+            offered.append(Translated("Languages", languages[language].name));
     }
     const QSignalBlocker block(ui.cboLanguage);
     // Every Apply and undo comes here; the box is only refilled when a load changed it.
@@ -331,8 +332,9 @@ void StringEditorTab::UpdateLanguages()
     if (!same) {
         ui.cboLanguage->clear();
         for (std::size_t language = 0; language < languages.size(); ++language) {
-            if (offered.contains(languages[language].name))
-                ui.cboLanguage->addItem(languages[language].name, int(language));
+            const QString name = Translated("Languages", languages[language].name);
+            if (offered.contains(name))
+                ui.cboLanguage->addItem(name, int(language));
         }
         ui.cboLanguage->setEnabled(offered.size() > 1);
     }
@@ -358,8 +360,8 @@ void StringEditorTab::ShowLanguage(int language)
     ui.Label44->setText(datafiles::DisplayName(FileOf(Source::First)) + u":"_s);
     ui.Label43->setText(datafiles::DisplayName(FileOf(Source::Second)) + u":"_s);
     for (const Source source : Sources) {
-        List(source)->setToolTip(u"A list of strings in %1. Click to display text. Double click to edit."_s.arg(
-            ToolTipName(FileOf(source))));
+        List(source)->setToolTip(tr("A list of strings in %1. Click to display text. Double click to edit.")
+                                     .arg(ToolTipName(FileOf(source))));
     }
 }
 
@@ -382,7 +384,8 @@ void StringEditorTab::ShowFound()
         ui.lblFound->clear();
         return;
     }
-    ui.lblFound->setText(u"%1 in %2, %3 in %4"_s.arg(m_filters[0]->rowCount())
+    ui.lblFound->setText(tr("%1 in %2, %3 in %4")
+                             .arg(m_filters[0]->rowCount())
                              .arg(datafiles::DisplayName(FileOf(Source::First)))
                              .arg(m_filters[1]->rowCount())
                              .arg(datafiles::DisplayName(FileOf(Source::Second))));
@@ -395,8 +398,8 @@ QString StringEditorTab::ShownText(Source source, int row) const
     QString text = u"\n"_s + Model(source)->EntryText(row, ShownChars);
     const qsizetype more = Model(source)->Table().Text(row).size() - ShownChars;
     if (more > 0) {
-        text += u"\n\n(%1 more characters: double-click the entry to see all of it.)"_s.arg(
-            modEdit::GroupThousands(QString::number(more)));
+        text += tr("\n\n(%1 more characters: double-click the entry to see all of it.)")
+                    .arg(modEdit::GroupThousands(QString::number(more)));
     }
     return text;
 }
@@ -423,18 +426,17 @@ void StringEditorTab::ApplyEdit()
     // A zero byte would end the entry early and shift the number of every entry after it.
     const QString unstorable = codepage::Unstorable(text).join(u", "_s);
     if (!unstorable.isEmpty()) {
-        Context().asker.ShowError(u"String Editor"_s,
-                                  u"The game's text files cannot store these characters: %1.\n"
-                                  u"Remove them and apply again."_s.arg(unstorable));
+        Context().asker.ShowError(tr("String Editor"), tr("The game's text files cannot store these characters: %1.\n"
+                                                          "Remove them and apply again.")
+                                                           .arg(unstorable));
         return;
     }
     // The entry's bytes are the whole change: the table around them stays as it is.
     const StringEdit edit = *m_edit;
     const QString record = QString::number(edit.row);
-    const Edit step{u"%1 entry %2"_s.arg(datafiles::DisplayName(edit.file), record),
+    const Edit step{tr("%1 entry %2").arg(datafiles::DisplayName(edit.file), record),
                     {{edit.file, edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
-                      codepage::Encode(text), datafiles::TableName(edit.file), record,
-                      strings::TextField.Name()}}};
+                      codepage::Encode(text), datafiles::TableName(edit.file), record, strings::TextField.Name()}}};
     ui.frmStr->hide();
     m_edit.reset();
     // An accepted step has rebuilt the lists already, as every change of the document does.

@@ -49,7 +49,7 @@ UnitEditorTab::UnitEditorTab(EditorContext& context, QWidget* parent)
 
 void UnitEditorTab::CreateControls()
 {
-    ui.Label29 = controls::Label(this, u"Label29"_s, u"Unit Name:"_s);
+    ui.Label29 = controls::Label(this, u"Label29"_s, tr("Unit Name:"));
     ui.cmbUnit = controls::Combo(this, u"cmbUnit"_s);
     auto* top = new QHBoxLayout;
     top->addWidget(ui.Label29);
@@ -60,9 +60,9 @@ void UnitEditorTab::CreateControls()
     layout->addLayout(top);
     layout->addSpacing(fontMetrics().lineSpacing());
     layout->addLayout(CreateValueColumns(), 1);
-    ui.tblUnits = new RecordTableView(Context(), units::Layout.Name(), u"Unit"_s, this);
+    ui.tblUnits = new RecordTableView(Context(), units::Layout.Name(), tr("Unit"), this);
     ui.tblUnits->setObjectName(u"tblUnits"_s);
-    ViewSwitch::AroundTab(this, layout, u"Unit"_s, ui.tblUnits);
+    ViewSwitch::AroundTab(this, layout, tr("Unit"), ui.tblUnits);
 }
 
 // Every field of a unit is a value button, but the flag, whose options close the last column.
@@ -110,7 +110,7 @@ void UnitEditorTab::FillUnitList()
     const QSignalBlocker block(ui.cmbUnit);
     ui.cmbUnit->clear();
     for (int unit = 0; unit < int(unitnames::All.size()); ++unit)
-        ui.cmbUnit->addItem(unitnames::Name(unit), unit);
+        ui.cmbUnit->addItem(Translated("Units", unitnames::Name(unit)), unit);
     ui.cmbUnit->setCurrentIndex(-1);
 }
 
