@@ -266,10 +266,6 @@
         <translation>Setzt die ausgewählten Zeilen auf ihre Werte beim Laden zurück.</translation>
     </message>
     <message>
-        <source>Revert &amp;All</source>
-        <translation>&amp;Alle zurücksetzen</translation>
-    </message>
-    <message>
         <source>Changes (%1)</source>
         <translation>Änderungen (%1)</translation>
     </message>
@@ -288,6 +284,10 @@
     <message>
         <source>Revert All</source>
         <translation>Alle zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert All</source>
+        <translation>Alle &amp;verwerfen</translation>
     </message>
 </context>
 <context>
@@ -370,10 +370,6 @@
 </translation>
     </message>
     <message>
-        <source>Overwrite saves your edits over them.</source>
-        <translation>Überschreiben speichert Ihre Änderungen über sie.</translation>
-    </message>
-    <message>
         <source>Overwrite makes the master backup from the files as they were loaded.</source>
         <translation>Überschreiben legt die Master-Sicherung aus den Dateien an, wie sie geladen wurden.</translation>
     </message>
@@ -400,6 +396,18 @@
     <message>
         <source>Changed on disk since loaded or saved: %1. Save will ask before writing over them.</source>
         <translation>Seit dem Laden oder Speichern auf der Festplatte geändert: %1. Speichern fragt, bevor es sie überschreibt.</translation>
+    </message>
+    <message>
+        <source>They hold edits of yours that are not saved. Overwrite replaces the other program&apos;s version of them with yours.</source>
+        <translation>Sie enthalten ungespeicherte Änderungen von Ihnen. Überschreiben ersetzt die Fassung des anderen Programms durch Ihre.</translation>
+    </message>
+    <message>
+        <source>Changed on disk by another program: %1. Save leaves it as it is; reload to see or edit it.</source>
+        <translation>Von einem anderen Programm auf der Festplatte geändert: %1. Speichern lässt die Datei, wie sie ist; laden Sie sie neu, um sie zu sehen oder zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Changed on disk by another program: %1. Save leaves them as they are; reload to see or edit them.</source>
+        <translation>Von einem anderen Programm auf der Festplatte geändert: %1. Speichern lässt die Dateien, wie sie sind; laden Sie sie neu, um sie zu sehen oder zu bearbeiten.</translation>
     </message>
 </context>
 <context>
@@ -694,6 +702,10 @@ Ihre Änderungen bleiben erhalten; Sie können erneut speichern.</translation>
         <source>Master backup failed</source>
         <translation>Master-Sicherung fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>%1 %2; nothing was written. %3</source>
+        <translation>%1 %2; es wurde nichts geschrieben. %3</translation>
+    </message>
 </context>
 <context>
     <name>GameVersion</name>
@@ -925,10 +937,6 @@ Ihre Änderungen bleiben erhalten; Sie können erneut speichern.</translation>
         <translation>Die Spieldateien enthalten ungespeicherte Änderungen.</translation>
     </message>
     <message>
-        <source>Save them before going on?</source>
-        <translation>Vor dem Fortfahren speichern?</translation>
-    </message>
-    <message>
         <source>UFO.EXE Editor</source>
         <translation>UFO.EXE-Editor</translation>
     </message>
@@ -948,21 +956,53 @@ It only works for Collector&apos;s Edition of X-Com: Ufo Defense at the present 
 Geschrieben von den Entwicklern von X-Com Kestrel.
 Derzeit funktioniert es nur mit der Collector&apos;s Edition von X-Com: Ufo Defense.</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Load the files again as they are on disk now</source>
+        <translation>Die Dateien erneut so laden, wie sie jetzt auf der Festplatte sind</translation>
+    </message>
+    <message>
+        <source>Nothing was opened: %1</source>
+        <translation>Es wurde nichts geöffnet: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was opened: %1 is not an executable (.exe), a change set (.json) or a table (.csv).</source>
+        <translation>Es wurde nichts geöffnet: %1 ist weder ein Programm (.exe) noch eine Änderungsdatei (.json) noch eine Tabelle (.csv).</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: load the game files before importing %1.</source>
+        <translation>Es wurde nichts importiert: Laden Sie die Spieldateien, bevor Sie %1 importieren.</translation>
+    </message>
+    <message>
+        <source>Edit Refused</source>
+        <translation>Änderung abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program, so what this window shows of it is stale. Nothing was changed.
+
+Reload the files (the Reload button in the status bar) to edit it.</source>
+        <translation>%1 wurde von einem anderen Programm auf der Festplatte geändert; was dieses Fenster davon zeigt, ist veraltet. Es wurde nichts geändert.
+
+Laden Sie die Dateien neu (mit der Schaltfläche „Neu laden“ in der Statusleiste), um sie zu bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Save them before closing the files?</source>
+        <translation>Vor dem Schließen der Dateien speichern?</translation>
+    </message>
+    <message>
+        <source>Save them before loading other files?</source>
+        <translation>Vor dem Laden anderer Dateien speichern?</translation>
+    </message>
+    <message>
+        <source>Save them before exiting?</source>
+        <translation>Vor dem Beenden speichern?</translation>
+    </message>
 </context>
 <context>
     <name>ModCommands</name>
-    <message>
-        <source>%1 could not be read:
-%2</source>
-        <translation>%1 konnte nicht gelesen werden:
-%2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written:
-%2</source>
-        <translation>%1 konnte nicht geschrieben werden:
-%2</translation>
-    </message>
     <message>
         <source>Nothing was changed:
 
@@ -1073,10 +1113,6 @@ Ersetzen?</translation>
     <message>
         <source>lie past the end of the file</source>
         <translation>liegen hinter dem Dateiende</translation>
-    </message>
-    <message>
-        <source>are not text</source>
-        <translation>sind kein Text</translation>
     </message>
     <message>
         <source>mostly name no item</source>
@@ -1237,6 +1273,13 @@ Ersetzen?</translation>
     <message>
         <source>; past the form&apos;s limits: </source>
         <translation>; außerhalb der Grenzen des Formulars: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>kestrel: %1 Starting with the default settings.</source>
+        <translation>kestrel: %1 Start mit den Standardeinstellungen.</translation>
     </message>
 </context>
 <context>

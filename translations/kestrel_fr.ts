@@ -266,10 +266,6 @@
         <translation>Remet les lignes choisies à leurs valeurs du chargement.</translation>
     </message>
     <message>
-        <source>Revert &amp;All</source>
-        <translation>&amp;Tout rétablir</translation>
-    </message>
-    <message>
         <source>Changes (%1)</source>
         <translation>Modifications (%1)</translation>
     </message>
@@ -288,6 +284,10 @@
     <message>
         <source>Revert All</source>
         <translation>Tout rétablir</translation>
+    </message>
+    <message>
+        <source>Re&amp;vert All</source>
+        <translation>Tout ré&amp;tablir</translation>
     </message>
 </context>
 <context>
@@ -370,10 +370,6 @@
 </translation>
     </message>
     <message>
-        <source>Overwrite saves your edits over them.</source>
-        <translation>Écraser enregistre vos modifications par-dessus.</translation>
-    </message>
-    <message>
         <source>Overwrite makes the master backup from the files as they were loaded.</source>
         <translation>Écraser crée la copie de référence à partir des fichiers tels qu&apos;ils ont été chargés.</translation>
     </message>
@@ -400,6 +396,18 @@
     <message>
         <source>Changed on disk since loaded or saved: %1. Save will ask before writing over them.</source>
         <translation>Modifiés sur le disque depuis le chargement ou l&apos;enregistrement&#xa0;: %1. Enregistrer demandera avant de les écraser.</translation>
+    </message>
+    <message>
+        <source>They hold edits of yours that are not saved. Overwrite replaces the other program&apos;s version of them with yours.</source>
+        <translation>Ils contiennent des modifications non enregistrées. Écraser remplace la version de l’autre programme par la vôtre.</translation>
+    </message>
+    <message>
+        <source>Changed on disk by another program: %1. Save leaves it as it is; reload to see or edit it.</source>
+        <translation>Modifié sur le disque par un autre programme : %1. L’enregistrement le laisse tel quel ; rechargez-le pour le voir ou le modifier.</translation>
+    </message>
+    <message>
+        <source>Changed on disk by another program: %1. Save leaves them as they are; reload to see or edit them.</source>
+        <translation>Modifiés sur le disque par un autre programme : %1. L’enregistrement les laisse tels quels ; rechargez-les pour les voir ou les modifier.</translation>
     </message>
 </context>
 <context>
@@ -694,6 +702,10 @@ Vos modifications sont conservées&#xa0;; vous pouvez enregistrer à nouveau.</t
         <source>Master backup failed</source>
         <translation>Échec de la copie de référence</translation>
     </message>
+    <message>
+        <source>%1 %2; nothing was written. %3</source>
+        <translation>%1 %2 ; rien n’a été écrit. %3</translation>
+    </message>
 </context>
 <context>
     <name>GameVersion</name>
@@ -925,10 +937,6 @@ Vos modifications sont conservées&#xa0;; vous pouvez enregistrer à nouveau.</t
         <translation>Les fichiers du jeu contiennent des modifications non enregistrées.</translation>
     </message>
     <message>
-        <source>Save them before going on?</source>
-        <translation>Les enregistrer avant de continuer&#xa0;?</translation>
-    </message>
-    <message>
         <source>UFO.EXE Editor</source>
         <translation>Éditeur d&apos;UFO.EXE</translation>
     </message>
@@ -948,21 +956,53 @@ It only works for Collector&apos;s Edition of X-Com: Ufo Defense at the present 
 Écrit par les développeurs de X-Com Kestrel.
 Pour l&apos;instant, il ne fonctionne qu&apos;avec la Collector&apos;s Edition de X-Com&#xa0;: Ufo Defense.</translation>
     </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Load the files again as they are on disk now</source>
+        <translation>Recharger les fichiers tels qu’ils sont maintenant sur le disque</translation>
+    </message>
+    <message>
+        <source>Nothing was opened: %1</source>
+        <translation>Rien n’a été ouvert : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was opened: %1 is not an executable (.exe), a change set (.json) or a table (.csv).</source>
+        <translation>Rien n’a été ouvert : %1 n’est ni un exécutable (.exe), ni un fichier de modifications (.json), ni un tableau (.csv).</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: load the game files before importing %1.</source>
+        <translation>Rien n’a été importé : chargez les fichiers du jeu avant d’importer %1.</translation>
+    </message>
+    <message>
+        <source>Edit Refused</source>
+        <translation>Modification refusée</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk by another program, so what this window shows of it is stale. Nothing was changed.
+
+Reload the files (the Reload button in the status bar) to edit it.</source>
+        <translation>%1 a été modifié sur le disque par un autre programme ; ce que cette fenêtre en montre est périmé. Rien n’a été modifié.
+
+Rechargez les fichiers (bouton « Recharger » de la barre d’état) pour le modifier.</translation>
+    </message>
+    <message>
+        <source>Save them before closing the files?</source>
+        <translation>Les enregistrer avant de fermer les fichiers ?</translation>
+    </message>
+    <message>
+        <source>Save them before loading other files?</source>
+        <translation>Les enregistrer avant de charger d’autres fichiers ?</translation>
+    </message>
+    <message>
+        <source>Save them before exiting?</source>
+        <translation>Les enregistrer avant de quitter ?</translation>
+    </message>
 </context>
 <context>
     <name>ModCommands</name>
-    <message>
-        <source>%1 could not be read:
-%2</source>
-        <translation>%1 n&apos;a pas pu être lu&#xa0;:
-%2</translation>
-    </message>
-    <message>
-        <source>%1 could not be written:
-%2</source>
-        <translation>%1 n&apos;a pas pu être écrit&#xa0;:
-%2</translation>
-    </message>
     <message>
         <source>Nothing was changed:
 
@@ -1073,10 +1113,6 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>lie past the end of the file</source>
         <translation>se trouvent après la fin du fichier</translation>
-    </message>
-    <message>
-        <source>are not text</source>
-        <translation>ne sont pas du texte</translation>
     </message>
     <message>
         <source>mostly name no item</source>
@@ -1237,6 +1273,13 @@ Les remplacer&#xa0;?</translation>
     <message>
         <source>; past the form&apos;s limits: </source>
         <translation>&#xa0;; hors des limites de la fiche&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>kestrel: %1 Starting with the default settings.</source>
+        <translation>kestrel : %1 Démarrage avec les réglages par défaut.</translation>
     </message>
 </context>
 <context>
