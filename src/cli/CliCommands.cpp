@@ -283,23 +283,14 @@ bool Save(const GameFileSet& files, bool makeBackups, QTextStream& err)
 // A change set piped in: read to the same cap as a file, so /dev/zero cannot exhaust memory.
 std::optional<QByteArray> ReadStandardInput(QString& error)
 {
-    constexpr qint64 Cap = outsidefile::SizeLimit;
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly)) {
         error = in.errorString();
         return std::nullopt;
     }
-    QByteArray bytes;
-    while (bytes.size() <= Cap) {
-        const QByteArray chunk = in.read(Cap + 1 - bytes.size());
-        if (chunk.isEmpty())
-            break;
-        bytes += chunk;
-    }
-    if (bytes.size() > Cap) {
+    std::optional<QByteArray> bytes = ReadUpTo(in, outsidefile::SizeLimit);
+    if (!bytes)
         error = u"larger than 16 MiB; a change set of every field is about 300 KB"_s;
-        return std::nullopt;
-    }
     return bytes;
 }
 

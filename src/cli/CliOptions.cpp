@@ -94,7 +94,8 @@ bool OnlyThese(const QCommandLineParser& parser, const Options& all, std::initia
                QString* stray)
 {
     for (const QCommandLineOption* option : {&all.table, &all.format, &all.output, &all.against, &all.againstBackups,
-                                             &all.dryRun, &all.force, &all.strict, &all.noBackups, &all.exitCode}) {
+                                             &all.dryRun, &all.force, &all.strict, &all.noBackups, &all.exitCode,
+                                             &all.loadAnyway}) {
         if (parser.isSet(*option) && std::find(allowed.begin(), allowed.end(), option) == allowed.end()) {
             *stray = u"--"_s + option->names().front();
             return false;
@@ -110,15 +111,15 @@ CliOptions ParseGuide(const QCommandLineParser& parser, const Options& all, cons
     QString stray;
     if (positional.front() == u"schema"_s) {
         options.command = CliOptions::Command::Schema;
-        if (!OnlyThese(parser, all, {}, &stray) || parser.isSet(all.loadAnyway))
-            return Wrong(u"schema takes no option %1."_s.arg(stray.isEmpty() ? u"--load-anyway"_s : stray));
+        if (!OnlyThese(parser, all, {}, &stray))
+            return Wrong(u"schema takes no option %1."_s.arg(stray));
         if (positional.size() != 1)
             return Wrong(u"schema takes no argument."_s);
         return options;
     }
     options.command = CliOptions::Command::Fields;
-    if (!OnlyThese(parser, all, {&all.format}, &stray) || parser.isSet(all.loadAnyway))
-        return Wrong(u"fields takes no option %1."_s.arg(stray.isEmpty() ? u"--load-anyway"_s : stray));
+    if (!OnlyThese(parser, all, {&all.format}, &stray))
+        return Wrong(u"fields takes no option %1."_s.arg(stray));
     if (positional.size() > 2)
         return Wrong(u"fields takes at most one table."_s);
     options.table = positional.value(1);
@@ -190,13 +191,13 @@ CliOptions Parse(const QStringList& arguments)
     QString stray;
     if (command == u"info"_s) {
         options.command = CliOptions::Command::Info;
-        if (!OnlyThese(parser, all, {}, &stray))
+        if (!OnlyThese(parser, all, {&all.loadAnyway}, &stray))
             return Wrong(u"info takes no option %1."_s.arg(stray));
         if (positional.size() != 2)
             return Wrong(u"info takes one executable."_s);
     } else if (command == u"export"_s) {
         options.command = CliOptions::Command::Export;
-        if (!OnlyThese(parser, all, {&all.table, &all.format, &all.output}, &stray))
+        if (!OnlyThese(parser, all, {&all.table, &all.format, &all.output, &all.loadAnyway}, &stray))
             return Wrong(u"export takes no option %1."_s.arg(stray));
         if (positional.size() != 2)
             return Wrong(u"export takes one executable."_s);
@@ -210,7 +211,7 @@ CliOptions Parse(const QStringList& arguments)
             return Wrong(u"CSV of more than one table needs --output FOLDER."_s);
     } else if (command == u"diff"_s) {
         options.command = CliOptions::Command::Diff;
-        if (!OnlyThese(parser, all, {&all.against, &all.againstBackups, &all.exitCode}, &stray))
+        if (!OnlyThese(parser, all, {&all.against, &all.againstBackups, &all.exitCode, &all.loadAnyway}, &stray))
             return Wrong(u"diff takes no option %1."_s.arg(stray));
         if (positional.size() != 2)
             return Wrong(u"diff takes one executable."_s);
@@ -221,7 +222,7 @@ CliOptions Parse(const QStringList& arguments)
             return Wrong(u"diff needs --against OTHER_UFO_EXE or --against-backups, one of them."_s);
     } else if (command == u"apply"_s) {
         options.command = CliOptions::Command::Apply;
-        if (!OnlyThese(parser, all, {&all.dryRun, &all.force, &all.strict, &all.noBackups}, &stray))
+        if (!OnlyThese(parser, all, {&all.dryRun, &all.force, &all.strict, &all.noBackups, &all.loadAnyway}, &stray))
             return Wrong(u"apply takes no option %1."_s.arg(stray));
         if (positional.size() != 3)
             return Wrong(u"apply takes an executable and a change-set file."_s);

@@ -59,10 +59,25 @@ std::optional<QByteArray> ReadOutsideFile(const QString& path, qint64 cap, QStri
     if (!file.open(QIODevice::ReadOnly))
         return fail(outsidefile::Tr("%1 could not be read: %2.").arg(outsidefile::NameOf(path), file.errorString()));
     // The file may have grown since it was looked at; one byte past the cap tells.
-    QByteArray bytes = file.read(cap + 1);
+    std::optional<QByteArray> bytes = ReadUpTo(file, cap);
     if (file.error() != QFileDevice::NoError)
         return fail(outsidefile::Tr("%1 could not be read: %2.").arg(outsidefile::NameOf(path), file.errorString()));
-    if (bytes.size() > cap)
+    if (!bytes)
         return fail(outsidefile::TooLarge(path, cap));
+    return bytes;
+}
+
+std::optional<QByteArray> ReadUpTo(QIODevice& device, qint64 cap)
+{
+    QByteArray bytes;
+    // A pipe hands its bytes over in pieces; a file in one.
+    while (bytes.size() <= cap) {
+        const QByteArray chunk = device.read(cap + 1 - bytes.size());
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    if (bytes.size() > cap)
+        return std::nullopt;
     return bytes;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -19,6 +20,11 @@ inline constexpr qint64 SizeLimit = 16 * 1024 * 1024;
 [[nodiscard]] QString Refusal(const QString& path, qint64 cap = SizeLimit);
 
 } // namespace outsidefile
+
+// What the device holds, read to its end but never more than cap + 1 bytes: nothing when
+// it holds more than cap, or when reading fails (the device's errorString says why). For
+// a pipe as much as for a file.
+[[nodiscard]] std::optional<QByteArray> ReadUpTo(QIODevice& device, qint64 cap);
 
 // The whole file when Refusal has nothing against it and it still holds at most cap bytes;
 // otherwise nullopt, with the reason in error. Never reads more than cap + 1 bytes.

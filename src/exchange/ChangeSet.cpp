@@ -94,32 +94,6 @@ bool FitsKind(catalogue::Kind kind, const QJsonValue& value)
     return value.isString() || value.isDouble();
 }
 
-QStringList TableNames()
-{
-    QStringList names;
-    for (const catalogue::Table& table : catalogue::Tables())
-        names.append(table.Name());
-    return names;
-}
-
-QStringList FieldNames(const catalogue::Table& table)
-{
-    QStringList names;
-    for (const catalogue::Field& field : table.fields)
-        names.append(field.Name());
-    return names;
-}
-
-QStringList RecordNames(const catalogue::Table& table, const QByteArray& bytes)
-{
-    QStringList names;
-    if (!table.Numbered()) {
-        for (int record = 0; record < catalogue::RecordCount(table, bytes); ++record)
-            names.append(catalogue::RecordName(table, record));
-    }
-    return names;
-}
-
 // A record by its name or number; an item also by its name where it is unique.
 std::optional<int> FindRecord(const catalogue::Table& table, const QJsonValue& record, const GameDocument& document)
 {
@@ -156,7 +130,7 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, Opti
                 {},
                 Text::tr("change %1: no table \"%2\"%3")
                     .arg(number)
-                    .arg(modEdit::Excerpt(entry.table), jsonkeys::Suggestion(entry.table, TableNames()))};
+                    .arg(modEdit::Excerpt(entry.table), jsonkeys::Suggestion(entry.table, catalogue::TableNames()))};
     }
     if (!document.IsLoaded(table->file))
         return problem(Text::tr("the file of table %1 is not loaded").arg(table->Name()));
@@ -166,14 +140,14 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, Opti
                 {},
                 Text::tr("change %1: no field \"%2\" in table %3%4")
                     .arg(number)
-                    .arg(modEdit::Excerpt(entry.field), table->Name(), jsonkeys::Suggestion(entry.field, FieldNames(*table)))};
+                    .arg(modEdit::Excerpt(entry.field), table->Name(), jsonkeys::Suggestion(entry.field, catalogue::FieldNames(*table)))};
     }
     const QByteArray& bytes = BytesOf(document, *table);
     const std::optional<int> record = FindRecord(*table, entry.record, document);
     if (!record) {
         const QString given = RecordText(entry.record);
         return problem(Text::tr("no record %1 in table %2%3")
-                           .arg(given, table->Name(), jsonkeys::Suggestion(given, RecordNames(*table, bytes))));
+                           .arg(given, table->Name(), jsonkeys::Suggestion(given, catalogue::RecordNames(*table))));
     }
     const std::optional<catalogue::Slot> slot = catalogue::Locate(*table, *record, *field, document.Version(), bytes);
     if (!slot)

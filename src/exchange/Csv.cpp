@@ -27,21 +27,12 @@ QString Quoted(const QString& field)
     return u'"' + quoted + u'"';
 }
 
-// Windows-1252 is Latin-1 but for 0x80-0x9F; the five bytes it leaves unassigned stay
-// the control characters Latin-1 gives them.
+// What spreadsheets on Windows save by default. Qt reads it through ICU; a build without
+// ICU still gets every letter but the few of 0x80-0x9F right as Latin-1.
 QString FromWindows1252(const QByteArray& bytes)
 {
-    static constexpr char16_t High[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-    };
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype at = 0; at < bytes.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(bytes.at(at));
-        text[at] = QChar(byte >= 0x80 && byte < 0xA0 ? High[byte - 0x80] : char16_t(byte));
-    }
-    return text;
+    QStringDecoder decoder("windows-1252");
+    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
 }
 
 QChar Separator(const QString& text)

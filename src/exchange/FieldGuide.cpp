@@ -4,12 +4,12 @@
 #include "exchange/ChangeSet.h"
 #include "tables/Catalogue.h"
 #include "core/DataFiles.h"
+#include "core/TextRoutines.h"
 #include "tables/CellText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -18,24 +18,13 @@ namespace {
 
 QString Grouped(long long number)
 {
-    return QLocale(QLocale::English).toString(number);
+    return modEdit::GroupThousands(QString::number(number));
 }
 
 QString FileName(const catalogue::Table& table)
 {
-    for (const DataFileSpec& dataFile : datafiles::All()) {
-        if (dataFile.file == table.file)
-            return dataFile.fileName;
-    }
-    return u"ufo.exe"_s;
-}
-
-QStringList RecordNames(const catalogue::Table& table)
-{
-    QStringList names;
-    for (int record = 0; record < table.recordCount && !table.Numbered(); ++record)
-        names.append(catalogue::RecordName(table, record));
-    return names;
+    const DataFileSpec* dataFile = datafiles::Find(table.file);
+    return dataFile ? dataFile->fileName : u"ufo.exe"_s;
 }
 
 QString RecordsText(const catalogue::Table& table)
@@ -45,7 +34,7 @@ QString RecordsText(const catalogue::Table& table)
     if (table.Numbered())
         return u"0 to %1%2"_s.arg(table.recordCount - 1).arg(
             catalogue::FindField(table, u"Name"_s) ? u", or an item's name where one item has it"_s : QString());
-    return RecordNames(table).join(u", "_s);
+    return catalogue::RecordNames(table).join(u", "_s);
 }
 
 // "a number 0 to 255 (the form allows up to 100)"
@@ -111,7 +100,7 @@ QJsonObject ValueSchema(const catalogue::Table& table, const catalogue::Field& f
 QJsonObject RecordSchema(const catalogue::Table& table)
 {
     if (!table.Numbered())
-        return {{u"enum"_s, QJsonArray::fromStringList(RecordNames(table))}};
+        return {{u"enum"_s, QJsonArray::fromStringList(catalogue::RecordNames(table))}};
     QJsonObject number{{u"type"_s, u"integer"_s}, {u"minimum"_s, 0}};
     if (!table.IsStringTable())
         number.insert(u"maximum"_s, table.recordCount - 1);
@@ -127,15 +116,13 @@ QJsonObject IfThen(const QString& key, const QString& value, const QJsonObject& 
 
 QJsonObject TableSchema(const catalogue::Table& table)
 {
-    QJsonArray fieldNames;
     QJsonArray perField;
     for (const catalogue::Field& field : table.fields) {
-        fieldNames.append(field.Name());
         const QJsonObject value = ValueSchema(table, field);
         perField.append(IfThen(u"field"_s, field.Name(),
                                {{u"properties"_s, QJsonObject{{u"value"_s, value}, {u"was"_s, value}}}}));
     }
-    return {{u"properties"_s, QJsonObject{{u"record"_s, RecordSchema(table)}, {u"field"_s, QJsonObject{{u"enum"_s, fieldNames}}}}},
+    return {{u"properties"_s, QJsonObject{{u"record"_s, RecordSchema(table)}, {u"field"_s, QJsonObject{{u"enum"_s, QJsonArray::fromStringList(catalogue::FieldNames(table))}}}}},
             {u"allOf"_s, perField}};
 }
 
@@ -170,7 +157,7 @@ QByteArray ListingJson(const QString& name)
         if (table->Numbered())
             entry.insert(u"records"_s, RecordsText(*table));
         else
-            entry.insert(u"records"_s, QJsonArray::fromStringList(RecordNames(*table)));
+            entry.insert(u"records"_s, QJsonArray::fromStringList(catalogue::RecordNames(*table)));
         tables.append(entry);
     }
     return QJsonDocument(QJsonObject{{u"tables"_s, tables}}).toJson();
@@ -178,10 +165,8 @@ QByteArray ListingJson(const QString& name)
 
 QByteArray Schema()
 {
-    QJsonArray tableNames;
     QJsonArray perTable;
     for (const catalogue::Table& table : catalogue::Tables()) {
-        tableNames.append(table.Name());
         perTable.append(IfThen(u"table"_s, table.Name(), TableSchema(table)));
     }
     const QJsonObject text{{u"type"_s, u"string"_s}};
@@ -189,7 +174,7 @@ QByteArray Schema()
         {u"type"_s, u"object"_s},
         {u"required"_s, QJsonArray{u"table"_s, u"record"_s, u"field"_s, u"value"_s}},
         {u"additionalProperties"_s, false},
-        {u"properties"_s, QJsonObject{{u"table"_s, QJsonObject{{u"enum"_s, tableNames}}},
+        {u"properties"_s, QJsonObject{{u"table"_s, QJsonObject{{u"enum"_s, QJsonArray::fromStringList(catalogue::TableNames())}}},
                                       {u"record"_s, QJsonObject{}},
                                       {u"field"_s, text},
                                       {u"was"_s, QJsonObject{}},

@@ -264,6 +264,30 @@ const Field* FindField(const Table& table, const QString& name)
     return nullptr;
 }
 
+QStringList TableNames()
+{
+    QStringList names;
+    for (const Table& table : Tables())
+        names.append(table.Name());
+    return names;
+}
+
+QStringList FieldNames(const Table& table)
+{
+    QStringList names;
+    for (const Field& field : table.fields)
+        names.append(field.Name());
+    return names;
+}
+
+QStringList RecordNames(const Table& table)
+{
+    QStringList names;
+    for (int record = 0; record < table.recordCount && !table.Numbered(); ++record)
+        names.append(RecordName(table, record));
+    return names;
+}
+
 int RecordCount(const Table& table, const QByteArray& fileBytes)
 {
     return table.IsStringTable() ? int(strings::CountEntries(fileBytes)) : table.recordCount;

@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -36,6 +37,12 @@ struct Slot {
 [[nodiscard]] const std::vector<Table>& Tables();
 [[nodiscard]] const Table* FindTable(const QString& name);
 [[nodiscard]] const Field* FindField(const Table& table, const QString& name);
+
+// The keys, as lists: for suggestions, listings and the schema.
+[[nodiscard]] QStringList TableNames();
+[[nodiscard]] QStringList FieldNames(const Table& table);
+// A named table's records ("Sectoid Soldier" …); empty for a table numbered from 0.
+[[nodiscard]] QStringList RecordNames(const Table& table);
 
 [[nodiscard]] int RecordCount(const Table& table, const QByteArray& fileBytes);
 // "Sectoid Soldier", "Pistols", "R2C3"; an index as its number.

@@ -66,7 +66,7 @@ catalogue::Reading ReadAmmo(const catalogue::Slot& slot, const QString& text, co
         return {QByteArray(1, char(NoAmmo)), {}, {}};  // a named value, not past any limit
     if (const std::optional<int> value = AmmoNumber(trimmed, *slot.table, fileBytes, version))
         return catalogue::Read(slot, QString::number(*value), limits);
-    if (numbers::ReadWholeNumber(trimmed).value || numbers::ReadWholeNumber(trimmed).fraction)
+    if (const numbers::WholeNumber number = numbers::ReadWholeNumber(trimmed); number.value || number.fraction)
         return catalogue::Read(slot, trimmed, limits);
     if (const std::optional<int> item = RecordNamed(*slot.table, trimmed, fileBytes, version))
         return catalogue::Read(slot, QString::number(*item), limits);

@@ -40,9 +40,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_install.IsValid());
-        const LoadRun run(m_files, m_install.Paths().exePath);
-        ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
-        m_files.ExeImage.working[480421] = char(80);
+        ASSERT_TRUE(LoadWithOneEdit(m_files, m_install.Paths().exePath));
         m_files.ItemTable.working[22] = char(99);
         m_files.EnglishTable.working.chop(7);
     }
@@ -190,9 +188,7 @@ TEST(CommitFailureNotPutBack, NamesTheFileThatHoldsTheNewContents)
     const InstallFixture install;
     ASSERT_TRUE(install.IsValid());
     GameFileSet files;
-    const LoadRun run(files, install.Paths().exePath);
-    ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
-    files.ExeImage.working[480421] = char(80);
+    ASSERT_TRUE(LoadWithOneEdit(files, install.Paths().exePath));
     const QByteArray englishBefore = *testfiles::Read(install.Paths().english);
 
     // Save writes ufo.exe, english.dat, english2.dat, obdata.dat; english2.dat fails, then
@@ -224,9 +220,7 @@ TEST(SyncFailure, IsAWriteFailure)
     const InstallFixture install;
     ASSERT_TRUE(install.IsValid());
     GameFileSet files;
-    const LoadRun run(files, install.Paths().exePath);
-    ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
-    files.ExeImage.working[480421] = char(80);
+    ASSERT_TRUE(LoadWithOneEdit(files, install.Paths().exePath));
     const testfiles::Snapshot before = testfiles::Take(install.Root());
     int syncs = 0;
     const auto failSecond = [&](QFileDevice&) { return ++syncs == 2 ? EIO : 0; };

@@ -78,9 +78,7 @@ protected:
         m_modPath = root.filePath(u"outside/mod.json"_s);
         ASSERT_TRUE(testfiles::Overwrite(m_modPath, R"({"format": "x-com-kestrel-changes", "version": 1, "changes": [
             {"table": "units", "record": "Sectoid Soldier", "field": "Time Units", "value": 80}]})"));
-        const LoadRun run(m_files, m_install.Paths().exePath);
-        ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
-        m_files.ExeImage.working[480421] = char(80);
+        ASSERT_TRUE(LoadWithOneEdit(m_files, m_install.Paths().exePath));
     }
 
     void Put(Target target, const QString& path)
@@ -193,9 +191,7 @@ TEST(UnsafeTargetLate, ALinkMadeDuringTheSaveIsNeverRenamedOver)
     const InstallFixture install;
     ASSERT_TRUE(install.IsValid());
     GameFileSet files;
-    const LoadRun run(files, install.Paths().exePath);
-    ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
-    files.ExeImage.working[480421] = char(80);
+    ASSERT_TRUE(LoadWithOneEdit(files, install.Paths().exePath));
     const QString outside = QDir(install.Root()).filePath(u"notes.txt"_s);
     ASSERT_TRUE(testfiles::Overwrite(outside, "the user's own notes"));
     const QString englishBackup = QDir(install.Paths().geodata).filePath(u"english.bak"_s);

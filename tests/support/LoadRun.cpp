@@ -8,3 +8,12 @@ LoadRun::LoadRun(GameFileSet& files, const std::optional<QString>& exePath, cons
           files, [exePath] { return exePath; }, m_reporter, m_views, plausibility::Gate(loadAnyway)))
 {
 }
+
+bool LoadWithOneEdit(GameFileSet& files, const QString& exePath)
+{
+    const LoadRun run(files, exePath);
+    if (run.Outcome() != LoadOutcome::Complete)
+        return false;
+    files.ExeImage.working[480421] = char(80);
+    return true;
+}

@@ -12,6 +12,11 @@
 inline const QString CompleteProgress =
     QStringLiteral("UFO.EXE...  DONE!    OBDATA.DAT...  DONE!    ENGLISH.DAT...  DONE!    ENGLISH2.DAT...  DONE!    ");
 
+// Loads the executable at exePath into files and edits one value (unit 7's time units, 80
+// at 480421 in the Collector's Edition), so that a save has a change to write. False when
+// the load was not complete.
+[[nodiscard]] bool LoadWithOneEdit(GameFileSet& files, const QString& exePath);
+
 class LoadRun {
 public:
     // Runs the load at once; nullopt as the path stands for a cancelled dialog.

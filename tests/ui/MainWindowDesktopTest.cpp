@@ -1,5 +1,6 @@
 // The main window as a desktop program: a dropped file and the "Open &Recent" menu load an
 // executable as "L&oad Files" would, and every accepted executable joins the recent list.
+#include "WindowDriver.h"
 #include "WindowProbe.h"
 
 #include "support/InstallFixture.h"
@@ -9,8 +10,6 @@
 
 #include <QAction>
 #include <QDockWidget>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -26,19 +25,6 @@ namespace {
 class MainWindowDesktop : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(install.IsValid()); }
-
-    // A drag of the data onto the window and its drop; false when the window refused the drag.
-    bool Drop(const QMimeData& data)
-    {
-        const QPoint centre = window.rect().center();
-        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&window, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&window, &drop);
-        return drop.isAccepted();
-    }
 
     [[nodiscard]] QString VersionCaption() const
     {
@@ -60,7 +46,7 @@ TEST_F(MainWindowDesktop, DroppedFileLoadsWithoutTheDialog)
 {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(install.Paths().exePath)});
-    ASSERT_TRUE(Drop(data));
+    ASSERT_TRUE(drive::Drop(window, data));
 
     EXPECT_TRUE(QTest::qWaitFor([this] { return !VersionCaption().isEmpty(); }, 2000));
     EXPECT_EQ(VersionCaption(), u"Version: Collector's Edition"_s);
@@ -74,7 +60,7 @@ TEST_F(MainWindowDesktop, DragWithoutAFileIsRefused)
 {
     QMimeData data;
     data.setText(install.Paths().exePath);
-    EXPECT_FALSE(Drop(data));
+    EXPECT_FALSE(drive::Drop(window, data));
 }
 
 TEST_F(MainWindowDesktop, RecentEntryLoadsAgainAfterClose)

@@ -108,6 +108,11 @@ bool Drop(QWidget& window, const QString& path)
 {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
+    return Drop(window, data);
+}
+
+bool Drop(QWidget& window, const QMimeData& data)
+{
     const QPoint centre = window.rect().center();
     QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &enter);

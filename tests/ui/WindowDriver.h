@@ -8,6 +8,8 @@ class QAbstractItemView;
 class QObject;
 class QWidget;
 
+class QMimeData;
+
 namespace drive {
 
 // Triggers the named menu command.
@@ -31,6 +33,7 @@ void Choose(const QObject& root, const QString& combo, int index);
 // Drags the file at path onto the window and drops it there, then lets the window act on
 // it; false when the window refused the drag.
 bool Drop(QWidget& window, const QString& path);
+bool Drop(QWidget& window, const QMimeData& data);
 
 // Brings the tab with this caption to the front.
 void ShowTab(const QObject& root, const QString& caption);
