@@ -47,6 +47,7 @@ public:
     bool AskWarningYesNo(const QString&, const QString&) override { std::abort(); }
     void ShowMessage(const QString&, const QString&) override { std::abort(); }
     void ShowError(const QString&, const QString&) override { std::abort(); }
+    void ShowRefusal(const QString&) override { std::abort(); }
 };
 
 // Cycles the fuzzed bytes over a file of the given size, so a short input still yields

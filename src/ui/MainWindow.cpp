@@ -8,6 +8,7 @@
 #include "ui/CopyShortcut.h"
 #include "core/Version.h"
 #include "ui/Fonts.h"
+#include "ui/HistoryView.h"
 #include "ui/LoadWindow.h"
 #include "ui/ModCommands.h"
 #include "ui/RecentFiles.h"
@@ -37,7 +38,6 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QUndoView>
 
 #include <algorithm>
 
@@ -183,7 +183,7 @@ void MainWindow::CreateViewMenu()
     ui.mnuView->setObjectName(u"mnuView"_s);
     ui.historyDock = new QDockWidget(tr("Edit History"), this);
     ui.historyDock->setObjectName(u"dockHistory"_s);
-    auto* history = new QUndoView(&m_history.Stack(), ui.historyDock);
+    auto* history = new HistoryView(&m_history.Stack(), ui.historyDock);
     history->setObjectName(u"lstHistory"_s);
     history->setEmptyLabel(tr("<files as loaded>"));
     ui.historyDock->setWidget(history);
@@ -200,6 +200,37 @@ void MainWindow::CreateViewMenu()
     QAction* changes = ui.changesDock->toggleViewAction();
     changes->setObjectName(u"mnuChanges"_s);
     ui.mnuView->addAction(changes);
+
+    FitPanelWhenShown(ui.historyDock, [history] {
+        return QSize(history->UsefulWidth(), history->fontMetrics().lineSpacing() * 12);
+    });
+    FitPanelWhenShown(ui.changesDock, [this] {
+        return QSize(fontMetrics().averageCharWidth() * 60, ui.changesDock->UsefulContentHeight());
+    });
+}
+
+// Left to the layout, a panel gets what the tabs leave over, which may be a line or two;
+// a panel the user made larger keeps its size.
+void MainWindow::FitPanelWhenShown(QDockWidget* dock, const std::function<QSize()>& useful)
+{
+    connect(dock, &QDockWidget::visibilityChanged, this, [this, dock, useful](bool visible) {
+        if (!visible)
+            return;
+        // Measured once the layout has placed the panel.
+        QTimer::singleShot(0, this, [this, dock, useful] {
+            if (!dock->isVisible() || dock->isFloating() || !dock->widget())
+                return;
+            const QSize content = useful();
+            const QSize frame = dock->size() - dock->widget()->size();
+            const Qt::DockWidgetArea area = dockWidgetArea(dock);
+            if (area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea) {
+                if (dock->widget()->height() < content.height())
+                    resizeDocks({dock}, {content.height() + frame.height()}, Qt::Vertical);
+            } else if (dock->widget()->width() < content.width()) {
+                resizeDocks({dock}, {content.width() + frame.width()}, Qt::Horizontal);
+            }
+        });
+    });
 }
 
 void MainWindow::CreateTabs()
@@ -253,13 +284,13 @@ void MainWindow::ConnectControls()
     connect(ui.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
     connect(ui.mnuImportChanges, &QAction::triggered, this,
-            [this] { modcommands::ImportChanges(m_document, m_history, m_context.asker); });
+            [this] { Report(modcommands::ImportChanges(m_document, m_history, m_context.asker)); });
     connect(ui.mnuExportChanges, &QAction::triggered, this,
-            [this] { modcommands::ExportChanges(m_document, m_context.asker); });
+            [this] { Report(modcommands::ExportChanges(m_document, m_context.asker)); });
     connect(ui.mnuExportTables, &QAction::triggered, this,
-            [this] { modcommands::ExportTables(m_document, m_context.asker); });
+            [this] { Report(modcommands::ExportTables(m_document, m_context.asker)); });
     connect(ui.mnuImportTable, &QAction::triggered, this,
-            [this] { modcommands::ImportTable(m_document, m_history, m_context.asker); });
+            [this] { Report(modcommands::ImportTable(m_document, m_history, m_context.asker)); });
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::EnableModCommands);
     connect(&m_history.Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
@@ -426,9 +457,9 @@ void MainWindow::OpenDropped(const QString& path)
     } else if (m_document.State() != FilesState::Complete) {
         statusBar()->showMessage(tr("Nothing was imported: load the game files before importing %1.").arg(name));
     } else if (suffix == u"json"_s) {
-        modcommands::ImportChangesFrom(path, m_document, m_history, m_context.asker);
+        Report(modcommands::ImportChangesFrom(path, m_document, m_history, m_context.asker));
     } else {
-        modcommands::ImportTableFrom(path, m_document, m_history, m_context.asker);
+        Report(modcommands::ImportTableFrom(path, m_document, m_history, m_context.asker));
     }
 }
 
@@ -472,7 +503,23 @@ bool MainWindow::WriteSave(const std::vector<FileWrite>& writes)
     m_document.NoteSaved(writes);
     m_history.MarkSaved();
     UpdateDiskNotice();
+    QStringList saved;
+    bool backups = false;
+    for (const FileWrite& write : writes) {
+        if (write.isBackup)
+            backups = true;
+        else
+            saved.append(QFileInfo(write.path).fileName());
+    }
+    const QString files = saved.join(u", "_s);
+    Report(backups ? tr("Saved %1; backups beside them").arg(files) : tr("Saved %1").arg(files));
     return true;
+}
+
+void MainWindow::Report(const QString& done)
+{
+    if (!done.isEmpty())
+        statusBar()->showMessage(done);
 }
 
 bool MainWindow::MayEdit(const Edit& edit)
@@ -498,8 +545,13 @@ bool MainWindow::MayEdit(const Edit& edit)
 
 void MainWindow::mnuMaster_Click()
 {
-    if (saving::ConfirmMasterBackup(m_context.asker) && MayWriteOverDisk(diskcheck::Command::MasterBackup))
-        saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker);
+    if (!saving::ConfirmMasterBackup(m_context.asker) || !MayWriteOverDisk(diskcheck::Command::MasterBackup)
+        || !saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker))
+        return;
+    QStringList written;
+    for (const FileWrite& write : saving::MasterBackupWrites(m_document.FilesToSave()))
+        written.append(QFileInfo(write.path).fileName());
+    Report(tr("Made master backups: %1").arg(written.join(u", "_s)));
 }
 
 bool MainWindow::MayWriteOverDisk(diskcheck::Command command)

@@ -12,6 +12,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 #include <array>
 
 class BaseEditorTab;
@@ -94,6 +96,10 @@ private:
     [[nodiscard]] bool MayDropUnsavedChanges(Leaving leaving);
     bool Save();
     bool WriteSave(const std::vector<FileWrite>& writes);
+    // What a command did, in the status bar; nothing when it did nothing.
+    void Report(const QString& done);
+    // A panel opened smaller than it can be of use grows to a useful size.
+    void FitPanelWhenShown(QDockWidget* dock, const std::function<QSize()>& useful);
     // Refuses, and says why, an edit of a file another program changed since this window
     // read or wrote it: the view of it is stale, and Save would not write the edit.
     [[nodiscard]] bool MayEdit(const Edit& edit);

@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 class RecordTableView;
 
 struct CellOffsets {
@@ -53,7 +54,8 @@ protected:
 private:
     void CreateControls();
     void ConnectControls();
-    QWidget* CreateGrid();
+    QWidget* CreateGrid(QWidget* parent);
+    void SetTabOrder();
     QGroupBox* CreateChangeFrame();
 
     void Command_Click(int number);
@@ -85,7 +87,9 @@ private:
         QLabel* Label1;
         // Command[N - 1] is CommandN; CommandN sits in column (N - 1) / 6, row (N - 1) % 6.
         std::array<QPushButton*, 36> Command;
+        QSplitter* splBase;
         QGroupBox* frmChange;
+        QLabel* lblCell;
         QLabel* Label4;
         QComboBox* Combo1;
         QLabel* Label3;
