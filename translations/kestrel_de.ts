@@ -290,12 +290,12 @@
         <translation>Alle zurücksetzen</translation>
     </message>
     <message>
-        <source>Re&amp;vert All</source>
-        <translation>Alle &amp;verwerfen</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Revert A&amp;ll</source>
+        <translation>Alle &amp;verwerfen</translation>
     </message>
 </context>
 <context>

@@ -290,12 +290,12 @@
         <translation>Tout rétablir</translation>
     </message>
     <message>
-        <source>Re&amp;vert All</source>
-        <translation>Tout ré&amp;tablir</translation>
-    </message>
-    <message>
         <source>Changes</source>
         <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Revert A&amp;ll</source>
+        <translation>Tout ré&amp;tablir</translation>
     </message>
 </context>
 <context>

@@ -47,8 +47,9 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
     m_revert = new QPushButton(tr("&Revert"), content);
     m_revert->setObjectName(u"cmdRevert"_s);
     m_revert->setToolTip(tr("Put the selected lines back to their values as loaded."));
-    // Alt+A is the frames' Apply; a shared letter would only cycle the focus.
-    m_revertAll = new QPushButton(tr("Re&vert All"), content);
+    // Alt+A is the frames' Apply and Alt+V the View menu; a shared letter would only cycle
+    // the focus.
+    m_revertAll = new QPushButton(tr("Revert A&ll"), content);
     m_revertAll->setObjectName(u"cmdRevertAll"_s);
 
     auto* buttons = new QHBoxLayout;

@@ -50,7 +50,8 @@ bool EditHistory::Submit(Edit edit)
         return false;
     if (m_guard && !m_guard(edit))
         return false;
-    const int before = m_stack.count();
+    // The index, not the count: a step pushed after an undo replaces the one undone.
+    const int before = m_stack.index();
     m_stack.push(new Step(*this, std::move(edit)));
-    return m_stack.count() > before;
+    return m_stack.index() > before;
 }

@@ -43,6 +43,24 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The game files or their backups among writes, in the order the user knows the files,
+// the executable first, whatever order they were written in.
+QStringList FileNames(std::vector<FileWrite> writes, bool backups)
+{
+    std::stable_sort(writes.begin(), writes.end(),
+                     [](const FileWrite& a, const FileWrite& b) { return a.file < b.file; });
+    QStringList names;
+    for (const FileWrite& write : writes) {
+        if (write.isBackup == backups)
+            names.append(QFileInfo(write.path).fileName());
+    }
+    return names;
+}
+
+} // namespace
+
 MainWindow::MainWindow(Asker& asker, QWidget* parent)
     : QMainWindow(parent)
     , m_context{m_document, m_history, asker, [this] { ui.mnuSave->setEnabled(true); },
@@ -503,16 +521,9 @@ bool MainWindow::WriteSave(const std::vector<FileWrite>& writes)
     m_document.NoteSaved(writes);
     m_history.MarkSaved();
     UpdateDiskNotice();
-    QStringList saved;
-    bool backups = false;
-    for (const FileWrite& write : writes) {
-        if (write.isBackup)
-            backups = true;
-        else
-            saved.append(QFileInfo(write.path).fileName());
-    }
-    const QString files = saved.join(u", "_s);
-    Report(backups ? tr("Saved %1; backups beside them").arg(files) : tr("Saved %1").arg(files));
+    const QString saved = FileNames(writes, false).join(u", "_s);
+    Report(FileNames(writes, true).isEmpty() ? tr("Saved %1").arg(saved)
+                                             : tr("Saved %1; backups beside them").arg(saved));
     return true;
 }
 
@@ -548,10 +559,8 @@ void MainWindow::mnuMaster_Click()
     if (!saving::ConfirmMasterBackup(m_context.asker) || !MayWriteOverDisk(diskcheck::Command::MasterBackup)
         || !saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker))
         return;
-    QStringList written;
-    for (const FileWrite& write : saving::MasterBackupWrites(m_document.FilesToSave()))
-        written.append(QFileInfo(write.path).fileName());
-    Report(tr("Made master backups: %1").arg(written.join(u", "_s)));
+    Report(tr("Made master backups: %1")
+               .arg(FileNames(saving::MasterBackupWrites(m_document.FilesToSave()), true).join(u", "_s)));
 }
 
 bool MainWindow::MayWriteOverDisk(diskcheck::Command command)

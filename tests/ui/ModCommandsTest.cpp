@@ -167,6 +167,7 @@ TEST_F(StatusMessages, FileCommandsSayWhatTheyDid)
     drive::Trigger(window, u"mnuExportChanges"_s);
     EXPECT_EQ(Status(), u"Exported one change to "_s + QDir::toNativeSeparators(InRoot(u"mod.json"_s)));
 
+    // Imported after an undo, the step takes the place of the one undone.
     drive::Trigger(window, u"mnuUndo"_s);
     asker.AnswerOpenFile(InRoot(u"mod.json"_s));
     drive::Trigger(window, u"mnuImportChanges"_s);

@@ -13,13 +13,19 @@ namespace {
 constexpr int MinimumLines = 3;
 constexpr int MinimumChars = 5;
 
+// Measured as the eliding measures, so a line that fits is never cut.
+bool Fits(const QString& line, const QFontMetrics& metrics, int width)
+{
+    return metrics.elidedText(line, Qt::ElideRight, width) == line;
+}
+
 QStringList Wrapped(const QString& line, const QFontMetrics& metrics, int width)
 {
     QStringList lines;
     QString current;
     for (const QString& word : line.split(u' ')) {
         const QString longer = current.isEmpty() ? word : current + u' ' + word;
-        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+        if (!current.isEmpty() && !Fits(longer, metrics, width)) {
             lines.append(current);
             current = word;
         } else {
@@ -58,7 +64,7 @@ QString GridCell::FittedCaption(int width, int height) const
     // Each line is wrapped only while the caption as a whole still fits the height.
     QStringList lines = given;
     for (int at = 0; at < lines.size(); ++at) {
-        if (metrics.horizontalAdvance(lines[at]) <= width)
+        if (Fits(lines[at], metrics, width))
             continue;
         const QStringList parts = Wrapped(lines[at], metrics, width);
         if (lines.size() - 1 + parts.size() > room)
