@@ -46,6 +46,6 @@ HistoryView::HistoryView(QUndoStack* stack, QWidget* parent)
 
 int HistoryView::UsefulWidth() const
 {
-    constexpr int UsefulChars = 34;
+    constexpr int UsefulChars = 28;
     return fontMetrics().averageCharWidth() * UsefulChars + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }

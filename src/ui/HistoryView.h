@@ -8,6 +8,6 @@ class HistoryView final : public QUndoView {
 public:
     explicit HistoryView(QUndoStack* stack, QWidget* parent = nullptr);
 
-    // Wide enough for a usual step text on one line.
+    // Wide enough for a short step text on one line; longer ones wrap.
     [[nodiscard]] int UsefulWidth() const;
 };

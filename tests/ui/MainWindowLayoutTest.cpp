@@ -122,7 +122,7 @@ TEST(MainWindowLayout, PanelsOpenUsefullyAndTheGridStaysWhole)
             EXPECT_GE(changes->viewport()->height(), 8 * row);
 
         auto* history = probe::Find<QListView>(window, u"lstHistory"_s);
-        EXPECT_GE(history->viewport()->width(), history->fontMetrics().averageCharWidth() * 30);
+        EXPECT_GE(history->viewport()->width(), history->fontMetrics().averageCharWidth() * 24);
         const QRect step = history->visualRect(history->model()->index(1, 0));
         const QRect wrapped = history->fontMetrics().boundingRect(QRect(0, 0, step.width() - 8, 10'000),
                                                                   Qt::TextWordWrap, longStep);

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -104,7 +105,9 @@ void BaseEditorTab::CreateControls()
 
     ui.Label5 = controls::Label(this, u"Label5"_s, tr("Items in General Stores:"));
     ui.lstItems = controls::List(this, u"lstItems"_s, tr("A list of every item at the starting base."));
-    ui.lstItems->setMinimumWidth(ui.lstItems->fontMetrics().averageCharWidth() * 34);
+    // Room for the longest line, "Fusion Ball Launchers - 0"; the splitter gives it more.
+    ui.lstItems->setMinimumWidth(ui.lstItems->fontMetrics().averageCharWidth() * 28
+                                 + ui.lstItems->verticalScrollBar()->sizeHint().width() + 4 * ui.lstItems->frameWidth());
     ui.Label2 = controls::Label(this, u"Label2"_s, tr("Click on an item to edit the amount a player starts with."));
     ui.Label2->setWordWrap(true);
 
@@ -122,6 +125,8 @@ void BaseEditorTab::CreateControls()
     // The grid gives way first: the stores keep their width on a narrow screen.
     ui.splBase->setStretchFactor(0, 1);
     ui.splBase->setStretchFactor(1, 0);
+    // At first the stores have the width of their longest line and the grid the rest.
+    ui.splBase->setSizes({QWIDGETSIZE_MAX, 0});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(ui.splBase);
     SetTabOrder();
@@ -176,6 +181,10 @@ QGroupBox* BaseEditorTab::CreateChangeFrame()
     // The boxes must be able to show a cell's own text even where the list has no such
     // entry; only a choice from the list counts, so nothing can be typed into them.
     for (QComboBox* combo : {ui.Combo1, ui.Combo2}) {
+        // Narrower than the longest facility name where the screen is small; the open
+        // list shows the names whole.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->lineEdit()->setReadOnly(true);
@@ -191,9 +200,12 @@ QGroupBox* BaseEditorTab::CreateChangeFrame()
     buttons->addWidget(ui.cmdApply);
     buttons->addWidget(ui.cmdCancel);
 
+    auto* top = new QHBoxLayout;
+    top->addWidget(ui.Label4);
+    top->addStretch(1);
+    top->addWidget(ui.lblCell);
     auto* layout = new QVBoxLayout(ui.frmChange);
-    layout->addWidget(ui.lblCell);
-    layout->addWidget(ui.Label4);
+    layout->addLayout(top);
     layout->addWidget(ui.Combo1);
     layout->addWidget(ui.Label3);
     layout->addWidget(ui.Combo2);

@@ -48,12 +48,15 @@ QSize GridCell::sizeHint() const
     return m_preferred.isValid() ? m_preferred : QPushButton::sizeHint();
 }
 
+// The style's own size for a button holds a minimum width for a row of dialog buttons;
+// a cell needs only room for its text and frame.
 QSize GridCell::minimumSizeHint() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QSize text(fontMetrics().averageCharWidth() * MinimumChars, fontMetrics().lineSpacing() * MinimumLines);
-    return style()->sizeFromContents(QStyle::CT_PushButton, &option, text, this);
+    const int frame = 2 * (style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this)
+                           + style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this));
+    return {fontMetrics().averageCharWidth() * MinimumChars + frame, fontMetrics().lineSpacing() * MinimumLines + frame};
 }
 
 QString GridCell::FittedCaption(int width, int height) const

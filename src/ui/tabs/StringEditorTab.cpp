@@ -112,17 +112,20 @@ QLayout* StringEditorTab::CreateFindBar()
     ui.cmdReplaceAll->setToolTip(tr("Replaces the text in the Find box, in any case, in every entry of both lists "
                                     "that holds it, as one step; the entries are listed first."));
 
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(ui.lblLanguage);
-    bar->addWidget(ui.cboLanguage);
-    bar->addSpacing(fontMetrics().horizontalAdvance(u'M') * 2);
-    bar->addWidget(ui.lblFind);
-    bar->addWidget(ui.txtFind, 2);
-    bar->addWidget(ui.lblFound);
-    bar->addSpacing(fontMetrics().horizontalAdvance(u'M'));
-    bar->addWidget(ui.lblReplace);
-    bar->addWidget(ui.txtReplace, 1);
-    bar->addWidget(ui.cmdReplaceAll);
+    // Replacing sits under finding, its box under the Find box: one row of both would
+    // squeeze the boxes to nothing beside the count of what was found.
+    auto* bar = new QGridLayout;
+    bar->addWidget(ui.lblLanguage, 0, 0);
+    bar->addWidget(ui.cboLanguage, 0, 1);
+    bar->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance(u'M') * 2);
+    bar->addWidget(ui.lblFind, 0, 3);
+    bar->addWidget(ui.txtFind, 0, 4);
+    bar->addWidget(ui.lblFound, 0, 5, 1, 2);
+    bar->addWidget(ui.lblReplace, 1, 3);
+    bar->addWidget(ui.txtReplace, 1, 4);
+    bar->addWidget(ui.cmdReplaceAll, 1, 5);
+    bar->setColumnStretch(4, 3);
+    bar->setColumnStretch(6, 2);
     return bar;
 }
 
