@@ -118,7 +118,7 @@ QLayout* StringEditorTab::CreateFindBar()
     bar->addWidget(ui.lblLanguage, 0, 0);
     bar->addWidget(ui.cboLanguage, 0, 1);
     bar->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance(u'M') * 2);
-    bar->addWidget(ui.lblFind, 0, 3);
+    bar->addWidget(ui.lblFind, 0, 3, Qt::AlignRight);
     bar->addWidget(ui.txtFind, 0, 4);
     bar->addWidget(ui.lblFound, 0, 5, 1, 2);
     bar->addWidget(ui.lblReplace, 1, 3);
