@@ -520,10 +520,11 @@ bool MainWindow::WriteSave(const std::vector<FileWrite>& writes)
         return false;
     m_document.NoteSaved(writes);
     m_history.MarkSaved();
-    UpdateDiskNotice();
     const QString saved = FileNames(writes, false).join(u", "_s);
     Report(FileNames(writes, true).isEmpty() ? tr("Saved %1").arg(saved)
                                              : tr("Saved %1; backups beside them").arg(saved));
+    // A file another program changed, and this save left alone, matters more.
+    UpdateDiskNotice();
     return true;
 }
 

@@ -15,12 +15,12 @@ public:
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] QSize minimumSizeHint() const override;
 
-    // The caption as drawn in a text area of this width and height.
-    [[nodiscard]] QString FittedCaption(int width, int height) const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The caption as drawn in a text area of this width and height.
+    [[nodiscard]] QString FittedCaption(int width, int height) const;
+
     QSize m_preferred;
 };
