@@ -270,15 +270,16 @@ void StringEditorTab::FillStringLists()
     UpdateReplace();
 }
 
-void StringEditorTab::FilesChanged(FilesState state)
+void StringEditorTab::SetFilesState(FilesState state)
 {
-    Q_UNUSED(state);
     CloseEdit();
     ClearLists();
     ui.lblStrShow->clear();
     UpdateLanguages();
     ShowFound();
     UpdateReplace();
+    if (state == FilesState::Complete)
+        FillStringLists();
 }
 
 void StringEditorTab::DocumentChanged(const Edit& edit)
