@@ -118,9 +118,9 @@ void ShowFlag(const FlagOptions& flag, bool yes)
     (yes ? flag.yes : flag.no)->setChecked(true);
 }
 
-std::optional<int> ChooseText(QComboBox* combo, const QString& text)
+std::optional<int> ChooseData(QComboBox* combo, int data)
 {
-    const int index = combo->findText(text);
+    const int index = combo->findData(data);
     if (index < 0)
         return std::nullopt;
     combo->setCurrentIndex(index);

@@ -6,6 +6,7 @@
 #include "core/DataFiles.h"
 #include "core/TableText.h"
 #include "core/TextRoutines.h"
+#include "tables/Catalogue.h"
 #include "tables/StringTable.h"
 #include "ui/tabs/Controls.h"
 #include "ui/tabs/EntryIndexDelegate.h"
@@ -269,13 +270,12 @@ bool StringEditorTab::Reveal(const Change& change)
     for (std::size_t language = 0; language < languages.size(); ++language) {
         for (const Source source : Sources) {
             const GameFile file = source == Source::First ? languages[language].first : languages[language].second;
-            if (change.table != datafiles::TableName(file))
+            if (change.ref.table != datafiles::TableName(file))
                 continue;
             if (int(language) != m_language && ui.cboLanguage->findData(int(language)) >= 0)
                 ChooseLanguage(int(language));
-            bool isNumber = false;
-            const int entry = change.record.toInt(&isNumber);
-            if (!isNumber || int(language) != m_language || entry < 0 || entry >= Model(source)->rowCount())
+            const int entry = change.ref.record;
+            if (int(language) != m_language || entry < 0 || entry >= Model(source)->rowCount())
                 return true;
             if (!RowOfEntry(source, entry))
                 ui.txtFind->clear();
@@ -433,10 +433,9 @@ void StringEditorTab::ApplyEdit()
     }
     // The entry's bytes are the whole change: the table around them stays as it is.
     const StringEdit edit = *m_edit;
-    const QString record = QString::number(edit.row);
-    const Edit step{tr("%1 entry %2").arg(datafiles::DisplayName(edit.file), record),
-                    {{edit.file, edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
-                      codepage::Encode(text), datafiles::TableName(edit.file), record, strings::TextField.Name()}}};
+    const Change change{edit.file, edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
+                        codepage::Encode(text), {datafiles::TableName(edit.file), edit.row, strings::TextField.Name()}};
+    const Edit step{catalogue::StepText(change, Document().Version(), edit.table), {change}};
     ui.frmStr->hide();
     m_edit.reset();
     // An accepted step has rebuilt the lists already, as every change of the document does.
