@@ -88,6 +88,7 @@ TEST(Translations, AnUndoneStepChoosesItsUnitInTheTranslatedList)
         ScriptedAsker asker;
         MainWindow window(asker);
         ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
+        window.show();
         drive::Choose(window, u"cmbUnit"_s, 7);
         asker.Answer(u"80"_s);
         drive::Click(window, u"cmdTU"_s);
