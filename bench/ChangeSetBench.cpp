@@ -36,7 +36,7 @@ std::vector<changeset::Entry> EveryField(const GameDocument& document)
         for (const catalogue::Slot& slot : catalogue::Slots(table, document.Version(), document.Working(table.file))) {
             const QJsonValue record = table.Numbered() ? QJsonValue(slot.record)
                                                      : QJsonValue(catalogue::RecordName(table, slot.record));
-            entries.push_back({table.Name(), record, slot.field->Name(), std::nullopt, NewValue(table, slot)});
+            entries.push_back({table.Name(), record, slot.field->Name(), std::nullopt, NewValue(table, slot), {}});
         }
     }
     return entries;
@@ -48,8 +48,7 @@ void BM_ApplyEveryFieldAndSave(benchmark::State& state)
     const std::optional<SamplePaths> paths = sample::WriteInstall(dir.path(), GameVersion::CollectorsEdition);
     GameDocument document;
     SilentReporter reporter;
-    LoadViews views;
-    (void)document.Load([&]() -> std::optional<QString> { return paths->exePath; }, reporter, views, plausibility::Gate());
+    (void)document.Load([&]() -> std::optional<QString> { return paths->exePath; }, reporter, plausibility::Gate());
     const std::vector<changeset::Entry> entries = EveryField(document);
     const GameFileSet loaded = document.Files();
     SilentAsker asker;
