@@ -103,8 +103,8 @@ void BM_ChangesPanelRefresh(benchmark::State& state)
         return;
     }
     ChangesModel model(document);
-    const Change one = document.ChangeTo(GameFile::Executable, 480421, QByteArray(1, 9), QStringLiteral("units"),
-                                         QStringLiteral("Sectoid Soldier"), QStringLiteral("Time Units"));
+    const Change one = document.ChangeTo(GameFile::Executable, 480421, QByteArray(1, 9),
+                                         {QStringLiteral("units"), 7, QStringLiteral("Time Units")});
     bool forth = true;
     for (auto _ : state) {
         const Edit edit{QStringLiteral("one"), {forth ? one : one.Inverse()}};

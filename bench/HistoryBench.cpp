@@ -120,8 +120,8 @@ BENCHMARK_DEFINE_F(HistoryFixture, BM_TenThousandSteps)(benchmark::State& state)
             const qsizetype offset = start + 1 + (step % 33) * 39;
             const char value = char(step % 200 + (document.Working(GameFile::Executable).at(offset) == char(step % 200)));
             history.Submit({QStringLiteral("step %1").arg(step),
-                            {document.ChangeTo(GameFile::Executable, offset, QByteArray(1, value), QStringLiteral("units"),
-                                               QStringLiteral("unit"), QStringLiteral("Time Units"))}});
+                            {document.ChangeTo(GameFile::Executable, offset, QByteArray(1, value),
+                                               {QStringLiteral("units"), step % 33, QStringLiteral("Time Units")})}});
         }
         state.counters["steps"] = history.Stack().count();
         state.counters["growth_MB"] = (HeapKilobytes() - before) / 1024.0;

@@ -134,6 +134,10 @@
         <source>%1 is below 0, the least the form allows</source>
         <translation>%1 liegt unter 0, dem Mindestwert des Formulars</translation>
     </message>
+    <message>
+        <source>%1 entry %2</source>
+        <translation>%1 Eintrag %2</translation>
+    </message>
 </context>
 <context>
     <name>CellText</name>
@@ -1797,10 +1801,6 @@ Doppelklicken Sie auf einen Text, um ihn zu bearbeiten.</translation>
 Remove them and apply again.</source>
         <translation>Die Textdateien des Spiels können diese Zeichen nicht speichern: %1.
 Entfernen Sie sie und übernehmen Sie erneut.</translation>
-    </message>
-    <message>
-        <source>%1 entry %2</source>
-        <translation>%1 Eintrag %2</translation>
     </message>
     <message>
         <source>Replace &amp;with:</source>

@@ -134,6 +134,10 @@
         <source>%1 is below 0, the least the form allows</source>
         <translation>%1 est inférieur à 0, le minimum que permet la fiche</translation>
     </message>
+    <message>
+        <source>%1 entry %2</source>
+        <translation>%1 entrée %2</translation>
+    </message>
 </context>
 <context>
     <name>CellText</name>
@@ -1797,10 +1801,6 @@ Double-cliquez sur un texte pour le modifier.</translation>
 Remove them and apply again.</source>
         <translation>Les fichiers de textes du jeu ne peuvent pas contenir ces caractères&#xa0;: %1.
 Supprimez-les et appliquez à nouveau.</translation>
-    </message>
-    <message>
-        <source>%1 entry %2</source>
-        <translation>%1 entrée %2</translation>
     </message>
     <message>
         <source>Replace &amp;with:</source>

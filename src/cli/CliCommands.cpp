@@ -243,16 +243,12 @@ int Fields(const CliOptions& options, QTextStream& out, QTextStream& err)
 void PrintChanges(const Edit& edit, const GameDocument& document, QTextStream& out)
 {
     for (const Change& change : edit.changes) {
-        const catalogue::Table* table = catalogue::FindTable(change.table);
-        const catalogue::Field* field = table ? catalogue::FindField(*table, change.field) : nullptr;
         const QByteArray& bytes = document.Working(change.file);
-        const std::optional<int> record = table ? catalogue::FindRecord(*table, change.record, bytes) : std::nullopt;
-        const std::optional<catalogue::Slot> slot =
-            record ? catalogue::Locate(*table, *record, *field, document.Version(), bytes) : std::nullopt;
-        QString after = QString::fromLatin1(change.after.toHex());
-        if (slot)
-            after = fields::ShownValue(*field, *record, change.after);
-        out << change.table << " / " << change.record << " / " << change.field << ": "
+        const std::optional<catalogue::Slot> slot = catalogue::Locate(change.ref, document.Version(), bytes);
+        const QString record = slot ? catalogue::RecordName(*slot->table, slot->record) : QString();
+        const QString after =
+            slot ? fields::ShownValue(*slot->field, slot->record, change.after) : QString::fromLatin1(change.after.toHex());
+        out << change.ref.table << " / " << record << " / " << change.ref.field << ": "
             << (slot ? catalogue::Show(*slot, bytes) : QString()) << " -> " << after << '\n';
     }
 }

@@ -37,13 +37,13 @@ bool Edit::ChangesNothing() const
 bool Edit::Touches(const QString& table) const
 {
     return std::any_of(changes.begin(), changes.end(),
-                       [&](const Change& change) { return change.table == table || change.table.isEmpty(); });
+                       [&](const Change& change) { return change.ref.table == table || change.ref.IsEmpty(); });
 }
 
 bool Edit::TouchesField(const QString& table, const QString& field) const
 {
     return std::any_of(changes.begin(), changes.end(), [&](const Change& change) {
-        return change.table.isEmpty() || (change.table == table && change.field == field);
+        return change.ref.IsEmpty() || (change.ref.table == table && change.ref.field == field);
     });
 }
 

@@ -3,6 +3,7 @@
 // and a change-set file carries it.
 #pragma once
 
+#include "core/FieldRef.h"
 #include "core/GameFile.h"
 
 #include <QByteArray>
@@ -17,10 +18,8 @@ struct Change {
     // every other change keeps its size.
     QByteArray before;
     QByteArray after;
-    // As the user sees them: table "units", record "Sectoid Soldier", field "Time Units".
-    QString table;
-    QString record;
-    QString field;
+    // The value written, by key; empty for bytes in no field (a revert of a stray byte).
+    FieldRef ref;
 
     [[nodiscard]] Change Inverse() const;
     [[nodiscard]] bool ChangesNothing() const { return before == after; }
@@ -45,7 +44,7 @@ namespace changes {
 [[nodiscard]] Edit InApplyOrder(QString text, std::vector<Change> changes);
 
 // A step's name, as the form and the table both give it: "Sectoid Soldier: Time Units
-// 54 → 80", and for a name "Rename item 3 to RIFLE CLIP".
+// 54 → 80", and for a name "Rename RIFLE CLIP to Rifle Clip".
 [[nodiscard]] QString StepText(const QString& subject, const QString& field, const QString& before,
                                const QString& after);
 [[nodiscard]] QString RenameText(const QString& subject, const QString& name);

@@ -21,10 +21,9 @@ FilesState GameDocument::State() const
     return FilesState::Complete;
 }
 
-Change GameDocument::ChangeTo(GameFile file, qsizetype offset, const QByteArray& after, const QString& table,
-                              const QString& record, const QString& field) const
+Change GameDocument::ChangeTo(GameFile file, qsizetype offset, const QByteArray& after, FieldRef ref) const
 {
-    return {file, offset, Working(file).mid(offset, after.size()), after, table, record, field};
+    return {file, offset, Working(file).mid(offset, after.size()), after, std::move(ref)};
 }
 
 bool GameDocument::ApplyOne(const Change& change)

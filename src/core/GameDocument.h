@@ -26,9 +26,8 @@ public:
     [[nodiscard]] FilesState State() const;
 
     // A change of the bytes at offset into after, with what the file holds there now as
-    // its bytes before, named as the user sees the value.
-    [[nodiscard]] Change ChangeTo(GameFile file, qsizetype offset, const QByteArray& after, const QString& table,
-                                  const QString& record, const QString& field) const;
+    // its bytes before.
+    [[nodiscard]] Change ChangeTo(GameFile file, qsizetype offset, const QByteArray& after, FieldRef ref = {}) const;
 
     // Applies every change of the edit in order, or none: a change whose bytes before are
     // not what the file holds there (or lie outside it) refuses the whole edit.

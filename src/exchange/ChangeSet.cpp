@@ -175,10 +175,7 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, Opti
     if (!reading.warning.isEmpty())
         warning = u"%1 / %2 / %3: %4"_s.arg(table->Name(), catalogue::RecordName(*table, *record), field->Name(),
                                             reading.warning);
-    return {Change{table->file, slot->offset, before, *reading.bytes, table->Name(),
-                   catalogue::RecordName(*table, *record), field->Name()},
-            warning,
-            {}};
+    return {Change{table->file, slot->offset, before, *reading.bytes, catalogue::RefOf(*slot)}, warning, {}};
 }
 
 } // namespace
@@ -321,14 +318,11 @@ std::vector<Entry> SinceLoad(const GameDocument& document)
 {
     std::vector<Entry> entries;
     for (const Difference& line : differences::Between(document)) {
-        const catalogue::Table* table = catalogue::FindTable(line.table);
-        const catalogue::Field* field = table ? catalogue::FindField(*table, line.field) : nullptr;
-        if (!field)
-            continue;  // bytes in no field have no name to carry
-        const std::optional<int> record =
-            catalogue::FindRecord(*table, line.record, document.Working(table->file));
-        if (record)
-            entries.push_back(EntryFor(*table, *record, *field, line.now, line.asLoaded));
+        const FieldRef& ref = line.revert.ref;
+        const catalogue::Table* table = catalogue::FindTable(ref.table);
+        const catalogue::Field* field = table ? catalogue::FindField(*table, ref.field) : nullptr;
+        if (field)  // bytes in no field have no name to carry
+            entries.push_back(EntryFor(*table, ref.record, *field, line.now, line.asLoaded));
     }
     return entries;
 }

@@ -45,11 +45,10 @@ void CompareFixed(const GameDocument& document, GameFile file, std::vector<Diffe
             const QByteArrayView then = QByteArrayView(pristine).sliced(slot.offset, slot.width);
             if (now == then)
                 continue;
-            const QString record = catalogue::RecordName(table, slot.record);
-            lines.push_back({table.Name(), record, catalogue::RecordCaption(table, slot.record, version, working),
-                             slot.field->Name(), catalogue::Show(slot, pristine), catalogue::Show(slot, working),
-                             {file, slot.offset, now.toByteArray(), then.toByteArray(), table.Name(), record,
-                              slot.field->Name()}});
+            lines.push_back({table.Name(), catalogue::RecordName(table, slot.record),
+                             catalogue::RecordCaption(table, slot.record, version, working), slot.field->Name(),
+                             catalogue::Show(slot, pristine), catalogue::Show(slot, working),
+                             {file, slot.offset, now.toByteArray(), then.toByteArray(), catalogue::RefOf(slot)}});
         }
     }
     // A safety net: the editor never writes outside a field, so these lines should never show.
@@ -60,7 +59,7 @@ void CompareFixed(const GameDocument& document, GameFile file, std::vector<Diffe
         const std::uint8_t after = bytes::ReadU8(working, offset);
         const QString record = u"byte %1"_s.arg(offset);
         lines.push_back({FileName(file), record, record, {}, Hex(before), Hex(after),
-                         {file, offset, QByteArray(1, char(after)), QByteArray(1, char(before)), {}, record, {}}});
+                         {file, offset, QByteArray(1, char(after)), QByteArray(1, char(before)), {}}});
     }
 }
 
@@ -77,8 +76,7 @@ void CompareStrings(const GameDocument& document, const catalogue::Table& table,
         // file is the only honest line for anything else.
         const QString record = u"whole file"_s;
         lines.push_back({FileName(table.file), record, record, {}, u"%1 bytes"_s.arg(pristine.size()),
-                         u"%1 bytes"_s.arg(working.size()),
-                         {table.file, 0, working, pristine, {}, record, {}}});
+                         u"%1 bytes"_s.arg(working.size()), {table.file, 0, working, pristine, {}}});
         return;
     }
     const catalogue::Field& field = table.fields.front();
@@ -93,7 +91,7 @@ void CompareStrings(const GameDocument& document, const catalogue::Table& table,
         lines.push_back({table.Name(), record, record, field.Name(), catalogue::Show(then, pristine),
                          catalogue::Show(now, working),
                          {table.file, entry.start, after.Text(index).toByteArray(), before.Text(index).toByteArray(),
-                          table.Name(), record, field.Name()}});
+                          catalogue::RefOf(now)}});
     }
 }
 

@@ -17,7 +17,7 @@ struct Difference {
     QString field;          // empty for bytes in no field
     QString asLoaded;
     QString now;
-    Change revert;          // applied, it puts the value back as loaded
+    Change revert;          // applied, it puts the value back as loaded; named by the line's field
 };
 
 namespace differences {

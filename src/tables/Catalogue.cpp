@@ -343,24 +343,54 @@ std::optional<Slot> Locate(const Table& table, int record, const Field& field, G
     return slot;
 }
 
+std::optional<Slot> Locate(const FieldRef& ref, GameVersion version, const QByteArray& fileBytes)
+{
+    const Table* table = FindTable(ref.table);
+    const Field* field = table ? FindField(*table, ref.field) : nullptr;
+    return field ? Locate(*table, ref.record, *field, version, fileBytes) : std::nullopt;
+}
+
+FieldRef RefOf(const Slot& slot)
+{
+    return {slot.table->Name(), slot.record, slot.field->Name()};
+}
+
 Change ChangeAt(const Slot& slot, const QByteArray& fileBytes, const QByteArray& after)
 {
-    return {slot.table->file,  slot.offset, fileBytes.mid(slot.offset, slot.width), after, slot.table->Name(),
-            RecordName(*slot.table, slot.record), slot.field->Name()};
+    return {slot.table->file, slot.offset, fileBytes.mid(slot.offset, slot.width), after, RefOf(slot)};
 }
 
-QString StepSubject(const Table& table, int record)
+QString StepSubject(const Table& table, int record, GameVersion version, const QByteArray& fileBytes)
 {
-    return table.stepSubject ? table.stepSubject(record) : RecordName(table, record);
+    if (table.IsStringTable())
+        return Text::tr("%1 entry %2").arg(datafiles::DisplayName(table.file)).arg(record);
+    if (!table.stepSubject)
+        return RecordName(table, record);
+    QString name;
+    if (table.fields.front().kind == Kind::Name) {
+        if (const std::optional<Slot> slot = Locate(table, record, table.fields.front(), version, fileBytes))
+            name = Show(*slot, fileBytes);
+    }
+    return table.stepSubject(record, name);
 }
 
-QString StepText(const Slot& slot, const QByteArray& fileBytes, const QByteArray& after)
+QString StepText(const Change& change, GameVersion version, const QByteArray& fileBytes)
 {
-    const QString subject = StepSubject(*slot.table, slot.record);
-    const QString now = fields::ShownValue(*slot.field, slot.record, after);
-    if (slot.field->kind == Kind::Name)
-        return changes::RenameText(subject, now);
-    return changes::StepText(subject, Translated("Tables", slot.field->key), Show(slot, fileBytes), now);
+    const Table* table = FindTable(change.ref.table);
+    const Field* field = table ? FindField(*table, change.ref.field) : nullptr;
+    if (!field)
+        return {};
+    const int record = change.ref.record;
+    const QString subject = StepSubject(*table, record, version, fileBytes);
+    const QString now = fields::ShownValue(*field, record, change.after);
+    switch (field->kind) {
+    case Kind::Name: return changes::RenameText(subject, now);
+    // An entry may run over several lines; a step's name is one.
+    case Kind::StringEntry: return u"%1: \"%2\""_s.arg(subject, modEdit::Excerpt(now.simplified()));
+    default:
+        return changes::StepText(subject, Translated("Tables", field->key),
+                                 fields::ShownValue(*field, record, change.before), now);
+    }
 }
 
 std::vector<Slot> Slots(const Table& table, GameVersion version, const QByteArray& fileBytes)

@@ -54,14 +54,21 @@ struct Slot {
 [[nodiscard]] std::optional<Slot> Locate(const Table& table, int record, const Field& field, GameVersion version,
                                          const QByteArray& fileBytes);
 
+// The same, for a value named by key; nothing for a key no table has.
+[[nodiscard]] std::optional<Slot> Locate(const FieldRef& ref, GameVersion version, const QByteArray& fileBytes);
+[[nodiscard]] FieldRef RefOf(const Slot& slot);
+
 // The change of a slot's bytes in fileBytes into after, named by its table, record and field.
 [[nodiscard]] Change ChangeAt(const Slot& slot, const QByteArray& fileBytes, const QByteArray& after);
 
-// What step texts call a record: "Sectoid Soldier", "item 3", "first name 5".
-[[nodiscard]] QString StepSubject(const Table& table, int record);
-// The step of writing after into the slot, as the form and the table both name it:
-// "Sectoid Soldier: Time Units 54 → 80", and for a name "Rename item 3 to RIFLE CLIP".
-[[nodiscard]] QString StepText(const Slot& slot, const QByteArray& fileBytes, const QByteArray& after);
+// What step texts call a record, as users know it from the lists: "Sectoid Soldier",
+// "LASER RIFLE" (an item by the name fileBytes hold), "ENGLISH.DAT entry 15", "first name 5".
+[[nodiscard]] QString StepSubject(const Table& table, int record, GameVersion version, const QByteArray& fileBytes);
+// The step a change makes, named the same wherever a step is made or listed (the tabs,
+// the table views, the Changes panel): "LASER RIFLE: Damage 60 → 90", "Rename RIFLE CLIP
+// to Rifle Clip", "ENGLISH.DAT entry 15: "Laser Rifle"". fileBytes: its file before the
+// change. Empty for a change that names no field.
+[[nodiscard]] QString StepText(const Change& change, GameVersion version, const QByteArray& fileBytes);
 
 // Every slot of a table in the given bytes of its file, record by record.
 [[nodiscard]] std::vector<Slot> Slots(const Table& table, GameVersion version, const QByteArray& fileBytes);

@@ -28,10 +28,12 @@ inline constexpr qsizetype TuPercentPositions[3] = {35, 36, 37};   // auto, snap
 // An ammo field names the record of its ammunition, so its limit is the highest index.
 inline constexpr int HighestIndex = RecordCount - 1;
 
-// What step names call a record: "item 3".
-[[nodiscard]] inline QString StepSubject(int record)
+// What step names call a record: its name, as lists show it ("LASER RIFLE"); "item 3"
+// while it has none.
+[[nodiscard]] inline QString StepSubject(int record, const QString& name)
 {
-    return QStringLiteral("item %1").arg(record);
+    const QString shown = name.trimmed();
+    return shown.isEmpty() ? QStringLiteral("item %1").arg(record) : shown;
 }
 
 // The name is shown and written as all 20 bytes.

@@ -48,12 +48,13 @@ inline constexpr std::array<FieldDescription, 1> LastNameFields = {
     {{KESTREL_TR_NOOP("Tables", "Name"), KESTREL_TR_NOOP("Tables", "Name"), FieldKind::Name, 0, WrittenNameLength, {},
       &LastNamePrompt}}};
 
-// What step names call a slot: "first name 5".
-[[nodiscard]] inline QString FirstNameSubject(int slot)
+// What step names call a slot: "first name 5", whatever name it holds (that is the value
+// the step changes).
+[[nodiscard]] inline QString FirstNameSubject(int slot, const QString&)
 {
     return QStringLiteral("first name %1").arg(slot);
 }
-[[nodiscard]] inline QString LastNameSubject(int slot)
+[[nodiscard]] inline QString LastNameSubject(int slot, const QString&)
 {
     return QStringLiteral("last name %1").arg(slot);
 }

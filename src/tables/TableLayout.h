@@ -25,8 +25,9 @@ struct TableLayout {
     std::span<const FieldDescription> fields = {};
     // A record named by a name ("Sectoid Soldier", "R2C3"); null: by its number.
     QString (*recordName)(int record) = nullptr;
-    // What step texts call a record ("item 3"); null: its name.
-    QString (*stepSubject)(int record) = nullptr;
+    // What step texts call a record, given the name its first field holds in the file when
+    // it has one ("LASER RIFLE", "first name 5"); null: the record's name.
+    QString (*stepSubject)(int record, const QString& name) = nullptr;
     // Records that are not evenly spaced (the stores lines): a record's place from start
     // and its width, instead of recordSize * record and the field's own width.
     qsizetype (*recordPosition)(int record) = nullptr;

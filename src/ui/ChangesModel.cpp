@@ -3,6 +3,7 @@
 
 #include "core/GameDocument.h"
 #include "core/TableText.h"
+#include "tables/Catalogue.h"
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +34,16 @@ void ChangesModel::Refresh()
     beginResetModel();
     m_lines = differences::Between(m_document);
     endResetModel();
+}
+
+QString ChangesModel::StepSubject(int row) const
+{
+    const Difference& line = Line(row);
+    const catalogue::Table* table = catalogue::FindTable(line.revert.ref.table);
+    if (!table)
+        return line.record;
+    return catalogue::StepSubject(*table, line.revert.ref.record, m_document.Version(),
+                                  m_document.Working(table->file));
 }
 
 int ChangesModel::rowCount(const QModelIndex& parent) const

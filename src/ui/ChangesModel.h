@@ -18,6 +18,8 @@ public:
     explicit ChangesModel(const GameDocument& document, QObject* parent = nullptr);
 
     [[nodiscard]] const Difference& Line(int row) const { return m_lines[std::size_t(row)]; }
+    // The line's record as step texts name it ("RIFLE CLIP"), asked only when a step is named.
+    [[nodiscard]] QString StepSubject(int row) const;
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

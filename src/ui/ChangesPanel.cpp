@@ -1,6 +1,7 @@
 // The Changes panel: a table of differences and the buttons that take them back.
 #include "ui/ChangesPanel.h"
 
+#include "core/TableText.h"
 #include "ui/ChangesModel.h"
 #include "ui/EditHistory.h"
 
@@ -107,8 +108,11 @@ void ChangesPanel::RevertSelected()
         reverts.push_back(m_model->Line(row).revert);
     if (reverts.empty())
         return;
-    const QString text = reverts.size() == 1 ? tr("Revert %1: %2").arg(reverts.front().record, reverts.front().field)
-                                             : tr("Revert %1 changes").arg(reverts.size());
+    const int first = *rows.begin();
+    const QString text =
+        reverts.size() == 1
+            ? tr("Revert %1: %2").arg(m_model->StepSubject(first), Translated("Tables", m_model->Line(first).field))
+            : tr("Revert %1 changes").arg(reverts.size());
     m_history.Submit(changes::InApplyOrder(text, std::move(reverts)));
 }
 

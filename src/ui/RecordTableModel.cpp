@@ -76,7 +76,7 @@ void RecordTableModel::DocumentChanged(const Edit& edit)
             continue;
         const QModelIndex cell = CellOf(change);
         if (!cell.isValid() || m_table->fields[std::size_t(cell.column() - 1)].kind == catalogue::Kind::Name) {
-            if (change.table != m_table->Name() && catalogue::FindTable(change.table))
+            if (change.ref.table != m_table->Name() && catalogue::FindTable(change.ref.table))
                 continue;
             top = 0;
             bottom = m_rows - 1;
@@ -95,12 +95,10 @@ void RecordTableModel::DocumentChanged(const Edit& edit)
 
 QModelIndex RecordTableModel::CellOf(const Change& change) const
 {
-    if (change.table != m_table->Name())
+    if (change.ref.table != m_table->Name() || change.ref.record < 0 || change.ref.record >= m_rows)
         return {};
-    const catalogue::Field* field = catalogue::FindField(*m_table, change.field);
-    const std::optional<int> record =
-        field ? catalogue::FindRecord(*m_table, change.record, Working()) : std::nullopt;
-    return record ? index(*record, RecordColumn + 1 + int(field - m_table->fields.data())) : QModelIndex();
+    const catalogue::Field* field = catalogue::FindField(*m_table, change.ref.field);
+    return field ? index(change.ref.record, RecordColumn + 1 + int(field - m_table->fields.data())) : QModelIndex();
 }
 
 const QByteArray& RecordTableModel::Working() const
@@ -238,11 +236,11 @@ RecordTableModel::Writes RecordTableModel::Read(const std::vector<std::pair<QMod
     return writes;
 }
 
-// The form's own words: "Sectoid Soldier: Time Units 54 → 80", "item 3: Damage 30 → 35",
-// "Rename item 3 to RIFLE CLIP".
-QString RecordTableModel::StepText(const catalogue::Slot& slot, const QByteArray& after) const
+// The form's own words: "Sectoid Soldier: Time Units 54 → 80", "RIFLE CLIP: Damage 30 → 35",
+// "Rename RIFLE CLIP to SLUG".
+QString RecordTableModel::StepText(const Change& change) const
 {
-    return catalogue::StepText(slot, Working(), after);
+    return catalogue::StepText(change, m_document.Version(), Working());
 }
 
 bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -256,6 +254,6 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (!reading.bytes)
         return false;
     if (std::optional<Change> change = ChangeFor(*slot, *reading.bytes))
-        m_history.Submit({StepText(*slot, *reading.bytes), {std::move(*change)}});
+        m_history.Submit({StepText(*change), {std::move(*change)}});
     return true;
 }

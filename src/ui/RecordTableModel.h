@@ -61,7 +61,7 @@ private:
     [[nodiscard]] const QByteArray& Working() const;
     [[nodiscard]] bool IsChanged(const catalogue::Slot& slot) const;
     [[nodiscard]] std::optional<Change> ChangeFor(const catalogue::Slot& slot, const QByteArray& after) const;
-    [[nodiscard]] QString StepText(const catalogue::Slot& slot, const QByteArray& after) const;
+    [[nodiscard]] QString StepText(const Change& change) const;
     void DocumentChanged(const Edit& edit);
     void Rebuild();
 

@@ -40,7 +40,7 @@ protected:
 
 Change At(GameFile file, qsizetype offset, const QByteArray& before, const QByteArray& after)
 {
-    return {file, offset, before, after, {}, {}, {}};
+    return {file, offset, before, after, {}};
 }
 
 struct Refused {

@@ -209,7 +209,7 @@ TEST(ChangeSet, TakesWhatAFieldCanHold)
     EXPECT_TRUE(named.warnings.isEmpty());
     std::map<QString, QByteArray> written;
     for (const Change& change : named.edit.changes)
-        written[change.field] = change.after;
+        written[change.ref.field] = change.after;
     EXPECT_EQ(written, (std::map<QString, QByteArray>{{u"Ammo Type 1"_s, QByteArray(1, char(255))},
                                                       {u"Ammo Type 3"_s, QByteArray(1, 3)},
                                                       {u"Construction Cost/$k"_s, QByteArray("\xDC\x05", 2)}}));
@@ -236,8 +236,7 @@ TEST(ChangeSet, AModMadeOnOneBuildReproducesOnAnother)
                                   : QString::number(random() % 101);
         const catalogue::Reading reading = catalogue::Read(*slot, value, catalogue::Limits::Form);
         if (reading.bytes) {
-            ASSERT_TRUE(made.Apply({{}, {made.ChangeTo(table.file, slot->offset, *reading.bytes, table.Name(),
-                                                       catalogue::RecordName(table, record), field.Name())}}));
+            ASSERT_TRUE(made.Apply({{}, {catalogue::ChangeAt(*slot, bytes, *reading.bytes)}}));
         }
     }
     const QByteArray mod = changeset::Write(changeset::SinceLoad(made));

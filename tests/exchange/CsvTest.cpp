@@ -1,6 +1,8 @@
 // Spreadsheet text as it arrives: separators and encodings other programs save.
 #include "exchange/Csv.h"
 
+#include "core/CodePage.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -30,6 +32,22 @@ TEST(Csv, ReadsWhatSpreadsheetsSave)
         EXPECT_EQ(*parsed.rows, c.rows);
         EXPECT_EQ(parsed.note, c.note);
     }
+}
+
+// Every character a game text can hold (a lone CR among them), alone, inside a cell and
+// at its start, and cells that start with a quote come back as they were written.
+TEST(Csv, WrittenCellsReadBackUnchanged)
+{
+    csv::Rows rows = {{u"record"_s, u"Text"_s}, {u"\""_s, u"\"quoted\""_s, u"\"a\"b"_s, u"\"\""_s}};
+    for (int byte = 1; byte <= 255; ++byte) {
+        const QString character = codepage::Decode(QByteArray(1, char(byte)));
+        rows.push_back({character, u"a"_s + character + u"b"_s, character + u"z"_s});
+    }
+    const csv::Parsed parsed = csv::Read(csv::Write(rows));
+    ASSERT_TRUE(parsed.rows) << parsed.problem.toStdString();
+    ASSERT_EQ(parsed.rows->size(), rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        EXPECT_EQ((*parsed.rows)[row], rows[row]) << "row " << row;
 }
 
 } // namespace

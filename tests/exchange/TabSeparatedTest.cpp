@@ -1,6 +1,8 @@
 // Tab-separated blocks as spreadsheets copy them: joined and split back cell for cell.
 #include "exchange/TabSeparated.h"
 
+#include "core/CodePage.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -31,6 +33,21 @@ TEST(TabSeparated, JoinedRowsSplitBackUnchanged)
     const QList<QStringList> rows = {{u"Name"_s, u"Damage"_s}, {u"RIFLE \"X\""_s, u"30"_s}, {u"a\tb"_s, QString()}};
     EXPECT_EQ(tsv::Join(rows), u"Name\tDamage\nRIFLE \"X\"\t30\n\"a\tb\"\t\n"_s);
     EXPECT_EQ(tsv::Split(tsv::Join(rows)), rows);
+}
+
+// Every character a game text can hold, alone, inside a cell and at its start, and cells
+// that start with a quote, as a copy puts them on the clipboard and a paste takes them.
+TEST(TabSeparated, EveryCharacterPastesBackUnchanged)
+{
+    QList<QStringList> rows = {{u"\""_s, u"\"quoted\""_s, u"\"a\"b"_s, u"\"\""_s}};
+    for (int byte = 1; byte <= 255; ++byte) {
+        const QString character = codepage::Decode(QByteArray(1, char(byte)));
+        rows.append({character, u"a"_s + character + u"b"_s, character + u"z"_s});
+    }
+    const QList<QStringList> pasted = tsv::Split(tsv::Join(rows));
+    ASSERT_EQ(pasted.size(), rows.size());
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        EXPECT_EQ(pasted[row], rows[row]) << "row " << row;
 }
 
 } // namespace

@@ -48,6 +48,7 @@ TEST_F(ChangesPanelTest, EachEditIsOneNamedLineThatUndoTakesAway)
         const char* kind;
         std::function<void(MainWindow&, ScriptedAsker&)> edit;
         QStringList line;
+        QString revert;  // the step of reverting the line, naming the record as the edit did
     } cases[] = {
         {"unit value",
          [](MainWindow& w, ScriptedAsker& a) {
@@ -55,34 +56,39 @@ TEST_F(ChangesPanelTest, EachEditIsOneNamedLineThatUndoTakesAway)
              a.Answer(u"80"_s);
              drive::Click(w, u"cmdTU"_s);
          },
-         {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"54"_s, u"80"_s}},
+         {u"units"_s, u"Sectoid Soldier"_s, u"Time Units"_s, u"54"_s, u"80"_s},
+         u"Revert Sectoid Soldier: Time Units"_s},
         {"bravery",
          [](MainWindow& w, ScriptedAsker& a) {
              drive::Choose(w, u"cmbUnit"_s, 7);
              a.Answer(u"30"_s);
              drive::Click(w, u"cmdBrav"_s);
          },
-         {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"80"_s, u"30"_s}},
+         {u"units"_s, u"Sectoid Soldier"_s, u"Bravery"_s, u"80"_s, u"30"_s},
+         u"Revert Sectoid Soldier: Bravery"_s},
         {"item value",
          [](MainWindow& w, ScriptedAsker& a) {
              drive::DoubleClickRow(w, u"lstItem"_s, 3);
              a.Answer(u"35"_s);
              drive::Click(w, u"cmdDamage"_s);
          },
-         {u"items"_s, u"3 RIFLE CLIP"_s, u"Damage"_s, u"30"_s, u"35"_s}},
+         {u"items"_s, u"3 RIFLE CLIP"_s, u"Damage"_s, u"30"_s, u"35"_s},
+         u"Revert RIFLE CLIP: Damage"_s},
         {"stores",
          [](MainWindow& w, ScriptedAsker& a) {
              a.Answer(u"300"_s);
              drive::DoubleClickRow(w, u"lstItems"_s, 17);
          },
-         {u"stores"_s, u"Pistols"_s, u"Amount"_s, u"2"_s, u"300"_s}},
+         {u"stores"_s, u"Pistols"_s, u"Amount"_s, u"2"_s, u"300"_s},
+         u"Revert Pistols: Amount"_s},
         {"string",
          [](MainWindow& w, ScriptedAsker&) {
              drive::DoubleClickRow(w, u"lstEng1"_s, 2);
              drive::Type(w, u"Text1"_s, u"Laser Rifle"_s);
              drive::Click(w, u"cmdApplyStr"_s);
          },
-         {u"english.dat"_s, u"2"_s, u"Text"_s, QString(), u"Laser Rifle"_s}},
+         {u"english.dat"_s, u"2"_s, u"Text"_s, QString(), u"Laser Rifle"_s},
+         u"Revert ENGLISH.DAT entry 2: Text"_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
@@ -94,6 +100,13 @@ TEST_F(ChangesPanelTest, EachEditIsOneNamedLineThatUndoTakesAway)
         EXPECT_EQ(line, c.line);
         EXPECT_EQ(Panel().windowTitle(), u"Changes (1)"_s);
         EXPECT_EQ(Panel().toggleViewAction()->text(), u"&Changes"_s);
+        probe::Find<QTableView>(window, u"tblChanges"_s)
+            ->selectionModel()
+            ->select(Model().index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        drive::Click(window, u"cmdRevert"_s);
+        EXPECT_EQ(window.History().Stack().undoText(), c.revert);
+        EXPECT_EQ(Model().rowCount(), 0);
+        drive::Trigger(window, u"mnuUndo"_s);
         drive::Trigger(window, u"mnuUndo"_s);
         EXPECT_EQ(Model().rowCount(), 0);
         EXPECT_EQ(Panel().windowTitle(), u"Changes (0)"_s);
@@ -161,7 +174,7 @@ TEST(ChangesModelAlone, AStrayByteIsARawLine)
     document.Adopt(files);
     ChangesModel model(document);
     QAbstractItemModelTester tester(&model);
-    ASSERT_TRUE(document.Apply({{}, {document.ChangeTo(GameFile::Executable, 480155, QByteArray(1, 0x50), {}, {}, {})}}));
+    ASSERT_TRUE(document.Apply({{}, {document.ChangeTo(GameFile::Executable, 480155, QByteArray(1, 0x50))}}));
     ASSERT_EQ(model.rowCount(), 1);
     EXPECT_EQ(model.index(0, 0).data().toString(), u"ufo.exe"_s);
     EXPECT_EQ(model.index(0, 1).data().toString(), u"byte 480155"_s);

@@ -58,8 +58,7 @@ protected:
         const GameDocument& document = m_window.Document();
         ASSERT_TRUE(m_window.History().Submit(
             {u"edit"_s,
-             {document.ChangeTo(GameFile::Executable, 480421, QByteArray(1, value), u"units"_s, u"Sectoid Soldier"_s,
-                                u"Time Units"_s)}}));
+             {document.ChangeTo(GameFile::Executable, 480421, QByteArray(1, value), {u"units"_s, 7, u"Time Units"_s})}}));
     }
 
     // An edit of the first string entry ("Note 1: …" → "Mote 1: …"), as the string editor makes it.
@@ -68,7 +67,7 @@ protected:
         const GameDocument& document = m_window.Document();
         return m_window.History().Submit(
             {u"edit string"_s,
-             {document.ChangeTo(file, 0, "M", datafiles::TableName(file), u"0"_s, u"Text"_s)}});
+             {document.ChangeTo(file, 0, "M", {datafiles::TableName(file), 0, u"Text"_s})}});
     }
 
     // The file the other program changes holds unsaved edits here too.

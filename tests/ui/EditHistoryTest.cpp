@@ -181,7 +181,7 @@ TEST_F(EditHistoryTest, EachEditIsOneNamedStepAndUndoRefreshesWhatShowsIt)
     drive::DoubleClickRow(window, u"lstItem"_s, rifleClip);
     asker.Answer(u"Rifle"_s);
     drive::Click(window, u"cmdName"_s);
-    EXPECT_EQ(ActionText(u"mnuUndo"_s), u"&Undo Rename item %1 to Rifle"_s.arg(rifleClip));
+    EXPECT_EQ(ActionText(u"mnuUndo"_s), u"&Undo Rename RIFLE CLIP to Rifle"_s);
 
     drive::Click(window, u"Command2"_s);  // row 2, column 1
     drive::Choose(window, u"Combo1"_s, 16);
@@ -192,7 +192,7 @@ TEST_F(EditHistoryTest, EachEditIsOneNamedStepAndUndoRefreshesWhatShowsIt)
     drive::DoubleClickRow(window, u"lstEng1"_s, 12);
     drive::Type(window, u"Text1"_s, u"Laser Rifle"_s);
     drive::Click(window, u"cmdApplyStr"_s);
-    EXPECT_EQ(ActionText(u"mnuUndo"_s), u"&Undo ENGLISH.DAT entry 12"_s);
+    EXPECT_EQ(ActionText(u"mnuUndo"_s), u"&Undo ENGLISH.DAT entry 12: \"Laser Rifle\""_s);
     EXPECT_EQ(Stack().count(), 4);
 
     // Cancel, a question asked again and an unchanged answer add no step.

@@ -106,7 +106,7 @@ TEST(MainWindowLayout, PanelsOpenUsefullyAndTheGridStaysWhole)
         ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
         const QByteArray exe = window.Document().Working(GameFile::Executable);
         const QString longStep = u"A step whose text is far longer than the panel is wide, as an import's can be"_s;
-        ASSERT_TRUE(window.History().Submit({longStep, {{GameFile::Executable, 0, exe.left(1), "\x7f"_ba, {}, {}, {}}}}));
+        ASSERT_TRUE(window.History().Submit({longStep, {{GameFile::Executable, 0, exe.left(1), "\x7f"_ba, {}}}}));
         window.resize(screen);
         window.show();
         drive::Trigger(window, u"mnuChanges"_s);

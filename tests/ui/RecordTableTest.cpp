@@ -169,11 +169,11 @@ TEST_F(RecordTableTest, ChoicesAreNamedAndOneCellIsOneNamedStep)
 
     RecordTableView& items = Items();
     EXPECT_TRUE(items.model()->setData(At(items, 3, u"Damage"_s), u"35"_s));
-    EXPECT_EQ(Stack().undoText(), u"item 3: Damage 30 → 35"_s);
+    EXPECT_EQ(Stack().undoText(), u"RIFLE CLIP: Damage 30 → 35"_s);
     // A new name is shown again wherever an ammo cell names the item.
     QSignalSpy refreshed(&items.Model(), &QAbstractItemModel::dataChanged);
     EXPECT_TRUE(items.model()->setData(At(items, 3, u"Name"_s), u"SLUG"_s));
-    EXPECT_EQ(Stack().undoText(), u"Rename item 3 to SLUG"_s);
+    EXPECT_EQ(Stack().undoText(), u"Rename RIFLE CLIP to SLUG"_s);
     EXPECT_EQ(Shown(items, 2, u"Ammo Type 1"_s), u"3 SLUG"_s);
     ASSERT_EQ(refreshed.size(), 1);
     const QItemSelectionRange range(refreshed[0][0].value<QModelIndex>(), refreshed[0][1].value<QModelIndex>());

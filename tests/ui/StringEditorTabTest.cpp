@@ -301,7 +301,7 @@ TEST_F(StringEditorTab, AFilteredRowIsTheRealEntryForEveryAction)
 
     EXPECT_EQ(Entry(GameFile::English, 15), u"Fifteen"_s);
     EXPECT_EQ(Entry(GameFile::English, 1), Entry(GameFile::English, 1));
-    EXPECT_EQ(window.History().Stack().undoText(), u"ENGLISH.DAT entry 15"_s);
+    EXPECT_EQ(window.History().Stack().undoText(), u"ENGLISH.DAT entry 15: \"Fifteen\""_s);
     EXPECT_EQ(Rows(u"lstEng1"_s), 34);  // it no longer holds the text
 
     Find(u"#200"_s);
@@ -426,7 +426,7 @@ TEST_F(StringEditorLanguages, AGermanEditIsSavedWithItsBackupAndUndoShowsIt)
     Find(u"LASERGEWEHR"_s);
     EXPECT_EQ(Caption(u"lblFound"_s), u"35 in GERMAN.DAT, 26 in GERMAN2.DAT"_s);
     Apply(u"lstEng2"_s, 0, u"Stra\u00dfe \u00e4\u00f6\u00fc"_s);
-    EXPECT_EQ(window.History().Stack().undoText(), u"GERMAN2.DAT entry 6"_s);
+    EXPECT_EQ(window.History().Stack().undoText(), u"GERMAN2.DAT entry 6: \"Stra\u00dfe \u00e4\u00f6\u00fc\""_s);
     Save();
 
     const QByteArray german2 = before.at(u"GEODATA/GERMAN2.DAT"_s);

@@ -1,11 +1,15 @@
 // The window in the user's language: German and French menus and tabs with their
 // translators installed, the documented English without, and never a translation for the C
 // locale or English.
+#include "WindowDriver.h"
+
+#include "support/InstallFixture.h"
 #include "support/ScriptedAsker.h"
 #include "ui/MainWindow.h"
 #include "ui/Translations.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTranslator>
@@ -22,6 +26,14 @@ struct Shown {
     QString cancel;  // Qt's own button text, from qtbase's translation
 };
 
+void RemoveTranslators()
+{
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
 Shown ShownIn(const QLocale& locale)
 {
     translations::Install(*qApp, locale, {u"" KESTREL_TRANSLATIONS_DIR ""_s});
@@ -34,10 +46,7 @@ Shown ShownIn(const QLocale& locale)
         shown.firstTab = window.findChild<QTabWidget*>(u"tabFac"_s)->tabText(0);
     }
     shown.cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
+    RemoveTranslators();
     return shown;
 }
 
@@ -67,6 +76,27 @@ TEST(Translations, WindowSpeaksTheLocalesLanguageAndEnglishWithoutATranslation)
     }
     // And once the translators are gone, the documented English again.
     EXPECT_EQ(ShownIn(QLocale::c()).menus.join(u' ').toStdString(), "&File &Edit &View &Help");
+}
+
+// The unit list shows translated names ("Sectoid-Soldat"); an undone step still finds its unit.
+TEST(Translations, AnUndoneStepChoosesItsUnitInTheTranslatedList)
+{
+    translations::Install(*qApp, QLocale(QLocale::German, QLocale::Germany), {u"" KESTREL_TRANSLATIONS_DIR ""_s});
+    {
+        const InstallFixture install;
+        ASSERT_TRUE(install.IsValid());
+        ScriptedAsker asker;
+        MainWindow window(asker);
+        ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
+        window.show();
+        drive::Choose(window, u"cmbUnit"_s, 7);
+        asker.Answer(u"80"_s);
+        drive::Click(window, u"cmdTU"_s);
+        drive::Choose(window, u"cmbUnit"_s, 0);
+        drive::Trigger(window, u"mnuUndo"_s);
+        EXPECT_EQ(window.findChild<QComboBox*>(u"cmbUnit"_s)->currentIndex(), 7);
+    }
+    RemoveTranslators();
 }
 
 } // namespace

@@ -67,8 +67,7 @@ protected:
     const QByteArray& Exe() const { return files.ExeImage.working; }
     void SetByte(qsizetype offset, std::uint8_t value)
     {
-        ASSERT_TRUE(document.Apply({{}, {document.ChangeTo(GameFile::Executable, offset, QByteArray(1, char(value)),
-                                                           {}, {}, {})}}));
+        ASSERT_TRUE(document.Apply({{}, {document.ChangeTo(GameFile::Executable, offset, QByteArray(1, char(value)))}}));
     }
     qsizetype Sectoid(qsizetype position) const { return GetParam().sectoidFlying + position; }
 

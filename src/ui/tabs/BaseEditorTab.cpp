@@ -388,14 +388,12 @@ void BaseEditorTab::DocumentChanged(const Edit& edit)
 
 bool BaseEditorTab::Reveal(const Change& change)
 {
-    if (change.table == basegrid::Layout.Name())
+    if (change.ref.table == basegrid::Layout.Name())
         return true;
-    if (change.table != stores::Layout.Name())
+    if (change.ref.table != stores::Layout.Name())
         return false;
-    for (const stores::StoresEntry& entry : stores::StartingStoresTable) {
-        if (stores::RecordName(entry) == change.record)
-            controls::ShowRow(ui.lstItems, entry.index);
-    }
+    // A stores record is its line of the list.
+    controls::ShowRow(ui.lstItems, change.ref.record);
     return true;
 }
 

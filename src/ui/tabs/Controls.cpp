@@ -75,9 +75,9 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text)
     return label;
 }
 
-std::optional<int> ChooseText(QComboBox* combo, const QString& text)
+std::optional<int> ChooseData(QComboBox* combo, int data)
 {
-    const int index = combo->findText(text);
+    const int index = combo->findData(data);
     if (index < 0)
         return std::nullopt;
     combo->setCurrentIndex(index);

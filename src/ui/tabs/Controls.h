@@ -30,9 +30,9 @@ QRadioButton* Option(QWidget* parent, const QString& name, const QString& captio
 // A value shown on a button; an "&" in a name stays a character, not a shortcut.
 void ShowValue(QPushButton* button, QString value);
 
-// Makes the entry with the text current, as a user's choice would; its index, or nothing
-// when the list has no such entry.
-std::optional<int> ChooseText(QComboBox* combo, const QString& text);
+// Makes the entry with the item data current (a record's number: its caption is
+// translated), as a user's choice would; its index, or nothing when the list has no such entry.
+std::optional<int> ChooseData(QComboBox* combo, int data);
 
 // Selects the row and scrolls it into sight; false for a row the list does not have.
 bool ShowRow(QListWidget* list, int row);

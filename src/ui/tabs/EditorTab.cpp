@@ -52,5 +52,7 @@ bool EditorTab::SubmitField(const ShownRecord& record, const FieldDescription& f
     if (!slot)
         return false;
     const QByteArray& file = Document().Working(record.table->file);
-    return Submit({catalogue::StepText(*slot, file, after), {catalogue::ChangeAt(*slot, file, after)}});
+    Change change = catalogue::ChangeAt(*slot, file, after);
+    QString text = catalogue::StepText(change, Document().Version(), file);
+    return Submit({std::move(text), {std::move(change)}});
 }

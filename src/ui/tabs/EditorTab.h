@@ -45,7 +45,7 @@ protected:
     // nothing when the box was cancelled.
     [[nodiscard]] std::optional<QByteArray> AskValue(const ShownRecord& record, const FieldDescription& field) const;
     // The field's new bytes as one step, named "Sectoid Soldier: Time Units 54 → 80", or
-    // for a name "Rename item 3 to RIFLE CLIP".
+    // for a name "Rename RIFLE CLIP to Rifle Clip".
     bool SubmitField(const ShownRecord& record, const FieldDescription& field, const QByteArray& after);
 
     // Runs after every change of the document, the tab's own, an undo or a redo alike.

@@ -89,9 +89,9 @@ void FacilityEditorTab::DocumentChanged(const Edit& edit)
 
 bool FacilityEditorTab::Reveal(const Change& change)
 {
-    if (change.table != facilities::Layout.Name())
+    if (change.ref.table != facilities::Layout.Name())
         return false;
-    if (const std::optional<int> index = controls::ChooseText(ui.cmbType, change.record))
+    if (const std::optional<int> index = controls::ChooseData(ui.cmbType, change.ref.record))
         cmbType_Click(*index);
     return true;
 }

@@ -118,11 +118,9 @@ void ItemEditorTab::DocumentChanged(const Edit& edit)
 
 bool ItemEditorTab::Reveal(const Change& change)
 {
-    if (change.table != items::Layout.Name())
+    if (change.ref.table != items::Layout.Name())
         return false;
-    bool isNumber = false;
-    const int row = change.record.toInt(&isNumber);
-    if (isNumber && controls::ShowRow(ui.lstItem, row))
+    if (controls::ShowRow(ui.lstItem, change.ref.record))
         lstItem_DblClick();
     return true;
 }

@@ -142,14 +142,11 @@ void SoldierNamesTab::DocumentChanged(const Edit& edit)
 
 bool SoldierNamesTab::Reveal(const Change& change)
 {
-    QListWidget* list = change.table == soldiernames::FirstNames.Name()  ? ui.lstFirst
-                        : change.table == soldiernames::LastNames.Name() ? ui.lstLast
-                                                                                    : nullptr;
+    QListWidget* list = change.ref.table == soldiernames::FirstNames.Name()  ? ui.lstFirst
+                        : change.ref.table == soldiernames::LastNames.Name() ? ui.lstLast
+                                                                             : nullptr;
     if (!list)
         return false;
-    bool isNumber = false;
-    const int row = change.record.toInt(&isNumber);
-    if (isNumber)
-        controls::ShowRow(list, row);
+    controls::ShowRow(list, change.ref.record);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "core/DataFiles.h"
 #include "core/TableText.h"
 #include "core/TextRoutines.h"
+#include "tables/Catalogue.h"
 #include "tables/StringFilter.h"
 #include "tables/StringTable.h"
 #include "ui/tabs/Controls.h"
@@ -302,13 +303,12 @@ bool StringEditorTab::Reveal(const Change& change)
     for (std::size_t language = 0; language < languages.size(); ++language) {
         for (const Source source : Sources) {
             const GameFile file = source == Source::First ? languages[language].first : languages[language].second;
-            if (change.table != datafiles::TableName(file))
+            if (change.ref.table != datafiles::TableName(file))
                 continue;
             if (int(language) != m_language && ui.cboLanguage->findData(int(language)) >= 0)
                 ChooseLanguage(int(language));
-            bool isNumber = false;
-            const int entry = change.record.toInt(&isNumber);
-            if (!isNumber || int(language) != m_language || entry < 0 || entry >= Model(source)->rowCount())
+            const int entry = change.ref.record;
+            if (int(language) != m_language || entry < 0 || entry >= Model(source)->rowCount())
                 return true;
             if (!RowOfEntry(source, entry))
                 ui.txtFind->clear();
@@ -415,6 +415,18 @@ void StringEditorTab::UpdateReplace()
     ui.cmdReplaceAll->setEnabled(!ui.txtFind->text().isEmpty() && Model(Source::First)->rowCount() > 0);
 }
 
+namespace {
+
+// The entry's bytes are the whole change: the table around them stays as it is.
+Change EntryChange(GameFile file, const QByteArray& tableBytes, const strings::StringEntry& entry, int row,
+                   const QString& text)
+{
+    return {file, entry.start, tableBytes.mid(entry.start, entry.length), codepage::Encode(text),
+            {datafiles::TableName(file), row, strings::TextField.Name()}};
+}
+
+} // namespace
+
 void StringEditorTab::ReplaceAll()
 {
     const QString found = ui.txtFind->text();
@@ -444,10 +456,7 @@ void StringEditorTab::ReplaceAll()
             const QString after = QString(before).replace(found, replacement, Qt::CaseInsensitive);
             if (after == before)
                 continue;
-            const strings::StringEntry entry = table.Entry(row);
-            replaced.push_back({file, entry.start, table.Bytes().mid(entry.start, entry.length),
-                                codepage::Encode(after), datafiles::TableName(file), QString::number(row),
-                                strings::TextField.Name()});
+            replaced.push_back(EntryChange(file, table.Bytes(), table.Entry(row), int(row), after));
             listed.append(tr("%1 entry %2: \u201C%3\u201D")
                               .arg(datafiles::DisplayName(file), QString::number(row), modEdit::Excerpt(before)));
         }
@@ -523,12 +532,9 @@ void StringEditorTab::ApplyEdit()
                                                            .arg(unstorable));
         return;
     }
-    // The entry's bytes are the whole change: the table around them stays as it is.
     const StringEdit edit = *m_edit;
-    const QString record = QString::number(edit.row);
-    const Edit step{tr("%1 entry %2").arg(datafiles::DisplayName(edit.file), record),
-                    {{edit.file, edit.entry.start, edit.table.mid(edit.entry.start, edit.entry.length),
-                      codepage::Encode(text), datafiles::TableName(edit.file), record, strings::TextField.Name()}}};
+    const Change change = EntryChange(edit.file, edit.table, edit.entry, edit.row, text);
+    const Edit step{catalogue::StepText(change, Document().Version(), edit.table), {change}};
     ui.frmStr->hide();
     m_edit.reset();
     // An accepted step has rebuilt the lists already, as every change of the document does.

@@ -117,9 +117,9 @@ void UnitEditorTab::DocumentChanged(const Edit& edit)
 
 bool UnitEditorTab::Reveal(const Change& change)
 {
-    if (change.table != units::Layout.Name())
+    if (change.ref.table != units::Layout.Name())
         return false;
-    if (const std::optional<int> index = controls::ChooseText(ui.cmbUnit, change.record))
+    if (const std::optional<int> index = controls::ChooseData(ui.cmbUnit, change.ref.record))
         cmbUnit_Click(*index);
     return true;
 }
