@@ -10,6 +10,7 @@
 #include "ui/Fonts.h"
 #include "ui/LoadWindow.h"
 #include "ui/ModCommands.h"
+#include "ui/ModsPanel.h"
 #include "ui/RecentFiles.h"
 #include "ui/RecordTableView.h"
 #include "ui/tabs/BaseEditorTab.h"
@@ -200,6 +201,13 @@ void MainWindow::CreateViewMenu()
     QAction* changes = ui.changesDock->toggleViewAction();
     changes->setObjectName(u"mnuChanges"_s);
     ui.mnuView->addAction(changes);
+
+    ui.modsDock = new ModsPanel(m_document, m_history, m_context.asker, this);
+    addDockWidget(Qt::RightDockWidgetArea, ui.modsDock);
+    ui.modsDock->hide();
+    QAction* mods = ui.modsDock->toggleViewAction();
+    mods->setObjectName(u"mnuMods"_s);
+    ui.mnuView->addAction(mods);
 }
 
 void MainWindow::CreateTabs()
@@ -264,6 +272,7 @@ void MainWindow::ConnectControls()
     connect(&m_history.Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
     connect(ui.changesDock, &ChangesPanel::RevealRequested, this, &MainWindow::Reveal);
+    connect(ui.modsDock, &ModsPanel::MasterBackupRequested, this, &MainWindow::mnuMaster_Click);
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateTitle);
     connect(m_recent, &RecentFiles::Chosen, this, &MainWindow::LoadFromUser);
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateDiskNotice);
@@ -500,6 +509,7 @@ void MainWindow::mnuMaster_Click()
 {
     if (saving::ConfirmMasterBackup(m_context.asker) && MayWriteOverDisk(diskcheck::Command::MasterBackup))
         saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker);
+    ui.modsDock->UpdateBase();
 }
 
 bool MainWindow::MayWriteOverDisk(diskcheck::Command command)

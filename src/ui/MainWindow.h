@@ -20,6 +20,7 @@ class EditorTab;
 class FacilityEditorTab;
 class ItemEditorTab;
 class LoadWindow;
+class ModsPanel;
 class QAction;
 class QDockWidget;
 class QMenu;
@@ -138,6 +139,7 @@ private:
         QMenu* mnuView;
         QDockWidget* historyDock;
         ChangesPanel* changesDock;
+        ModsPanel* modsDock;
         QMenu* mnuHelp;
         QAction* mnuAbout;
         QPushButton* cmdReloadDisk;

@@ -98,7 +98,11 @@ void ExportChanges(const GameDocument& document, Asker& asker)
         return;
     if (QFileInfo(*path).suffix().isEmpty())
         *path += u".json"_s;
-    (void)WriteFile(document, *path, changeset::Write(changeset::SinceLoad(document)), asker, title);
+    // The name mod lists show; without one they show the file's name.
+    changeset::About about;
+    about.name = asker.AskText(Text::tr("The mod's name, as mod lists show it (empty for none):"), title,
+                               QFileInfo(*path).completeBaseName()).trimmed();
+    (void)WriteFile(document, *path, changeset::Write(changeset::SinceLoad(document), about), asker, title);
 }
 
 void ExportTables(const GameDocument& document, Asker& asker)

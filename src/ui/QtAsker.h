@@ -22,6 +22,9 @@ public:
     bool AskWarningYesNo(const QString& title, const QString& text) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
+    QStringList AskOpenFiles(const QString& title, const QString& filter) override;
+    bool AskTable(const QString& title, const QString& text, const QStringList& columns,
+                  const std::vector<QStringList>& rows) override;
 
     // "Description|pattern" as a Qt name filter, "Description (pattern)".
     [[nodiscard]] static QString ToQtFilter(const QString& filter);
