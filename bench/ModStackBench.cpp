@@ -43,8 +43,10 @@ public:
                 entries.push_back(changeset::EntryFor(*table, slot.record, *slot.field, QString::number(1 + (mod + change) % 90)));
             }
             const QString path = QDir(m_dir.path()).filePath(QStringLiteral("mod%1.json").arg(mod));
+            changeset::About about;
+            about.name = QStringLiteral("Mod %1").arg(mod);
             QFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(changeset::Write(entries, {QStringLiteral("Mod %1").arg(mod)})) < 0)
+            if (!file.open(QIODevice::WriteOnly) || file.write(changeset::Write(entries, about)) < 0)
                 std::abort();
             paths.append(path);
         }

@@ -1262,14 +1262,6 @@ Trotzdem übernehmen?</translation>
         <translation>auf den Dateien von %1 wie geladen</translation>
     </message>
     <message>
-        <source>%1 %2 changes 1 value:</source>
-        <translation>%1 %2 ändert 1 Wert:</translation>
-    </message>
-    <message>
-        <source>%1 %2 changes %3 values:</source>
-        <translation>%1 %2 ändert %3 Werte:</translation>
-    </message>
-    <message>
         <source>Nothing is saved until Save.</source>
         <translation>Gespeichert wird erst mit Speichern.</translation>
     </message>
@@ -1284,6 +1276,18 @@ Trotzdem übernehmen?</translation>
     <message>
         <source>Note</source>
         <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Mods (1 conflict)</source>
+        <translation>Mods (1 Konflikt)</translation>
+    </message>
+    <message>
+        <source>%1 %2 changes 1 value.</source>
+        <translation>%1 %2 ändert 1 Wert.</translation>
+    </message>
+    <message>
+        <source>%1 %2 changes %3 values.</source>
+        <translation>%1 %2 ändert %3 Werte.</translation>
     </message>
 </context>
 <context>

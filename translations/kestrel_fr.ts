@@ -1262,14 +1262,6 @@ Les appliquer quand même&#xa0;?</translation>
         <translation>sur les fichiers de %1 tels que chargés</translation>
     </message>
     <message>
-        <source>%1 %2 changes 1 value:</source>
-        <translation>%1 %2 modifie 1 valeur&#xa0;:</translation>
-    </message>
-    <message>
-        <source>%1 %2 changes %3 values:</source>
-        <translation>%1 %2 modifie %3 valeurs&#xa0;:</translation>
-    </message>
-    <message>
         <source>Nothing is saved until Save.</source>
         <translation>Rien n&apos;est enregistré avant Enregistrer.</translation>
     </message>
@@ -1284,6 +1276,18 @@ Les appliquer quand même&#xa0;?</translation>
     <message>
         <source>Note</source>
         <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Mods (1 conflict)</source>
+        <translation>Mods (1 conflit)</translation>
+    </message>
+    <message>
+        <source>%1 %2 changes 1 value.</source>
+        <translation>%1 %2 modifie 1 valeur.</translation>
+    </message>
+    <message>
+        <source>%1 %2 changes %3 values.</source>
+        <translation>%1 %2 modifie %3 valeurs.</translation>
     </message>
 </context>
 <context>

@@ -203,7 +203,7 @@ void MainWindow::CreateViewMenu()
     ui.mnuView->addAction(changes);
 
     ui.modsDock = new ModsPanel(m_document, m_history, m_context.asker, this);
-    addDockWidget(Qt::RightDockWidgetArea, ui.modsDock);
+    addDockWidget(Qt::BottomDockWidgetArea, ui.modsDock);
     ui.modsDock->hide();
     QAction* mods = ui.modsDock->toggleViewAction();
     mods->setObjectName(u"mnuMods"_s);

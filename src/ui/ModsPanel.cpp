@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <set>
@@ -89,9 +90,17 @@ void ModsPanel::CreateControls()
     ui.cmdRestoreVanilla = new QPushButton(tr("Restore Vanilla"), content);
     ui.cmdRestoreVanilla->setObjectName(u"cmdRestoreVanilla"_s);
 
+    // Widths for the usual names rather than measured from every line, as the Changes panel does.
+    const int character = ui.lstConflicts->fontMetrics().averageCharWidth();
+    const int widths[] = {8, 18, 16, 34};
+    for (int column = 0; column < int(std::size(widths)); ++column)
+        ui.lstConflicts->setColumnWidth(column, character * widths[column]);
+
+    // The list and its order on the left, what the ticked mods make of it on the right.
+    auto* mods = new QWidget(content);
     auto* base = new QHBoxLayout;
     base->addWidget(ui.lblModBase, 1);
-    base->addWidget(ui.cmdModMaster);
+    base->addWidget(ui.cmdModMaster, 0, Qt::AlignTop);
     auto* listButtons = new QVBoxLayout;
     for (QPushButton* button : {ui.cmdAddMod, ui.cmdRemoveMod, ui.cmdModUp, ui.cmdModDown})
         listButtons->addWidget(button);
@@ -99,18 +108,31 @@ void ModsPanel::CreateControls()
     auto* listRow = new QHBoxLayout;
     listRow->addWidget(ui.lstMods, 1);
     listRow->addLayout(listButtons);
-    auto* conflictsTitle = new QLabel(tr("Conflicts (a later mod wins):"), content);
+    auto* modsLayout = new QVBoxLayout(mods);
+    modsLayout->setContentsMargins(0, 0, 0, 0);
+    modsLayout->addLayout(base);
+    modsLayout->addLayout(listRow, 1);
+
+    auto* conflicts = new QWidget(content);
+    auto* conflictsTitle = new QLabel(tr("Conflicts (a later mod wins):"), conflicts);
     auto* commands = new QHBoxLayout;
     commands->addStretch(1);
     commands->addWidget(ui.cmdApplyMods);
     commands->addWidget(ui.cmdRestoreVanilla);
+    auto* conflictsLayout = new QVBoxLayout(conflicts);
+    conflictsLayout->setContentsMargins(0, 0, 0, 0);
+    conflictsLayout->addWidget(conflictsTitle);
+    conflictsLayout->addWidget(ui.lstConflicts, 1);
+    conflictsLayout->addLayout(commands);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, content);
+    splitter->addWidget(mods);
+    splitter->addWidget(conflicts);
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addLayout(base);
-    layout->addLayout(listRow, 1);
-    layout->addWidget(conflictsTitle);
-    layout->addWidget(ui.lstConflicts, 1);
-    layout->addLayout(commands);
+    layout->addWidget(splitter);
     setWidget(content);
 }
 
@@ -147,6 +169,7 @@ void ModsPanel::ConnectControls()
 void ModsPanel::Reload()
 {
     m_applied.reset();
+    m_appliedStep = nullptr;
     m_exePath = m_document.HasExecutable() ? m_document.Files().ExePath : QString();
     m_mods.clear();
     for (const modsettings::Listed& entry : modsettings::Load(m_exePath)) {
@@ -319,7 +342,9 @@ void ModsPanel::RefreshConflicts()
         items.append(item);
     }
     ui.lstConflicts->addTopLevelItems(items);
-    setWindowTitle(m_conflicts.empty() ? tr("Mods") : tr("Mods (%1 conflicts)").arg(m_conflicts.size()));
+    setWindowTitle(m_conflicts.empty()         ? tr("Mods")
+                   : m_conflicts.size() == 1 ? tr("Mods (1 conflict)")
+                                             : tr("Mods (%1 conflicts)").arg(m_conflicts.size()));
     toggleViewAction()->setText(tr("&Mods"));
 }
 
@@ -394,7 +419,7 @@ void ModsPanel::ApplyStack(const std::vector<const modstack::Mod*>& mods, const 
                                         .arg(modEdit::Listed(stacked.warnings))))
         return;
     std::set<LineKey> byHand;
-    if (m_applied) {
+    if (m_applied && AppliedStepInEffect()) {
         for (const changeset::Entry& entry : changeset::Between(m_document, *m_applied, nullptr))
             byHand.insert(KeyOf(entry));
     }
@@ -407,11 +432,25 @@ void ModsPanel::ApplyStack(const std::vector<const modstack::Mod*>& mods, const 
     }
     const QString exe = QFileInfo(m_exePath).fileName();
     const QString on = base.masterBackup ? tr("on the master backup of %1").arg(exe) : tr("on the files of %1 as loaded").arg(exe);
-    const QString text = (rows.size() == 1 ? tr("%1 %2 changes 1 value:").arg(stepText, on)
-                                            : tr("%1 %2 changes %3 values:").arg(stepText, on).arg(rows.size()))
+    const QString text = (rows.size() == 1 ? tr("%1 %2 changes 1 value.").arg(stepText, on)
+                                            : tr("%1 %2 changes %3 values.").arg(stepText, on).arg(rows.size()))
                          + u' ' + tr("Nothing is saved until Save.");
     if (!m_asker.AskTable(title, text, {tr("Table"), tr("Record"), tr("Field"), tr("Now"), tr("After"), tr("Note")}, rows))
         return;
-    if (m_history.Submit(step.edit))
+    if (m_history.Submit(step.edit)) {
         m_applied = modstack::DocumentOf(stacked.result->Files());
+        const QUndoStack& stack = m_history.Stack();
+        m_appliedStep = stack.index() > 0 ? stack.command(stack.index() - 1) : nullptr;
+    }
+}
+
+// Undone, the step's values are gone: what differs from them then was not edited by hand.
+bool ModsPanel::AppliedStepInEffect() const
+{
+    const QUndoStack& stack = m_history.Stack();
+    for (int index = 0; index < stack.index(); ++index) {
+        if (stack.command(index) == m_appliedStep)
+            return true;
+    }
+    return false;
 }

@@ -58,6 +58,7 @@ private:
     [[nodiscard]] int SelectedRow() const;
     [[nodiscard]] std::vector<const modstack::Mod*> Enabled() const;
     // Makes the document equal to the base with these mods, after a preview; one step.
+    [[nodiscard]] bool AppliedStepInEffect() const;
     void ApplyStack(const std::vector<const modstack::Mod*>& mods, const QString& title, const QString& stepText);
 
     const GameDocument& m_document;
@@ -69,6 +70,8 @@ private:
     std::vector<int> m_conflictMods;  // the rows of m_mods the conflicts' indices name
     // What the last Apply Mods made, so the next one can name values edited by hand since.
     std::unique_ptr<GameDocument> m_applied;
+    // Its step on the history, compared by address only: it may have been dropped since.
+    const void* m_appliedStep = nullptr;
 
     struct Ui {
         QLabel* lblModBase;
