@@ -92,7 +92,7 @@ void ModsPanel::CreateControls()
 
     // Widths for the usual names rather than measured from every line, as the Changes panel does.
     const int character = ui.lstConflicts->fontMetrics().averageCharWidth();
-    const int widths[] = {8, 18, 16, 34};
+    const int widths[] = {7, 16, 18, 38};
     for (int column = 0; column < int(std::size(widths)); ++column)
         ui.lstConflicts->setColumnWidth(column, character * widths[column]);
 
