@@ -369,6 +369,21 @@ std::vector<Entry> WholeTables(const GameDocument& document, const QStringList& 
     return entries;
 }
 
+namespace {
+
+// What a value is shown from: its bytes, and a name's bytes past those it writes.
+bool SameBytes(const catalogue::Slot& one, const QByteArray& oneBytes, const catalogue::Slot& other,
+               const QByteArray& otherBytes)
+{
+    const qsizetype width = std::max(one.width, one.shownWidth);
+    if (width != std::max(other.width, other.shownWidth) || one.offset + width > oneBytes.size()
+        || other.offset + width > otherBytes.size())
+        return false;
+    return QByteArrayView(oneBytes).sliced(one.offset, width) == QByteArrayView(otherBytes).sliced(other.offset, width);
+}
+
+} // namespace
+
 std::vector<Entry> Between(const GameDocument& current, const GameDocument& other, QStringList* notes)
 {
     std::vector<Entry> entries;
@@ -387,6 +402,8 @@ std::vector<Entry> Between(const GameDocument& current, const GameDocument& othe
                               .arg(std::min(nowSlots.size(), thenSlots.size())));
         }
         for (std::size_t index = 0; index < std::min(nowSlots.size(), thenSlots.size()); ++index) {
+            if (SameBytes(nowSlots[index], now, thenSlots[index], then))
+                continue;  // the same bytes show the same value; most fields of a mod are alike
             const QString value = catalogue::Show(nowSlots[index], now);
             const QString was = catalogue::Show(thenSlots[index], then);
             if (value != was)

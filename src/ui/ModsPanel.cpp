@@ -182,8 +182,17 @@ void ModsPanel::Reload()
     RefreshConflicts();
 }
 
+bool ModsPanel::ChangedOnDisk(const Listed& listed)
+{
+    const QFileInfo file(listed.entry.path);
+    return !file.exists() || file.size() != listed.size || file.lastModified() != listed.modified;
+}
+
 void ModsPanel::ReadMod(Listed& listed) const
 {
+    const QFileInfo file(listed.entry.path);
+    listed.size = file.exists() ? file.size() : -1;
+    listed.modified = file.lastModified();
     listed.mod = modstack::Read(listed.entry.path);
     const bool complete = m_document.State() == FilesState::Complete;
     listed.settings = modstack::Settings(listed.mod, complete ? &m_document : nullptr);
@@ -379,13 +388,18 @@ void ModsPanel::UpdateButtons()
 
 void ModsPanel::ApplyMods()
 {
-    // Read again: a file may have changed or gone since it was added.
+    // Read again what changed or went since it was read.
+    bool reread = false;
     for (Listed& listed : m_mods) {
-        if (listed.entry.enabled)
+        if (listed.entry.enabled && ChangedOnDisk(listed)) {
             ReadMod(listed);
+            reread = true;
+        }
     }
-    FillList();
-    RefreshConflicts();
+    if (reread) {
+        FillList();
+        RefreshConflicts();
+    }
     const std::vector<const modstack::Mod*> mods = Enabled();
     ApplyStack(mods, tr("Apply Mods"), mods.size() == 1 ? tr("Apply 1 mod") : tr("Apply %1 mods").arg(mods.size()));
 }
@@ -425,8 +439,15 @@ void ModsPanel::ApplyStack(const std::vector<const modstack::Mod*>& mods, const 
     }
     std::vector<QStringList> rows;
     rows.reserve(step.lines.size());
+    // A record's fields come one after another: its caption is looked up once.
+    std::pair<QString, QString> captioned;
+    QString caption;
     for (const changeset::Entry& entry : step.lines) {
-        rows.push_back({entry.table, RecordCaption(entry, m_document), entry.field,
+        if (std::pair<QString, QString> record{entry.table, changeset::RecordText(entry.record)}; record != captioned) {
+            caption = RecordCaption(entry, m_document);
+            captioned = std::move(record);
+        }
+        rows.push_back({entry.table, caption, entry.field,
                         entry.was ? changeset::ValueText(*entry.was) : QString(), changeset::ValueText(entry.value),
                         byHand.contains(KeyOf(entry)) ? tr("edited by hand, will be replaced") : QString()});
     }

@@ -5,6 +5,7 @@
 #include "exchange/ModStack.h"
 #include "ui/ModSettings.h"
 
+#include <QDateTime>
 #include <QDockWidget>
 
 #include <memory>
@@ -40,6 +41,9 @@ private:
         modsettings::Listed entry;
         modstack::Mod mod;
         std::vector<modstack::Setting> settings;
+        // The file as last read, so Apply Mods reads again only what changed since.
+        qint64 size = -1;
+        QDateTime modified;
     };
 
     void CreateControls();
@@ -50,6 +54,8 @@ private:
     // The files were loaded, closed or replaced: the list of this executable.
     void Reload();
     void ReadMod(Listed& listed) const;
+    // False when the file is as it was when last read.
+    [[nodiscard]] static bool ChangedOnDisk(const Listed& listed);
     void FillList();
     void ReadOrderFromList();
     void Store() const;
