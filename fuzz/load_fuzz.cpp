@@ -120,11 +120,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     GameFileSet files;
     SilentReporter reporter;
-    LoadViews views;
     const auto chooser = [&]() -> std::optional<QString> { return exePath; };
     // Fuzzed tables rarely look like the game's; loading them anyway keeps the rest in reach.
     const ContentsGate loadAnyway = plausibility::Gate([](const QStringList&) { return true; });
-    const LoadOutcome outcome = loading::LoadGameFiles(files, chooser, reporter, views, loadAnyway);
+    const LoadOutcome outcome = loading::LoadGameFiles(files, chooser, reporter, loadAnyway);
     ExpectBuffersMatchFiles(files);
     if (outcome != LoadOutcome::Complete)
         return 0;
@@ -137,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NoQuestions asker;
     Check(saving::Save(files, false, asker));
     GameFileSet again;
-    Check(loading::LoadGameFiles(again, chooser, reporter, views, loadAnyway) == LoadOutcome::Complete);
+    Check(loading::LoadGameFiles(again, chooser, reporter, loadAnyway) == LoadOutcome::Complete);
     Check(again.ExeImage.working == files.ExeImage.working);
     Check(again.EnglishTable.working == files.EnglishTable.working);
     Check(again.English2Table.working == files.English2Table.working);

@@ -1408,6 +1408,17 @@ Trotzdem übernehmen?</translation>
     </message>
 </context>
 <context>
+    <name>RecordForm</name>
+    <message>
+        <source>%1, %2, at most %3 characters</source>
+        <translation>%1, %2, höchstens %3 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1, %2, at most %3</source>
+        <translation>%1, %2, höchstens %3</translation>
+    </message>
+</context>
+<context>
     <name>RecordTableModel</name>
     <message>
         <source>As loaded: %1</source>

@@ -74,7 +74,7 @@ void MainWindow::CreateControls()
     ui.cmdReloadDisk->setToolTip(tr("Load the files again as they are on disk now"));
     statusBar()->addPermanentWidget(ui.cmdReloadDisk);
     ui.cmdReloadDisk->hide();
-    m_loadWindow = new LoadWindow(this);
+    m_loadWindow = new LoadWindow([this](const QStringList& messages) { ShowSkippedFiles(messages); }, this);
 }
 
 void MainWindow::CreateMenus()
@@ -269,6 +269,7 @@ void MainWindow::ConnectControls()
     connect(ui.mnuImportTable, &QAction::triggered, this,
             [this] { modcommands::ImportTable(m_document, m_history, m_context.asker); });
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::EnableModCommands);
+    connect(&m_document, &GameDocument::FilesStateChanged, this, &MainWindow::SetFilesState);
     connect(&m_history.Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
     connect(ui.changesDock, &ChangesPanel::RevealRequested, this, &MainWindow::Reveal);
@@ -283,7 +284,7 @@ void MainWindow::ConnectControls()
 // What the window does as it opens: start with no files, then fill the fixed lists.
 void MainWindow::Open()
 {
-    DisableAll();
+    SetFilesState(FilesState::None);
     EnableModCommands();
     ui.baseEditor->FillChoiceLists();
     ui.facilityEditor->FillTypeList();
@@ -292,19 +293,26 @@ void MainWindow::Open()
     ui.stringEditor->ShowIntroduction();
 }
 
+// The tab strip opens only once every file was read; a load that read the executable
+// alone leaves it as it was.
+void MainWindow::SetFilesState(FilesState state)
+{
+    if (state == FilesState::None)
+        DisableAll();
+    else
+        EnableAll();
+    for (EditorTab* tab : Tabs())
+        tab->SetFilesState(state);
+    if (state == FilesState::Complete)
+        ui.tabFac->setEnabled(true);
+}
+
 void MainWindow::EnableAll()
 {
-    ui.baseEditor->SetGridEnabled(true);
-    ui.mnuSave->setEnabled(true);
-    ui.mnuBack->setEnabled(true);
-    ui.baseEditor->SetStoresEnabled(true);
-    ui.mnuClose->setEnabled(true);
-    ui.baseEditor->HideChangeFrame();
-    ui.facilityEditor->SetTypeListEnabled(true);
-    ui.mnuMaster->setEnabled(true);
-    for (EditorTab* tab : Tabs())
-        tab->FilesChanged(FilesState::ExecutableOnly);
-    // The load calls this once it has accepted an executable, whatever the data files do next.
+    for (QAction* action : {ui.mnuSave, ui.mnuBack, ui.mnuClose, ui.mnuMaster})
+        action->setEnabled(true);
+    // Only a load announces files, once it has accepted an executable, whatever the data
+    // files did next.
     m_recent->Add(m_document.Files().ExePath);
 }
 
@@ -315,61 +323,10 @@ std::array<EditorTab*, 6> MainWindow::Tabs() const
 
 void MainWindow::DisableAll()
 {
-    ui.baseEditor->SetGridEnabled(false);
-    ui.mnuSave->setEnabled(false);
-    ui.mnuBack->setEnabled(false);
-    ui.baseEditor->SetStoresEnabled(false);
-    ui.baseEditor->HideChangeFrame();
-    ui.mnuClose->setEnabled(false);
-    ui.baseEditor->ClearStores();
-    ui.facilityEditor->SetTypeListEnabled(false);
-    ui.facilityEditor->DisableValues();
+    for (QAction* action : {ui.mnuSave, ui.mnuBack, ui.mnuClose, ui.mnuMaster})
+        action->setEnabled(false);
     ui.tabFac->setCurrentIndex(0);
     ui.tabFac->setEnabled(false);
-    ui.mnuMaster->setEnabled(false);
-    ui.facilityEditor->ClearValueCaptions();
-    ui.baseEditor->ClearGridCaptions();
-    ui.baseEditor->ShowVersion(QString());
-}
-
-void MainWindow::ShowVersion(const QString& caption)
-{
-    ui.baseEditor->ShowVersion(caption);
-}
-
-void MainWindow::UpdateItemsList()
-{
-    ui.baseEditor->UpdateItemsList();
-}
-
-void MainWindow::UpdateBase()
-{
-    ui.baseEditor->UpdateBase();
-}
-
-void MainWindow::EnableTabs()
-{
-    ui.tabFac->setEnabled(true);
-}
-
-void MainWindow::FillItemList()
-{
-    ui.itemEditor->FillItemList();
-}
-
-void MainWindow::FillStringLists()
-{
-    ui.stringEditor->FillStringLists();
-}
-
-void MainWindow::FillFirstNames()
-{
-    ui.soldierNames->FillFirstNames();
-}
-
-void MainWindow::FillLastNames()
-{
-    ui.soldierNames->FillLastNames();
 }
 
 // One box after the load, over the finished progress window: the load itself went on, so
@@ -382,7 +339,7 @@ void MainWindow::ShowSkippedFiles(const QStringList& messages)
 
 LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
 {
-    return m_document.Load(chooseExe, *m_loadWindow, *this, plausibility::Gate([this](const QStringList& reasons) {
+    return m_document.Load(chooseExe, *m_loadWindow, plausibility::Gate([this](const QStringList& reasons) {
         return loading::AskLoadAnyway(m_context.asker, reasons);
     }));
 }
@@ -562,10 +519,7 @@ void MainWindow::mnuClose_Click()
 {
     if (!MayDropUnsavedChanges(Leaving::ToClose))
         return;
-    DisableAll();
     m_document.Close();
-    for (EditorTab* tab : Tabs())
-        tab->FilesChanged(FilesState::None);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -246,15 +246,16 @@ void BaseEditorTab::cmdCancel_Click()
 void BaseEditorTab::lstItems_DblClick()
 {
     const int line = SelectedLine();
+    bool written = false;
     if (line >= 0) {
         const stores::StoresEntry& entry = stores::StartingStoresTable[std::size_t(line)];
         if (entry.width == 1) {
             EditPersonnel(entry);
             return;
         }
-        EditAmount(entry);
+        written = EditAmount(entry);
     }
-    CloseStoresEdit();
+    CloseStoresEdit(written);
 }
 
 // Applying without a choice writes the cell's own values back.
@@ -293,7 +294,6 @@ void BaseEditorTab::ApplyChange()
     Submit({tr("base %1: %2, %3").arg(basegrid::CellName(m_change.cell), facility, days),
             {catalogue::ChangeAt(*facilitySlot, exe, QByteArray(1, char(m_change.PendingFacility))),
              catalogue::ChangeAt(*daysSlot, exe, QByteArray(1, char(m_change.PendingDays)))}});
-    UpdateBase();
     ui.frmChange->hide();
     ResetChoices();
     Context().enableSave();
@@ -326,22 +326,20 @@ void BaseEditorTab::EditPersonnel(const stores::StoresEntry& entry)
         PromptByte(Context().asker, std::uint8_t(current), stores::PersonnelPrompt);
     if (!accepted)
         return;
-    SubmitAmount(entry, QByteArray(1, char(*accepted)));
-    CloseStoresEdit();
+    CloseStoresEdit(SubmitAmount(entry, QByteArray(1, char(*accepted))));
 }
 
-void BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
+bool BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
 {
     const int current = stores::StoredAmount(Document().Working(GameFile::Executable), Document().Version(), entry);
     const std::optional<std::uint16_t> accepted =
         PromptWordEnableSave(Context().asker, std::uint16_t(current), Context().enableSave);
-    if (accepted)
-        SubmitAmount(entry, bytes::U16LE(*accepted));
+    return accepted && SubmitAmount(entry, bytes::U16LE(*accepted));
 }
 
-void BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after)
+bool BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after)
 {
-    SubmitField({&stores::Layout, entry.index}, stores::AmountField, after);
+    return SubmitField({&stores::Layout, entry.index}, stores::AmountField, after);
 }
 
 void BaseEditorTab::DocumentChanged(const Edit& edit)
@@ -365,10 +363,13 @@ bool BaseEditorTab::Reveal(const Change& change)
     return true;
 }
 
-void BaseEditorTab::CloseStoresEdit()
+// The list is rebuilt after every prompt that ends here, a cancelled amount's too, so no
+// line stays selected; a written amount has rebuilt it already, through DocumentChanged.
+void BaseEditorTab::CloseStoresEdit(bool rebuilt)
 {
     Context().showFirstTab();
-    UpdateItemsList();
+    if (!rebuilt)
+        UpdateItemsList();
 }
 
 void BaseEditorTab::FillChoiceLists()
@@ -404,6 +405,22 @@ void BaseEditorTab::UpdateBase()
     for (int number = 1; number <= basegrid::CellCount; ++number) {
         ui.Command[std::size_t(number - 1)]->setText(CellCaption(Document().Working(GameFile::Executable),
                                                                  Document().Version(), basegrid::CellOfButton(number)));
+    }
+}
+
+void BaseEditorTab::SetFilesState(FilesState state)
+{
+    const bool loaded = state != FilesState::None;
+    ShowVersion(loaded ? gameversion::Caption(Document().Version()) : QString());
+    SetGridEnabled(loaded);
+    SetStoresEnabled(loaded);
+    HideChangeFrame();
+    if (loaded) {
+        UpdateItemsList();
+        UpdateBase();
+    } else {
+        ClearStores();
+        ClearGridCaptions();
     }
 }
 

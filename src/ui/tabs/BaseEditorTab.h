@@ -27,21 +27,16 @@ class BaseEditorTab final : public EditorTab {
 public:
     explicit BaseEditorTab(EditorContext& context, QWidget* parent = nullptr);
 
-    // Views the load rebuilds.
+    // The stores list and the grid as the bytes are now.
     void UpdateItemsList();
     void UpdateBase();
 
     // The main window's opening fills the facility and day choices.
     void FillChoiceLists();
 
-    // Pieces of enabling and disabling the main window.
-    void SetGridEnabled(bool enabled);
-    void ClearGridCaptions();
-    void SetStoresEnabled(bool enabled);
-    void ClearStores();
-    void HideChangeFrame();
-    void ShowVersion(const QString& caption);
-
+    // An accepted executable shows its build, enables the grid and the stores list and
+    // fills them; Close disables and empties them.
+    void SetFilesState(FilesState state) override;
     bool Reveal(const Change& change) override;
 
 protected:
@@ -68,9 +63,17 @@ private:
     void ResetChoices();
     [[nodiscard]] int SelectedLine() const;
     void EditPersonnel(const stores::StoresEntry& entry);
-    void EditAmount(const stores::StoresEntry& entry);
-    void CloseStoresEdit();
-    void SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after);
+    // True when the amount was written.
+    [[nodiscard]] bool EditAmount(const stores::StoresEntry& entry);
+    void CloseStoresEdit(bool rebuilt);
+    [[nodiscard]] bool SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after);
+
+    void SetGridEnabled(bool enabled);
+    void ClearGridCaptions();
+    void SetStoresEnabled(bool enabled);
+    void ClearStores();
+    void HideChangeFrame();
+    void ShowVersion(const QString& caption);
 
     // What cmdApply writes, and where: set by a grid click, changed only by a choice
     // from the lists.

@@ -239,14 +239,15 @@ void StringEditorTab::FillStringLists()
     ShowFound();
 }
 
-void StringEditorTab::FilesChanged(FilesState state)
+void StringEditorTab::SetFilesState(FilesState state)
 {
-    Q_UNUSED(state);
     CloseEdit();
     ClearLists();
     ui.lblStrShow->clear();
     UpdateLanguages();
     ShowFound();
+    if (state == FilesState::Complete)
+        FillStringLists();
 }
 
 void StringEditorTab::DocumentChanged(const Edit& edit)

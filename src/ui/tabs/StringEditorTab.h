@@ -31,7 +31,7 @@ public:
     void ShowIntroduction();
 
     // An edit started on the previous installation's table must never reach the new one.
-    void FilesChanged(FilesState state) override;
+    void SetFilesState(FilesState state) override;
     bool Reveal(const Change& change) override;
 
 protected:
