@@ -14,7 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CliOptions options = cli::Parse(arguments);
     const bool runs = options.command == CliOptions::Command::Info || options.command == CliOptions::Command::Export
                       || options.command == CliOptions::Command::Diff || options.command == CliOptions::Command::Apply;
-    if ((runs && options.exePath.isEmpty()) || (!runs && options.text.isEmpty())) {
+    const bool listsConflicts = options.command == CliOptions::Command::Conflicts;
+    if (listsConflicts ? options.changesPaths.isEmpty()
+                       : (runs && options.exePath.isEmpty()) || (!runs && options.text.isEmpty())) {
         std::fprintf(stderr, "argument parsing property violated\n");
         std::abort();
     }

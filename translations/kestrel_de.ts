@@ -1136,8 +1136,206 @@ Ersetzen?</translation>
         <translation>%1 Tabellen nach %2 exportiert, dann abgebrochen</translation>
     </message>
     <message>
+        <source>The mod&apos;s name, as mod lists show it (empty for none):</source>
+        <translation>Der Name des Mods, wie Mod-Listen ihn zeigen (leer für keinen):</translation>
+    </message>
+    <message>
         <source>Exported %1 tables to %2</source>
         <translation>%1 Tabellen nach %2 exportiert</translation>
+    </message>
+</context>
+<context>
+    <name>ModStack</name>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>%1: no master backup</source>
+        <translation>%1: keine Master-Sicherung</translation>
+    </message>
+    <message>
+        <source>%1: not the size of the file it backs up</source>
+        <translation>%1: nicht so groß wie die Datei, die es sichert</translation>
+    </message>
+    <message>
+        <source>%1: the changes could not be applied</source>
+        <translation>%1: die Änderungen konnten nicht angewendet werden</translation>
+    </message>
+</context>
+<context>
+    <name>ModsPanel</name>
+    <message>
+        <source>Mods</source>
+        <translation>Mods</translation>
+    </message>
+    <message>
+        <source>Make Master Backup</source>
+        <translation>Master-Sicherung anlegen</translation>
+    </message>
+    <message>
+        <source>The load order: a later mod wins where two set the same field.</source>
+        <translation>Die Ladereihenfolge: Wo zwei dasselbe Feld setzen, gewinnt der spätere Mod.</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Datensatz</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Gewinner</translation>
+    </message>
+    <message>
+        <source>Apply Mods</source>
+        <translation>Mods anwenden</translation>
+    </message>
+    <message>
+        <source>Restore Vanilla</source>
+        <translation>Original wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Conflicts (a later mod wins):</source>
+        <translation>Konflikte (der spätere Mod gewinnt):</translation>
+    </message>
+    <message>
+        <source>%1 — 1 value</source>
+        <translation>%1 — 1 Wert</translation>
+    </message>
+    <message>
+        <source>%1 — %2 values</source>
+        <translation>%1 — %2 Werte</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Mods</source>
+        <translation>Mods hinzufügen</translation>
+    </message>
+    <message>
+        <source>Change sets (*.json)|*.json</source>
+        <translation>Änderungssätze (*.json)|*.json</translation>
+    </message>
+    <message>
+        <source>Mods (%1 conflicts)</source>
+        <translation>Mods (%1 Konflikte)</translation>
+    </message>
+    <message>
+        <source>&amp;Mods</source>
+        <translation>&amp;Mods</translation>
+    </message>
+    <message>
+        <source>Load the game files to apply mods.</source>
+        <translation>Laden Sie die Spieldateien, um Mods anzuwenden.</translation>
+    </message>
+    <message>
+        <source>On the master backup of %1.</source>
+        <translation>Auf der Master-Sicherung von %1.</translation>
+    </message>
+    <message>
+        <source>On the files as loaded: there is no master backup of %1. Make one, so that unticking a mod and applying again takes its values out.</source>
+        <translation>Auf den Dateien wie geladen: Es gibt keine Master-Sicherung von %1. Legen Sie eine an, damit ein abgewählter Mod beim erneuten Anwenden seine Werte wieder herausnimmt.</translation>
+    </message>
+    <message>
+        <source>Apply 1 mod</source>
+        <translation>1 Mod anwenden</translation>
+    </message>
+    <message>
+        <source>Apply %1 mods</source>
+        <translation>%1 Mods anwenden</translation>
+    </message>
+    <message>
+        <source>Nothing was changed:
+
+</source>
+        <translation>Nichts wurde geändert:
+
+</translation>
+    </message>
+    <message>
+        <source>The files already hold every value; nothing was changed.</source>
+        <translation>Die Dateien enthalten bereits jeden Wert; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Some values are past the limits the form allows:
+
+%1
+
+Apply them anyway?</source>
+        <translation>Einige Werte liegen außerhalb der Grenzen, die das Formular erlaubt:
+
+%1
+
+Trotzdem übernehmen?</translation>
+    </message>
+    <message>
+        <source>edited by hand, will be replaced</source>
+        <translation>von Hand geändert, wird ersetzt</translation>
+    </message>
+    <message>
+        <source>on the master backup of %1</source>
+        <translation>auf der Master-Sicherung von %1</translation>
+    </message>
+    <message>
+        <source>on the files of %1 as loaded</source>
+        <translation>auf den Dateien von %1 wie geladen</translation>
+    </message>
+    <message>
+        <source>Nothing is saved until Save.</source>
+        <translation>Gespeichert wird erst mit Speichern.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Danach</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Mods (1 conflict)</source>
+        <translation>Mods (1 Konflikt)</translation>
+    </message>
+    <message>
+        <source>%1 %2 changes 1 value.</source>
+        <translation>%1 %2 ändert 1 Wert.</translation>
+    </message>
+    <message>
+        <source>%1 %2 changes %3 values.</source>
+        <translation>%1 %2 ändert %3 Werte.</translation>
     </message>
 </context>
 <context>

@@ -1136,8 +1136,206 @@ Les remplacer&#xa0;?</translation>
         <translation>%1 tables exportées vers %2, puis arrêt</translation>
     </message>
     <message>
+        <source>The mod&apos;s name, as mod lists show it (empty for none):</source>
+        <translation>Le nom du mod, tel que les listes de mods l&apos;affichent (vide pour aucun)&#xa0;:</translation>
+    </message>
+    <message>
         <source>Exported %1 tables to %2</source>
         <translation>%1 tables exportées vers %2</translation>
+    </message>
+</context>
+<context>
+    <name>ModStack</name>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>%1: no master backup</source>
+        <translation>%1&#xa0;: pas de copie de référence</translation>
+    </message>
+    <message>
+        <source>%1: not the size of the file it backs up</source>
+        <translation>%1&#xa0;: n&apos;a pas la taille du fichier qu&apos;il sauvegarde</translation>
+    </message>
+    <message>
+        <source>%1: the changes could not be applied</source>
+        <translation>%1&#xa0;: les modifications n&apos;ont pas pu être appliquées</translation>
+    </message>
+</context>
+<context>
+    <name>ModsPanel</name>
+    <message>
+        <source>Mods</source>
+        <translation>Mods</translation>
+    </message>
+    <message>
+        <source>Make Master Backup</source>
+        <translation>Créer la copie de référence</translation>
+    </message>
+    <message>
+        <source>The load order: a later mod wins where two set the same field.</source>
+        <translation>L&apos;ordre de chargement&#xa0;: là où deux mods règlent le même champ, le plus tardif l&apos;emporte.</translation>
+    </message>
+    <message>
+        <source>Add…</source>
+        <translation>Ajouter…</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Values</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation>Gagnant</translation>
+    </message>
+    <message>
+        <source>Apply Mods</source>
+        <translation>Appliquer les mods</translation>
+    </message>
+    <message>
+        <source>Restore Vanilla</source>
+        <translation>Rétablir l&apos;original</translation>
+    </message>
+    <message>
+        <source>Conflicts (a later mod wins):</source>
+        <translation>Conflits (le mod le plus tardif l&apos;emporte)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 — 1 value</source>
+        <translation>%1 — 1 valeur</translation>
+    </message>
+    <message>
+        <source>%1 — %2 values</source>
+        <translation>%1 — %2 valeurs</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Add Mods</source>
+        <translation>Ajouter des mods</translation>
+    </message>
+    <message>
+        <source>Change sets (*.json)|*.json</source>
+        <translation>Jeux de modifications (*.json)|*.json</translation>
+    </message>
+    <message>
+        <source>Mods (%1 conflicts)</source>
+        <translation>Mods (%1 conflits)</translation>
+    </message>
+    <message>
+        <source>&amp;Mods</source>
+        <translation>&amp;Mods</translation>
+    </message>
+    <message>
+        <source>Load the game files to apply mods.</source>
+        <translation>Chargez les fichiers du jeu pour appliquer des mods.</translation>
+    </message>
+    <message>
+        <source>On the master backup of %1.</source>
+        <translation>Sur la copie de référence de %1.</translation>
+    </message>
+    <message>
+        <source>On the files as loaded: there is no master backup of %1. Make one, so that unticking a mod and applying again takes its values out.</source>
+        <translation>Sur les fichiers tels que chargés&#xa0;: il n&apos;y a pas de copie de référence de %1. Faites-en une, pour qu&apos;un mod décoché et appliqué de nouveau retire ses valeurs.</translation>
+    </message>
+    <message>
+        <source>Apply 1 mod</source>
+        <translation>Appliquer 1 mod</translation>
+    </message>
+    <message>
+        <source>Apply %1 mods</source>
+        <translation>Appliquer %1 mods</translation>
+    </message>
+    <message>
+        <source>Nothing was changed:
+
+</source>
+        <translation>Rien n&apos;a été modifié&#xa0;:
+
+</translation>
+    </message>
+    <message>
+        <source>The files already hold every value; nothing was changed.</source>
+        <translation>Les fichiers contiennent déjà chaque valeur&#xa0;; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Some values are past the limits the form allows:
+
+%1
+
+Apply them anyway?</source>
+        <translation>Certaines valeurs dépassent les limites que permet la fiche&#xa0;:
+
+%1
+
+Les appliquer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>edited by hand, will be replaced</source>
+        <translation>modifié à la main, sera remplacé</translation>
+    </message>
+    <message>
+        <source>on the master backup of %1</source>
+        <translation>sur la copie de référence de %1</translation>
+    </message>
+    <message>
+        <source>on the files of %1 as loaded</source>
+        <translation>sur les fichiers de %1 tels que chargés</translation>
+    </message>
+    <message>
+        <source>Nothing is saved until Save.</source>
+        <translation>Rien n&apos;est enregistré avant Enregistrer.</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Mods (1 conflict)</source>
+        <translation>Mods (1 conflit)</translation>
+    </message>
+    <message>
+        <source>%1 %2 changes 1 value.</source>
+        <translation>%1 %2 modifie 1 valeur.</translation>
+    </message>
+    <message>
+        <source>%1 %2 changes %3 values.</source>
+        <translation>%1 %2 modifie %3 valeurs.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-// info, export, diff and apply: load an install as the window does, then work on its
+// info, export, diff, apply and conflicts: load an install as the window does, then work on its
 // document through the same core routines.
 #include "cli/CliCommands.h"
 
@@ -11,6 +11,7 @@
 #include "core/OutsideFile.h"
 #include "exchange/ChangeSet.h"
 #include "exchange/FieldGuide.h"
+#include "exchange/ModStack.h"
 #include "exchange/TableCsv.h"
 #include "tables/Catalogue.h"
 #include "tables/Plausibility.h"
@@ -19,6 +20,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -308,55 +311,75 @@ QString Summary(const changeset::Resolved& resolved, bool dryRun)
     return u"%1, %2."_s.arg(Counted(made, u"change made"_s, u"changes made"_s), inPlace);
 }
 
-int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
+// A change set or table as given: read whole (a table is read against the base later).
+struct Source {
+    QString path;
+    QByteArray bytes;
+    bool isTable = false;
+    changeset::Parsed parsed;
+};
+
+std::optional<Source> ReadSource(const QString& path, QTextStream& err)
 {
     QString error;
-    const bool piped = options.changesPath == u"-"_s;
-    const std::optional<QByteArray> changes = piped ? ReadStandardInput(error)
-                                                    : ReadOutsideFile(options.changesPath, outsidefile::SizeLimit, &error);
-    if (!changes) {
+    const bool piped = path == u"-"_s;
+    const std::optional<QByteArray> bytes =
+        piped ? ReadStandardInput(error) : ReadOutsideFile(path, outsidefile::SizeLimit, &error);
+    if (!bytes) {
         // A file's refusal names the file itself.
         err << "kestrel-cli: " << (piped ? u"-: "_s : QString()) << error << '\n';
-        return Refused;
+        return std::nullopt;
     }
-    const QString source = QDir::toNativeSeparators(options.changesPath);
-    const bool isTable = options.changesPath.endsWith(u".csv"_s, Qt::CaseInsensitive);
-    changeset::Parsed parsed;
-    if (!isTable)
-        parsed = changeset::Parse(*changes);
-    for (const QString& problem : parsed.problems)
-        err << "kestrel-cli: " << source << ": " << problem << '\n';
-    if (!parsed.problems.isEmpty())
-        return Refused;
-    GameDocument document;
-    if (!LoadComplete(options.exePath, document, err, options.loadAnyway))
-        return Refused;
-    if (isTable) {
-        // A table's cells can only be read against the loaded files.
-        const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(options.changesPath), *changes);
-        for (const QString& problem : imported.problems)
-            err << "kestrel-cli: " << source << ": " << problem << '\n';
-        if (!imported.problems.isEmpty())
-            return Refused;
-        if (!imported.note.isEmpty())
-            err << "kestrel-cli: " << source << ": " << imported.note << '\n';
-        parsed.entries = imported.entries;
+    Source source{path, *bytes, path.endsWith(u".csv"_s, Qt::CaseInsensitive), {}};
+    if (!source.isTable)
+        source.parsed = changeset::Parse(source.bytes);
+    for (const QString& problem : source.parsed.problems)
+        err << "kestrel-cli: " << QDir::toNativeSeparators(path) << ": " << problem << '\n';
+    if (!source.parsed.problems.isEmpty())
+        return std::nullopt;
+    return source;
+}
+
+// Every source read, or nothing: each refusal is reported, not only the first.
+std::optional<std::vector<Source>> ReadSources(const QStringList& paths, QTextStream& err)
+{
+    std::vector<Source> sources;
+    bool refused = false;
+    for (const QString& path : paths) {
+        if (std::optional<Source> source = ReadSource(path, err))
+            sources.push_back(std::move(*source));
+        else
+            refused = true;
     }
-    const changeset::Resolved resolved =
-        changeset::Resolve(document, parsed.entries, {options.force, options.strict},
-                           u"Apply %1"_s.arg(QFileInfo(options.changesPath).fileName()));
-    for (const QString& problem : resolved.problems)
-        err << "kestrel-cli: " << QDir::toNativeSeparators(options.changesPath) << ": " << problem << '\n';
-    if (!resolved.problems.isEmpty())
-        return Refused;
-    for (const QString& warning : resolved.warnings)
-        err << "kestrel-cli: warning: " << warning << '\n';
+    return refused ? std::nullopt : std::make_optional(std::move(sources));
+}
+
+// A table's cells can only be read against the loaded files.
+bool ReadTable(Source& source, const GameDocument& document, QTextStream& err)
+{
+    if (!source.isTable)
+        return true;
+    const QString shown = QDir::toNativeSeparators(source.path);
+    const tablecsv::Imported imported = tablecsv::Import(document, tablecsv::TableOf(source.path), source.bytes);
+    for (const QString& problem : imported.problems)
+        err << "kestrel-cli: " << shown << ": " << problem << '\n';
+    if (!imported.problems.isEmpty())
+        return false;
+    if (!imported.note.isEmpty())
+        err << "kestrel-cli: " << shown << ": " << imported.note << '\n';
+    source.parsed.entries = imported.entries;
+    return true;
+}
+
+// Applies the edit and saves, or only prints it on a dry run.
+int Finish(const CliOptions& options, GameDocument& document, const changeset::Resolved& resolved, QTextStream& out,
+           QTextStream& err)
+{
+    PrintChanges(resolved.edit, document, out);
     if (options.dryRun) {
-        PrintChanges(resolved.edit, document, out);
         out << Summary(resolved, true) << '\n';
         return 0;
     }
-    PrintChanges(resolved.edit, document, out);
     if (!resolved.edit.changes.empty()) {
         if (!document.Apply(resolved.edit)) {
             err << "kestrel-cli: the changes could not be applied\n";
@@ -367,6 +390,132 @@ int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
     }
     out << Summary(resolved, false) << '\n';
     return 0;
+}
+
+int ApplyOne(const CliOptions& options, Source& source, GameDocument& document, QTextStream& out, QTextStream& err)
+{
+    if (!ReadTable(source, document, err))
+        return Refused;
+    const changeset::Resolved resolved =
+        changeset::Resolve(document, source.parsed.entries, {options.force, options.strict},
+                           u"Apply %1"_s.arg(QFileInfo(source.path).fileName()));
+    for (const QString& problem : resolved.problems)
+        err << "kestrel-cli: " << QDir::toNativeSeparators(source.path) << ": " << problem << '\n';
+    if (!resolved.problems.isEmpty())
+        return Refused;
+    for (const QString& warning : resolved.warnings)
+        err << "kestrel-cli: warning: " << warning << '\n';
+    return Finish(options, document, resolved, out, err);
+}
+
+// The mods as the command line names them: by their file names.
+std::vector<modstack::Mod> AsMods(const std::vector<Source>& sources)
+{
+    std::vector<modstack::Mod> mods;
+    for (const Source& source : sources)
+        mods.push_back({source.path == u"-"_s ? u"-"_s : source.path, {}, source.parsed.entries, {}});
+    return mods;
+}
+
+QStringList NamesOf(const std::vector<modstack::Mod>& mods)
+{
+    QStringList names;
+    for (const modstack::Mod& mod : mods)
+        names.append(mod.Name());
+    return names;
+}
+
+// Several change sets, or one on the master backup: stacked on the base in order, then
+// made into the one edit that turns the files as they are into the result.
+int ApplyStack(const CliOptions& options, std::vector<Source>& sources, GameDocument& document, QTextStream& out,
+               QTextStream& err)
+{
+    std::unique_ptr<GameDocument> master;
+    if (options.fromMasterBackup) {
+        GameFileSet backup;
+        QString error;
+        if (!modstack::ReadMasterBackup(document.Files(), backup, &error)) {
+            err << "kestrel-cli: " << error << '\n';
+            return Refused;
+        }
+        master = modstack::DocumentOf(backup);
+    }
+    const GameDocument& base = master ? *master : document;
+    bool refused = false;
+    for (Source& source : sources)
+        refused = !ReadTable(source, base, err) || refused;
+    if (refused)
+        return Refused;
+    const std::vector<modstack::Mod> mods = AsMods(sources);
+    const QStringList names = NamesOf(mods);
+    std::vector<std::vector<modstack::Setting>> settings;
+    std::set<modstack::FieldKey> fields;
+    std::vector<const modstack::Mod*> order;
+    for (const modstack::Mod& mod : mods) {
+        settings.push_back(modstack::Settings(mod, &base));
+        for (const modstack::Setting& setting : settings.back())
+            fields.insert(setting.key);
+        order.push_back(&mod);
+    }
+    for (const modstack::Conflict& conflict : modstack::Conflicts(settings))
+        err << "conflict: " << modstack::ConflictLine(conflict, names) << '\n';
+    const modstack::Stacked stacked = modstack::Stack(base.Files(), order, {options.force, options.strict});
+    for (const QString& problem : stacked.problems)
+        err << "kestrel-cli: " << problem << '\n';
+    if (!stacked.problems.isEmpty())
+        return Refused;
+    for (const QString& warning : stacked.warnings)
+        err << "kestrel-cli: warning: " << warning << '\n';
+    const QString text = mods.empty() ? u"Restore the master backup"_s : u"Apply %1 change sets"_s.arg(mods.size());
+    const modstack::Step step = modstack::Toward(document, *stacked.result, text);
+    for (const QString& problem : step.problems)
+        err << "kestrel-cli: " << problem << '\n';
+    if (!step.problems.isEmpty())
+        return Refused;
+    changeset::Resolved resolved;
+    resolved.edit = step.edit;
+    resolved.unchanged = int(std::max<std::ptrdiff_t>(0, std::ptrdiff_t(fields.size()) - std::ptrdiff_t(step.lines.size())));
+    if (mods.empty() && step.edit.changes.empty()) {
+        out << "The files already equal the master backup; nothing was written.\n";
+        return 0;
+    }
+    return Finish(options, document, resolved, out, err);
+}
+
+int Apply(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    std::optional<std::vector<Source>> sources = ReadSources(options.changesPaths, err);
+    if (!sources)
+        return Refused;
+    GameDocument document;
+    if (!LoadComplete(options.exePath, document, err, options.loadAnyway))
+        return Refused;
+    if (sources->size() == 1 && !options.fromMasterBackup)
+        return ApplyOne(options, sources->front(), document, out, err);
+    return ApplyStack(options, *sources, document, out, err);
+}
+
+// Without an install the fields are told apart by the names the files give them.
+int Conflicts(const CliOptions& options, QTextStream& out, QTextStream& err)
+{
+    const std::optional<std::vector<Source>> sources = ReadSources(options.changesPaths, err);
+    if (!sources)
+        return Refused;
+    for (const Source& source : *sources) {
+        if (source.isTable) {
+            err << "kestrel-cli: " << QDir::toNativeSeparators(source.path)
+                << ": a table is read against an install; conflicts takes change sets\n";
+            return Refused;
+        }
+    }
+    const std::vector<modstack::Mod> mods = AsMods(*sources);
+    std::vector<std::vector<modstack::Setting>> settings;
+    for (const modstack::Mod& mod : mods)
+        settings.push_back(modstack::Settings(mod, nullptr));
+    const std::vector<modstack::Conflict> conflicts = modstack::Conflicts(settings);
+    for (const modstack::Conflict& conflict : conflicts)
+        out << "conflict: " << modstack::ConflictLine(conflict, NamesOf(mods)) << '\n';
+    return conflicts.empty() ? 0 : 1;
 }
 
 } // namespace
@@ -381,6 +530,7 @@ int Run(const CliOptions& options, QTextStream& out, QTextStream& err)
     case CliOptions::Command::Export: return Export(options, out, err);
     case CliOptions::Command::Diff: return Diff(options, out, err);
     case CliOptions::Command::Apply: return Apply(options, out, err);
+    case CliOptions::Command::Conflicts: return Conflicts(options, out, err);
     case CliOptions::Command::Fields: return Fields(options, out, err);
     case CliOptions::Command::Schema: out << QString::fromUtf8(fieldguide::Schema()); return 0;
     }

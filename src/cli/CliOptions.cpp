@@ -26,6 +26,7 @@ struct Options {
     QCommandLineOption strict{u"strict"_s};
     QCommandLineOption loadAnyway{u"load-anyway"_s};
     QCommandLineOption exitCode{u"exit-code"_s};
+    QCommandLineOption fromMasterBackup{u"from-master-backup"_s};
 };
 
 struct CommandHelp {
@@ -50,12 +51,19 @@ const std::vector<CommandHelp>& Commands()
          u"  --against OTHER_UFO_EXE  compare with another install\n"
          u"  --against-backups        compare with the .bak files beside this install\n"
          u"  --exit-code              exit 1 when there are differences\n"_s},
-        {u"apply"_s, u"kestrel-cli apply UFO_EXE CHANGES.json [--dry-run] [--force] [--strict] [--no-backups] [--load-anyway]"_s,
-         u"Applies a change set, all or nothing, and saves as the editor does.\n"
-         u"  --dry-run     print what would change; write nothing\n"
-         u"  --force       take changes whose field holds neither \"was\" nor the new value\n"
-         u"  --strict      refuse values past the limits the form allows instead of warning\n"
-         u"  --no-backups  write no backups\n"_s},
+        {u"apply"_s,
+         u"kestrel-cli apply UFO_EXE CHANGES.json... [--from-master-backup] [--dry-run] [--force] [--strict] [--no-backups] [--load-anyway]"_s,
+         u"Applies change sets in the order given (a later one wins where two set the same field), all or\n"
+         u"nothing, and saves as the editor does. Each field two of them set is listed on standard error.\n"
+         u"  --from-master-backup  apply to the master backup instead of the files as they are; with no\n"
+         u"                        change set, restore the master backup\n"
+         u"  --dry-run             print what would change; write nothing\n"
+         u"  --force               take changes whose field holds neither \"was\" nor the new value\n"
+         u"  --strict              refuse values past the limits the form allows instead of warning\n"
+         u"  --no-backups          write no backups\n"_s},
+        {u"conflicts"_s, u"kestrel-cli conflicts CHANGES.json..."_s,
+         u"Lists every field that two or more of the change sets set, with each one's value and the\n"
+         u"winner (the later one), by the names the files give; needs no install. Exits 1 when there are any.\n"_s},
         {u"fields"_s, u"kestrel-cli fields [TABLE] [--format text|json]"_s,
          u"Lists every table (or one), its records and fields and what each can hold.\n"_s},
         {u"schema"_s, u"kestrel-cli schema"_s, u"Prints the JSON Schema of change-set files.\n"_s},
@@ -95,7 +103,7 @@ bool OnlyThese(const QCommandLineParser& parser, const Options& all, std::initia
 {
     for (const QCommandLineOption* option : {&all.table, &all.format, &all.output, &all.against, &all.againstBackups,
                                              &all.dryRun, &all.force, &all.strict, &all.noBackups, &all.exitCode,
-                                             &all.loadAnyway}) {
+                                             &all.loadAnyway, &all.fromMasterBackup}) {
         if (parser.isSet(*option) && std::find(allowed.begin(), allowed.end(), option) == allowed.end()) {
             *stray = u"--"_s + option->names().front();
             return false;
@@ -137,7 +145,9 @@ QString Usage()
            u"  kestrel-cli info UFO_EXE\n"
            u"  kestrel-cli export UFO_EXE [--table NAME]... [--format json|csv] [--output PATH]\n"
            u"  kestrel-cli diff UFO_EXE (--against OTHER_UFO_EXE | --against-backups) [--exit-code]\n"
-           u"  kestrel-cli apply UFO_EXE CHANGES.json [--dry-run] [--force] [--strict] [--no-backups]\n"
+           u"  kestrel-cli apply UFO_EXE CHANGES.json... [--from-master-backup] [--dry-run] [--force] [--strict]\n"
+           u"                    [--no-backups]\n"
+           u"  kestrel-cli conflicts CHANGES.json...\n"
            u"  kestrel-cli fields [TABLE] [--format text|json]\n"
            u"  kestrel-cli schema\n"
            u"  kestrel-cli help COMMAND | COMMAND --help\n"
@@ -145,7 +155,8 @@ QString Usage()
            u"\n"
            u"Every command that loads takes --load-anyway: load files that fail the contents check.\n"
            u"apply: --force takes changes whose field holds neither \"was\" nor the new value;\n"
-           u"--strict refuses values past the limits the form allows instead of warning.\n"
+           u"--strict refuses values past the limits the form allows instead of warning;\n"
+           u"--from-master-backup applies to the master backup (alone, restores it).\n"
            u"\n"
            u"Edits the data of X-Com: UFO Defense from scripts: change sets by table, record and\n"
            u"field, the same for every build. Results go to standard output, messages to standard\n"
@@ -159,7 +170,8 @@ CliOptions Parse(const QStringList& arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const Options all;
     parser.addOptions({all.help, all.version, all.table, all.format, all.output, all.against, all.againstBackups,
-                       all.dryRun, all.force, all.strict, all.noBackups, all.loadAnyway, all.exitCode});
+                       all.dryRun, all.force, all.strict, all.noBackups, all.loadAnyway, all.exitCode,
+                       all.fromMasterBackup});
     if (!parser.parse(arguments))
         return Wrong(parser.errorText());
     CliOptions options;
@@ -222,15 +234,31 @@ CliOptions Parse(const QStringList& arguments)
             return Wrong(u"diff needs --against OTHER_UFO_EXE or --against-backups, one of them."_s);
     } else if (command == u"apply"_s) {
         options.command = CliOptions::Command::Apply;
-        if (!OnlyThese(parser, all, {&all.dryRun, &all.force, &all.strict, &all.noBackups, &all.loadAnyway}, &stray))
+        if (!OnlyThese(parser, all, {&all.dryRun, &all.force, &all.strict, &all.noBackups, &all.loadAnyway,
+                                     &all.fromMasterBackup},
+                       &stray))
             return Wrong(u"apply takes no option %1."_s.arg(stray));
-        if (positional.size() != 3)
-            return Wrong(u"apply takes an executable and a change-set file."_s);
-        options.changesPath = positional.at(2);
+        options.fromMasterBackup = parser.isSet(all.fromMasterBackup);
+        if (positional.size() < (options.fromMasterBackup ? 2 : 3))
+            return Wrong(u"apply takes an executable and one or more change-set files."_s);
+        options.changesPaths = positional.mid(2);
+        // Standard input can be read once.
+        if (options.changesPaths.count(u"-"_s) > 1)
+            return Wrong(u"apply reads standard input (-) once."_s);
         options.dryRun = parser.isSet(all.dryRun);
         options.force = parser.isSet(all.force);
         options.strict = parser.isSet(all.strict);
         options.noBackups = parser.isSet(all.noBackups);
+    } else if (command == u"conflicts"_s) {
+        options.command = CliOptions::Command::Conflicts;
+        if (!OnlyThese(parser, all, {}, &stray))
+            return Wrong(u"conflicts takes no option %1."_s.arg(stray));
+        if (positional.size() < 2)
+            return Wrong(u"conflicts takes one or more change-set files."_s);
+        options.changesPaths = positional.mid(1);
+        if (options.changesPaths.count(u"-"_s) > 1)
+            return Wrong(u"conflicts reads standard input (-) once."_s);
+        return options;
     } else if (command == u"fields"_s || command == u"schema"_s) {
         return ParseGuide(parser, all, positional);
     } else {

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 struct CliOptions {
-    enum class Command { Info, Export, Diff, Apply, Fields, Schema, Help, Version, WrongUsage };
+    enum class Command { Info, Export, Diff, Apply, Conflicts, Fields, Schema, Help, Version, WrongUsage };
 
     Command command = Command::WrongUsage;
     QString exePath;
@@ -19,8 +19,9 @@ struct CliOptions {
     bool exitCode = false;  // exit 1 when there are differences
     // fields
     QString table;
-    // apply
-    QString changesPath;
+    // apply, in load order (a later one wins); conflicts
+    QStringList changesPaths;
+    bool fromMasterBackup = false;
     bool dryRun = false;
     bool force = false;   // skip the "was" check
     bool strict = false;  // refuse values past the form's limits

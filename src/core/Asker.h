@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class Asker {
 public:
@@ -49,4 +51,13 @@ public:
     // Why the last answer was not taken, shown outside the box while it asks again (the
     // box keeps its own text); the empty text once the asking is over.
     virtual void ShowRefusal(const QString& reason) = 0;
+    // An open-file dialog that takes several files. Empty on Cancel. By default the
+    // one-file dialog, for the askers that need no more.
+    virtual QStringList AskOpenFiles(const QString& title, const QString& filter);
+
+    // A table to look over before going on: the text above it, the column titles and the
+    // rows (each as many cells as columns); OK and Cancel, true for OK. By default a
+    // Yes/No question with the rows as lines.
+    virtual bool AskTable(const QString& title, const QString& text, const QStringList& columns,
+                          const std::vector<QStringList>& rows);
 };

@@ -72,10 +72,9 @@ QByteArray JsonText(const QJsonValue& value)
     return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
 }
 
-QString RecordText(const QJsonValue& record)
+QString Shown(const QJsonValue& value)
 {
-    return modEdit::Excerpt(
-        ScalarText(record).value_or(QString::fromUtf8(QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact))));
+    return modEdit::Excerpt(ScalarText(value).value_or(QString::fromUtf8(JsonText(value))));
 }
 
 QString Where(int number, const Entry& entry)
@@ -238,28 +237,42 @@ QStringList DescriptionProblems(const QJsonObject& root)
 
 } // namespace
 
+namespace {
+
+Parsed Refused(QStringList problems)
+{
+    Parsed parsed;
+    parsed.problems = std::move(problems);
+    return parsed;
+}
+
+} // namespace
+
 Parsed Parse(const QByteArray& json)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
         const auto [line, column] = LineAndColumn(json, error.offset);
-        return {{}, {Text::tr("line %1, column %2: %3").arg(line).arg(column).arg(error.errorString())}};
+        return Refused({Text::tr("line %1, column %2: %3").arg(line).arg(column).arg(error.errorString())});
     }
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(u"format"_s).toString() != QStringView(Format))
-        return {{}, {Text::tr("not a change set: \"format\" must be \"%1\"").arg(QStringView(Format))}};
+        return Refused({Text::tr("not a change set: \"format\" must be \"%1\"").arg(QStringView(Format))});
     const QJsonValue version = root.value(u"version"_s);
     if (!version.isDouble() || version.toDouble() != std::trunc(version.toDouble()) || version.toDouble() < 1)
-        return {{}, {Text::tr("\"version\" must be a whole number")}};
+        return Refused({Text::tr("\"version\" must be a whole number")});
     if (version.toDouble() > Version)
-        return {{}, {Text::tr("version %1 is newer than this editor reads (%2)").arg(version.toDouble()).arg(Version)}};
+        return Refused({Text::tr("version %1 is newer than this editor reads (%2)").arg(version.toDouble()).arg(Version)});
     if (!root.value(u"changes"_s).isArray())
-        return {{}, {Text::tr("\"changes\" must be a list")}};
+        return Refused({Text::tr("\"changes\" must be a list")});
     if (QStringList problems = KeyProblems(json) + DescriptionProblems(root); !problems.isEmpty())
-        return {{}, problems};
+        return Refused(problems);
 
     Parsed parsed;
+    const QJsonObject mod = root.value(u"mod"_s).toObject();
+    parsed.about = {mod.value(u"name"_s).toString(), mod.value(u"version"_s).toString(), mod.value(u"author"_s).toString(),
+                    mod.value(u"description"_s).toString(), mod.value(u"url"_s).toString()};
     const QJsonArray changes = root.value(u"changes"_s).toArray();
     for (qsizetype index = 0; index < changes.size(); ++index) {
         const int number = int(index) + 1;
@@ -350,6 +363,21 @@ std::vector<Entry> WholeTables(const GameDocument& document, const QStringList& 
     return entries;
 }
 
+namespace {
+
+// What a value is shown from: its bytes, and a name's bytes past those it writes.
+bool SameBytes(const catalogue::Slot& one, const QByteArray& oneBytes, const catalogue::Slot& other,
+               const QByteArray& otherBytes)
+{
+    const qsizetype width = std::max(one.width, one.shownWidth);
+    if (width != std::max(other.width, other.shownWidth) || one.offset + width > oneBytes.size()
+        || other.offset + width > otherBytes.size())
+        return false;
+    return QByteArrayView(oneBytes).sliced(one.offset, width) == QByteArrayView(otherBytes).sliced(other.offset, width);
+}
+
+} // namespace
+
 std::vector<Entry> Between(const GameDocument& current, const GameDocument& other, QStringList* notes)
 {
     std::vector<Entry> entries;
@@ -368,6 +396,8 @@ std::vector<Entry> Between(const GameDocument& current, const GameDocument& othe
                               .arg(std::min(nowSlots.size(), thenSlots.size())));
         }
         for (std::size_t index = 0; index < std::min(nowSlots.size(), thenSlots.size()); ++index) {
+            if (SameBytes(nowSlots[index], now, thenSlots[index], then))
+                continue;  // the same bytes show the same value; most fields of a mod are alike
             const QString value = catalogue::Show(nowSlots[index], now);
             const QString was = catalogue::Show(thenSlots[index], then);
             if (value != was)
@@ -391,12 +421,26 @@ QJsonValue ValueOf(const QString& table, const QString& field, const QString& sh
     return QJsonValue(shown);
 }
 
-QByteArray Write(const std::vector<Entry>& entries)
+QByteArray Write(const std::vector<Entry>& entries, const About& about)
 {
     // "$schema" lets an editor complete names and flag typos as a modder types.
     QByteArray out = "{\n  \"$schema\": \"" + QString::fromUtf16(fieldguide::SchemaAddress).toUtf8()
                      + "\",\n  \"format\": \"" + QString::fromUtf16(Format).toUtf8() + "\",\n  \"version\": "
-                     + QByteArray::number(Version) + ",\n  \"changes\": [";
+                     + QByteArray::number(Version) + ",\n";
+    if (!about.IsEmpty()) {
+        QByteArray mod;
+        const std::pair<const char*, const QString*> texts[] = {{"name", &about.name},
+                                                                {"version", &about.version},
+                                                                {"author", &about.author},
+                                                                {"description", &about.description},
+                                                                {"url", &about.url}};
+        for (const auto& [key, text] : texts) {
+            if (!text->isEmpty())
+                mod += (mod.isEmpty() ? "" : ", ") + QByteArray("\"") + key + "\": " + JsonText(*text);
+        }
+        out += "  \"mod\": {" + mod + "},\n";
+    }
+    out += "  \"changes\": [";
     for (std::size_t index = 0; index < entries.size(); ++index) {
         const Entry& entry = entries[index];
         // Keys in the order a reader looks for them: what, then from what to what.
@@ -412,6 +456,26 @@ QByteArray Write(const std::vector<Entry>& entries)
     }
     out += entries.empty() ? "]\n}\n" : "\n  ]\n}\n";
     return out;
+}
+
+bool About::IsEmpty() const
+{
+    return name.isEmpty() && version.isEmpty() && author.isEmpty() && description.isEmpty() && url.isEmpty();
+}
+
+QString RecordText(const QJsonValue& record)
+{
+    return Shown(record);
+}
+
+QString ValueText(const QJsonValue& value)
+{
+    return Shown(value);
+}
+
+std::optional<int> RecordIndex(const catalogue::Table& table, const QJsonValue& record, const GameDocument& document)
+{
+    return FindRecord(table, record, document);
 }
 
 } // namespace changeset

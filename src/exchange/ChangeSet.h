@@ -30,9 +30,21 @@ struct Entry {
     QString comment;  // the modder's note, carried through and written back
 };
 
+// The "mod" object: who made the mod and what it is; every text optional.
+struct About {
+    QString name;
+    QString version;
+    QString author;
+    QString description;
+    QString url;
+
+    [[nodiscard]] bool IsEmpty() const;
+};
+
 struct Parsed {
     std::vector<Entry> entries;
     QStringList problems;  // empty when the file's form is sound
+    About about;
 };
 
 // The entries of a change-set file, or why its form is wrong: the parser's message with
@@ -69,8 +81,18 @@ struct Options {
 // notes names what cannot be expressed (a string table with another number of entries).
 [[nodiscard]] std::vector<Entry> Between(const GameDocument& current, const GameDocument& other, QStringList* notes);
 
-// The file: one change per line, so it reads and diffs well in version control.
-[[nodiscard]] QByteArray Write(const std::vector<Entry>& entries);
+// The file: one change per line, so it reads and diffs well in version control; the "mod"
+// object only when it says something.
+[[nodiscard]] QByteArray Write(const std::vector<Entry>& entries, const About& about = {});
+
+// A record as the change set gives it, as text: "17", "LASER RIFLE".
+[[nodiscard]] QString RecordText(const QJsonValue& record);
+// A value as the change set gives it, as text: "120", "Yes".
+[[nodiscard]] QString ValueText(const QJsonValue& value);
+// The record an entry names in the loaded files: by name or number, an item also by a
+// name only it has.
+[[nodiscard]] std::optional<int> RecordIndex(const catalogue::Table& table, const QJsonValue& record,
+                                             const GameDocument& document);
 
 // A shown value as a change set carries it: a number for numeric fields, text otherwise.
 [[nodiscard]] QJsonValue ValueOf(const QString& table, const QString& field, const QString& shown);

@@ -11,6 +11,7 @@
 #include "ui/HistoryView.h"
 #include "ui/LoadWindow.h"
 #include "ui/ModCommands.h"
+#include "ui/ModsPanel.h"
 #include "ui/RecentFiles.h"
 #include "ui/RecordTableView.h"
 #include "ui/tabs/BaseEditorTab.h"
@@ -225,6 +226,12 @@ void MainWindow::CreateViewMenu()
     FitPanelWhenShown(ui.changesDock, [this] {
         return QSize(fontMetrics().averageCharWidth() * 60, ui.changesDock->UsefulContentHeight());
     });
+    ui.modsDock = new ModsPanel(m_document, m_history, m_context.asker, this);
+    addDockWidget(Qt::BottomDockWidgetArea, ui.modsDock);
+    ui.modsDock->hide();
+    QAction* mods = ui.modsDock->toggleViewAction();
+    mods->setObjectName(u"mnuMods"_s);
+    ui.mnuView->addAction(mods);
 }
 
 // Left to the layout, a panel gets what the tabs leave over, which may be a line or two;
@@ -314,6 +321,7 @@ void MainWindow::ConnectControls()
     connect(&m_history.Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
     connect(ui.changesDock, &ChangesPanel::RevealRequested, this, &MainWindow::Reveal);
+    connect(ui.modsDock, &ModsPanel::MasterBackupRequested, this, &MainWindow::mnuMaster_Click);
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateTitle);
     connect(m_recent, &RecentFiles::Chosen, this, &MainWindow::LoadFromUser);
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::UpdateDiskNotice);
@@ -514,11 +522,13 @@ bool MainWindow::MayEdit(const Edit& edit)
 
 void MainWindow::mnuMaster_Click()
 {
-    if (!saving::ConfirmMasterBackup(m_context.asker) || !MayWriteOverDisk(diskcheck::Command::MasterBackup)
-        || !saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker))
+    if (!saving::ConfirmMasterBackup(m_context.asker) || !MayWriteOverDisk(diskcheck::Command::MasterBackup))
         return;
-    Report(tr("Made master backups: %1")
-               .arg(FileNames(saving::MasterBackupWrites(m_document.FilesToSave()), true).join(u", "_s)));
+    const bool written = saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker);
+    ui.modsDock->UpdateBase();
+    if (written)
+        Report(tr("Made master backups: %1")
+                   .arg(FileNames(saving::MasterBackupWrites(m_document.FilesToSave()), true).join(u", "_s)));
 }
 
 bool MainWindow::MayWriteOverDisk(diskcheck::Command command)

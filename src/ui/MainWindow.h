@@ -21,6 +21,7 @@ class EditorTab;
 class FacilityEditorTab;
 class ItemEditorTab;
 class LoadWindow;
+class ModsPanel;
 class QAction;
 class QDockWidget;
 class QMenu;
@@ -136,6 +137,7 @@ private:
         QMenu* mnuView;
         QDockWidget* historyDock;
         ChangesPanel* changesDock;
+        ModsPanel* modsDock;
         QMenu* mnuHelp;
         QAction* mnuAbout;
         QPushButton* cmdReloadDisk;

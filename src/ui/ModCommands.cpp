@@ -104,8 +104,12 @@ QString ExportChanges(const GameDocument& document, Asker& asker)
         return {};
     if (QFileInfo(*path).suffix().isEmpty())
         *path += u".json"_s;
+    // The name mod lists show; without one they show the file's name.
+    changeset::About about;
+    about.name = asker.AskText(Text::tr("The mod's name, as mod lists show it (empty for none):"), title,
+                               QFileInfo(*path).completeBaseName()).trimmed();
     const std::vector<changeset::Entry> entries = changeset::SinceLoad(document);
-    if (!WriteFile(document, *path, changeset::Write(entries), asker, title))
+    if (!WriteFile(document, *path, changeset::Write(entries, about), asker, title))
         return {};
     const QString shownPath = QDir::toNativeSeparators(*path);
     return entries.size() == 1 ? Text::tr("Exported one change to %1").arg(shownPath)

@@ -1,7 +1,13 @@
 // Qt's modal dialogs for the editor's questions.
 #include "ui/QtAsker.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
 #include <QInputDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -103,6 +109,41 @@ void QtAsker::ShowMessage(const QString& title, const QString& text)
 void QtAsker::ShowError(const QString& title, const QString& text)
 {
     QMessageBox::critical(m_parent, title, text);
+}
+
+QStringList QtAsker::AskOpenFiles(const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(m_parent, title, QString(), ToQtFilter(filter), nullptr,
+                                         QFileDialog::DontUseNativeDialog);
+}
+
+bool QtAsker::AskTable(const QString& title, const QString& text, const QStringList& columns,
+                       const std::vector<QStringList>& rows)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* table = new QTableWidget(int(rows.size()), int(columns.size()), &dialog);
+    table->setObjectName(QStringLiteral("tblPreview"));
+    table->setHorizontalHeaderLabels(columns);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    for (int row = 0; row < int(rows.size()); ++row) {
+        for (int column = 0; column < int(columns.size()); ++column)
+            table->setItem(row, column, new QTableWidgetItem(rows[std::size_t(row)].value(column)));
+    }
+    table->resizeColumnsToContents();
+    table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(table);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(720, 400)));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString QtAsker::ToQtFilter(const QString& filter)

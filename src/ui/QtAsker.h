@@ -24,6 +24,9 @@ public:
     void ShowError(const QString& title, const QString& text) override;
     // In the status bar of the parent window, where the box does not cover it.
     void ShowRefusal(const QString& reason) override;
+    QStringList AskOpenFiles(const QString& title, const QString& filter) override;
+    bool AskTable(const QString& title, const QString& text, const QStringList& columns,
+                  const std::vector<QStringList>& rows) override;
 
     // "Description|pattern" as a Qt name filter, "Description (pattern)".
     [[nodiscard]] static QString ToQtFilter(const QString& filter);

@@ -2,7 +2,10 @@
 // backups, and every file left byte for byte when anything is refused.
 #include "support/HostileFiles.h"
 #include "support/InstallFixture.h"
+#include "support/LoadRun.h"
 #include "support/TestFiles.h"
+
+#include "core/GameSaver.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,6 +137,54 @@ TEST_F(CliTest, RefusalsWriteNothingAndSayWhy)
     testfiles::Snapshot damaged = before;
     damaged[QDir(install.Root()).relativeFilePath(install.Paths().items)].truncate(4000);
     EXPECT_EQ(testfiles::Take(install.Root()), damaged);
+}
+
+// Several change sets in an order: the later wins, each shared field named on standard
+// error; on the master backup a change set left out has its values taken out.
+TEST_F(CliTest, ChangeSetsStackInTheOrderGivenAndOnTheMasterBackup)
+{
+    GameFileSet loaded;
+    ASSERT_TRUE(LoadWithOneEdit(loaded, Exe()));
+    ASSERT_FALSE(saving::WriteAll(saving::MasterBackupWrites(loaded)).has_value());
+    const QByteArray master = testfiles::Read(Exe()).value_or(QByteArray());
+    const std::pair<QString, QByteArray> mods[] = {
+        {u"a.json"_s, R"({"table": "items", "record": 17, "field": "Damage", "value": 90},
+                        {"table": "units", "record": "Sectoid Soldier", "field": "Time Units", "was": 54, "value": 80})"},
+        {u"b.json"_s, R"({"table": "items", "record": "17", "field": "Damage", "value": 120})"},
+        {u"c.json"_s, R"({"table": "units", "record": "Sectoid Soldier", "field": "Strength", "value": 40})"},
+    };
+    QStringList paths;
+    for (const auto& [name, changes] : mods) {
+        paths.append(QDir(install.Root()).filePath(name));
+        ASSERT_TRUE(testfiles::Overwrite(paths.back(), R"({"format": "x-com-kestrel-changes", "version": 1, "changes": [)"
+                                                           + changes + "]}"));
+    }
+    const CliRun stacked = Cli(QStringList{u"apply"_s, Exe()} + paths);
+    EXPECT_EQ(stacked.status, 0) << stacked.err.toStdString();
+    EXPECT_TRUE(stacked.err.startsWith(u"conflict: items / 17 "_s)) << stacked.err.toStdString();
+    EXPECT_TRUE(stacked.err.endsWith(u" / Damage: a.json 90, b.json 120 -> b.json\n"_s)) << stacked.err.toStdString();
+    EXPECT_EQ(testfiles::Read(Exe()).value_or(QByteArray()).at(480421), char(80));
+
+    const CliRun conflicts = Cli({u"conflicts"_s, paths[0], paths[1], paths[2]});
+    EXPECT_EQ(conflicts.status, 1);
+    EXPECT_EQ(conflicts.out, u"conflict: items / 17 / Damage: a.json 90, b.json 120 -> b.json\n"_s);
+    EXPECT_EQ(Cli({u"conflicts"_s, paths[0], paths[2]}).status, 0);
+
+    const CliRun withoutA = Cli({u"apply"_s, Exe(), paths[1], paths[2], u"--from-master-backup"_s});
+    EXPECT_EQ(withoutA.status, 0) << withoutA.err.toStdString();
+    EXPECT_TRUE(withoutA.out.contains(u"units / Sectoid Soldier / Time Units: 80 -> 54"_s)) << withoutA.out.toStdString();
+    const CliRun restored = Cli({u"apply"_s, Exe(), u"--from-master-backup"_s});
+    EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
+    EXPECT_EQ(testfiles::Read(Exe()), master);
+
+    // One refusal among them writes nothing.
+    ASSERT_TRUE(testfiles::Overwrite(paths[2], QByteArray(R"({"format": "x-com-kestrel-changes", "version": 1, "changes": [
+        {"table": "units", "record": "Sectoid Soldier", "field": "Bravery", "value": 120}]})")));
+    const testfiles::Snapshot before = testfiles::Take(install.Root());
+    const CliRun refused = Cli(QStringList{u"apply"_s, Exe()} + paths);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(u"c.json: change 1 (units / Sectoid Soldier / Bravery)"_s)) << refused.err.toStdString();
+    EXPECT_EQ(testfiles::Take(install.Root()), before);
 }
 
 // A device, a pipe, a folder or a huge file in place of the change set: refused at once by

@@ -35,9 +35,10 @@ TEST_F(ModCommands, AModExportedFromOneBuildImportsIntoAnotherAsOneStep)
     drive::DoubleClickRow(window, u"lstEng1"_s, 12);
     drive::Type(window, u"Text1"_s, u"Laser Rifle"_s);
     drive::Click(window, u"cmdApplyStr"_s);
-    asker.AnswerSaveFile(InRoot(u"mod"_s));
+    asker.AnswerSaveFile(InRoot(u"mod"_s)).Answer(u"Laser Balance"_s);
     drive::Trigger(window, u"mnuExportChanges"_s);
     const QByteArray mod = testfiles::Read(InRoot(u"mod.json"_s)).value_or(QByteArray());
+    EXPECT_TRUE(mod.contains(R"("mod": {"name": "Laser Balance"},)"));
     EXPECT_TRUE(mod.contains(
         R"({"table":"units", "record":"Sectoid Soldier", "field":"Time Units", "was":54, "value":80})"));
 
@@ -131,7 +132,7 @@ TEST_F(ModCommands, AnExportOverTheInstallsOwnFilesIsRefused)
     ASSERT_TRUE(QFile::link(install.Paths().english, alias));
     const testfiles::Snapshot before = testfiles::Take(install.Root());
     for (const QString& own : {install.Paths().exePath, alias}) {
-        asker.AnswerSaveFile(own).AcknowledgeError();
+        asker.AnswerSaveFile(own).Answer(QString()).AcknowledgeError();
         drive::Trigger(window, u"mnuExportChanges"_s);
         EXPECT_EQ(asker.ShownDialogs().back().text,
                   QDir::toNativeSeparators(own)
@@ -164,6 +165,7 @@ TEST_F(StatusMessages, FileCommandsSayWhatTheyDid)
                         u"ENGLISH2(MASTER).bak"_s);
 
     asker.AnswerSaveFile(InRoot(u"mod"_s));
+    asker.Answer(u"Heavier Rifle"_s);  // the mod's name
     drive::Trigger(window, u"mnuExportChanges"_s);
     EXPECT_EQ(Status(), u"Exported one change to "_s + QDir::toNativeSeparators(InRoot(u"mod.json"_s)));
 
