@@ -100,7 +100,9 @@ void BM_ChangesPanelRefresh(benchmark::State& state)
     document.Adopt(sample::LoadedFiles(GameVersion::CollectorsEdition));
     const changeset::Resolved every = changeset::Resolve(document, EveryField(document), {}, QStringLiteral("all"));
     if (!every.problems.isEmpty() || !document.Apply(every.edit)) {
-        state.SkipWithError("the every-field change set did not apply");
+        state.SkipWithError(every.problems.value(0, QStringLiteral("the every-field change set did not apply"))
+                                .toUtf8()
+                                .constData());
         return;
     }
     ChangesModel model(document);
@@ -110,8 +112,9 @@ void BM_ChangesPanelRefresh(benchmark::State& state)
     for (auto _ : state) {
         const Edit edit{QStringLiteral("one"), {forth ? one : one.Inverse()}};
         forth = !forth;
-        if (!document.Apply(edit))  // the model refreshes on the document's signal
+        if (!document.Apply(edit))
             state.SkipWithError("the edit did not apply");
+        document.Settle();  // the model refreshes on the document's signal
     }
     state.counters["lines"] = model.rowCount();
 }

@@ -5,6 +5,8 @@
 #include "core/DataFiles.h"
 #include "core/DiskCheck.h"
 
+#include <utility>
+
 GameDocument::GameDocument(QObject* parent)
     : QObject(parent)
 {
@@ -55,7 +57,32 @@ bool GameDocument::Apply(const Edit& edit)
         return false;
     }
     emit Changed(edit);
+    NoteUnsettled(edit);
     return true;
+}
+
+void GameDocument::NoteUnsettled(const Edit& edit)
+{
+    m_unsettled.text = edit.text;
+    m_unsettled.changes.insert(m_unsettled.changes.end(), edit.changes.begin(), edit.changes.end());
+    if (m_settlePosted)
+        return;
+    m_settlePosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_settlePosted = false;
+            Settle();
+        },
+        Qt::QueuedConnection);
+}
+
+void GameDocument::Settle()
+{
+    if (m_unsettled.changes.empty())
+        return;
+    const Edit changes = std::exchange(m_unsettled, Edit());
+    emit Settled(changes);
 }
 
 LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
@@ -64,8 +91,10 @@ LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& report
     const int acceptedBefore = m_files.AcceptedLoads;
     const LoadOutcome outcome = loading::LoadGameFiles(m_files, chooseExe, reporter, views, gate);
     // A load that stopped before accepting an executable changed nothing.
-    if (m_files.AcceptedLoads != acceptedBefore)
+    if (m_files.AcceptedLoads != acceptedBefore) {
+        DropUnsettled();
         emit Reset();
+    }
     return outcome;
 }
 
@@ -81,11 +110,13 @@ void GameDocument::NoteSaved(const std::vector<FileWrite>& written)
 void GameDocument::Close()
 {
     m_files = GameFileSet();
+    DropUnsettled();
     emit Reset();
 }
 
 void GameDocument::Adopt(GameFileSet files)
 {
     m_files = std::move(files);
+    DropUnsettled();
     emit Reset();
 }

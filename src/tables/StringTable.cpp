@@ -65,10 +65,15 @@ StringEntry StringTable::Entry(qsizetype index) const
         return {};
     const auto after = std::upper_bound(m_checkpoints.cbegin(), m_checkpoints.cend(), index,
                                         [](qsizetype wanted, const Checkpoint& point) { return wanted < point.entry; });
-    const Checkpoint& from = *std::prev(after);
+    // Rows are drawn and entries filtered in order: from the entry looked up last, the next
+    // one is a single step instead of up to 63.
+    Checkpoint from = *std::prev(after);
+    if (m_lastLookup.entry <= index && m_lastLookup.entry > from.entry)
+        from = m_lastLookup;
     qsizetype start = from.start;
     for (qsizetype passed = from.entry; passed < index; ++passed)
         start = NextZero(m_bytes, start) + 1;
+    m_lastLookup = {index, start};
     return {start, NextZero(m_bytes, start) - start};
 }
 

@@ -81,6 +81,9 @@ private:
 
     QByteArray m_bytes;
     std::vector<Checkpoint> m_checkpoints;  // by entry, the first one entry 0 when there is any
+    // Where the entry of the last lookup starts: a cache only, so lookups stay const. The
+    // tables live in the window's thread alone.
+    mutable Checkpoint m_lastLookup{0, 0};
     qsizetype m_count = 0;
     qsizetype m_trailingStart = 0;
 };
