@@ -25,6 +25,7 @@ QJsonValue NewValue(const catalogue::Table& table, const catalogue::Slot& slot)
     case catalogue::Kind::BaseFacility: return QStringLiteral("Workshop");
     case catalogue::Kind::Name: return QStringLiteral("N%1").arg(slot.record);
     case catalogue::Kind::StringEntry: return QStringLiteral("String number %1").arg(slot.record);
+    case catalogue::Kind::Bravery: return 70;
     default: return table.Name() == QStringLiteral("items") && slot.field->Name().startsWith(QStringLiteral("Ammo")) ? 3 : 7;
     }
 }

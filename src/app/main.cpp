@@ -66,24 +66,34 @@ int main(int argc, char** argv)
     translations::Install(app, QLocale::system());
 
     QtAsker asker;
-    MainWindow mainWindow(asker);
-    asker.SetParent(&mainWindow);
-    placement::Restore(mainWindow);
-
-    const auto openMainWindow = [&mainWindow, exePath = commandLine.exePath] {
-        mainWindow.show();
+    std::optional<MainWindow> mainWindow;
+    const auto ensureMainWindow = [&mainWindow, &asker]() -> MainWindow& {
+        if (!mainWindow) {
+            mainWindow.emplace(asker);
+            asker.SetParent(&*mainWindow);
+            placement::Restore(*mainWindow);
+        }
+        return *mainWindow;
+    };
+    const auto openMainWindow = [ensureMainWindow, exePath = commandLine.exePath] {
+        MainWindow& window = ensureMainWindow();
+        window.show();
         if (!exePath.isEmpty())
-            QTimer::singleShot(0, &mainWindow, [&mainWindow, exePath] { mainWindow.LoadFromUser(exePath); });
+            QTimer::singleShot(0, &window, [&window, exePath] { window.LoadFromUser(exePath); });
     };
     std::optional<SplashWindow> splash;
     if (commandLine.splash) {
         splash.emplace(SplashIntervalMs);
-        QObject::connect(&*splash, &SplashWindow::Dismissed, &mainWindow, openMainWindow);
+        QObject::connect(&*splash, &SplashWindow::Dismissed, &app, openMainWindow);
         splash->show();
+        // The main window and its six tabs are built while the splash is up, not before it
+        // shows: that took as long again as the rest of the start.
+        QTimer::singleShot(0, &app, [ensureMainWindow] { (void)ensureMainWindow(); });
     } else {
         openMainWindow();
     }
     const int status = QApplication::exec();
-    placement::Save(mainWindow);
+    if (mainWindow)
+        placement::Save(*mainWindow);
     return status;
 }
