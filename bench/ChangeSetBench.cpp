@@ -37,7 +37,7 @@ std::vector<changeset::Entry> EveryField(const GameDocument& document)
         for (const catalogue::Slot& slot : catalogue::Slots(table, document.Version(), document.Working(table.file))) {
             const QJsonValue record = table.Numbered() ? QJsonValue(slot.record)
                                                      : QJsonValue(catalogue::RecordName(table, slot.record));
-            entries.push_back({table.Name(), record, slot.field->Name(), std::nullopt, NewValue(table, slot)});
+            entries.push_back({table.Name(), record, slot.field->Name(), std::nullopt, NewValue(table, slot), {}});
         }
     }
     return entries;

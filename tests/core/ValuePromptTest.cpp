@@ -59,8 +59,9 @@ TEST(ValuePrompt, PromptByteAsksAgainUntilWithinTheLimit)
                     QStringLiteral("17"));
         EXPECT_EQ(accepted ? std::optional<int>(*accepted) : std::nullopt, c.written);
         // The rule alone takes the last answer exactly as the box did.
-        if (c.written)
+        if (c.written) {
             EXPECT_EQ(prompt::AcceptByte(QString::fromUtf16(*std::prev(c.answers.end())), PlainByte), c.written);
+        }
     }
 }
 
