@@ -53,7 +53,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(u"kestrel"_s);
     QApplication::setApplicationVersion(u"" KESTREL_VERSION ""_s);
     QGuiApplication::setDesktopFileName(u"" KESTREL_APP_ID ""_s);
-    QApplication::setWindowIcon(QIcon(u":/icons/kestrel.png"_s));
     // Dialogs and menus are windows of their own; the application font reaches them too.
     QApplication::setFont(fonts::TerminalFont());
     // Checked before anything opens the settings: a named pipe there would hold up the start.
@@ -75,6 +74,8 @@ int main(int argc, char** argv)
         }
         return *mainWindow;
     };
+    // Reading the icon looks through every image format plugin Qt has.
+    const auto setIcon = [] { QApplication::setWindowIcon(QIcon(u":/icons/kestrel.png"_s)); };
     const auto openMainWindow = [ensureMainWindow, exePath = commandLine.exePath] {
         MainWindow& window = ensureMainWindow();
         window.show();
@@ -86,10 +87,14 @@ int main(int argc, char** argv)
         splash.emplace(SplashIntervalMs);
         QObject::connect(&*splash, &SplashWindow::Dismissed, &app, openMainWindow);
         splash->show();
-        // The main window and its six tabs are built while the splash is up, not before it
-        // shows: that took as long again as the rest of the start.
-        QTimer::singleShot(0, &app, [ensureMainWindow] { (void)ensureMainWindow(); });
+        // The icon and the main window with its six tabs come while the splash is up, not
+        // before it shows: together they took as long as the rest of the start.
+        QTimer::singleShot(0, &app, [setIcon, ensureMainWindow] {
+            setIcon();
+            (void)ensureMainWindow();
+        });
     } else {
+        setIcon();
         openMainWindow();
     }
     const int status = QApplication::exec();
