@@ -45,6 +45,7 @@ public:
     bool AskWarningYesNo(const QString&, const QString&) override { return true; }
     void ShowMessage(const QString&, const QString&) override {}
     void ShowError(const QString&, const QString&) override { m_failed = true; }
+    void ShowRefusal(const QString&) override {}
     [[nodiscard]] bool Failed() const { return m_failed; }
     [[nodiscard]] unsigned Asked() const { return m_next; }
 

@@ -49,8 +49,7 @@ void BM_ApplyEveryFieldAndSave(benchmark::State& state)
     const std::optional<SamplePaths> paths = sample::WriteInstall(dir.path(), GameVersion::CollectorsEdition);
     GameDocument document;
     SilentReporter reporter;
-    LoadViews views;
-    (void)document.Load([&]() -> std::optional<QString> { return paths->exePath; }, reporter, views, plausibility::Gate());
+    (void)document.Load([&]() -> std::optional<QString> { return paths->exePath; }, reporter, plausibility::Gate());
     const std::vector<changeset::Entry> entries = EveryField(document);
     const GameFileSet loaded = document.Files();
     SilentAsker asker;

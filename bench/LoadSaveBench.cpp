@@ -30,9 +30,8 @@ const Install& SharedInstall()
 bool Load(GameFileSet& files)
 {
     SilentReporter reporter;
-    LoadViews views;
     const QString exe = SharedInstall().paths.exePath;
-    return loading::LoadGameFiles(files, [&] { return std::optional(exe); }, reporter, views, plausibility::Gate())
+    return loading::LoadGameFiles(files, [&] { return std::optional(exe); }, reporter, plausibility::Gate())
            == LoadOutcome::Complete;
 }
 

@@ -60,8 +60,7 @@ void BM_FillItemTable(benchmark::State& state)
     const std::optional<SamplePaths> paths = sample::WriteInstall(dir.path(), GameVersion::CollectorsEdition);
     GameFileSet files;
     SilentReporter reporter;
-    LoadViews views;
-    if (!paths || loading::LoadGameFiles(files, [&] { return std::optional(paths->exePath); }, reporter, views, plausibility::Gate())
+    if (!paths || loading::LoadGameFiles(files, [&] { return std::optional(paths->exePath); }, reporter, plausibility::Gate())
                       != LoadOutcome::Complete) {
         state.SkipWithError("the sample did not load");
         return;

@@ -47,6 +47,7 @@ public:
     bool AskWarningYesNo(const QString&, const QString&) override { std::abort(); }
     void ShowMessage(const QString&, const QString&) override { std::abort(); }
     void ShowError(const QString&, const QString&) override { std::abort(); }
+    void ShowRefusal(const QString&) override { std::abort(); }
 };
 
 // Cycles the fuzzed bytes over a file of the given size, so a short input still yields
@@ -120,11 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     GameFileSet files;
     SilentReporter reporter;
-    LoadViews views;
     const auto chooser = [&]() -> std::optional<QString> { return exePath; };
     // Fuzzed tables rarely look like the game's; loading them anyway keeps the rest in reach.
     const ContentsGate loadAnyway = plausibility::Gate([](const QStringList&) { return true; });
-    const LoadOutcome outcome = loading::LoadGameFiles(files, chooser, reporter, views, loadAnyway);
+    const LoadOutcome outcome = loading::LoadGameFiles(files, chooser, reporter, loadAnyway);
     ExpectBuffersMatchFiles(files);
     if (outcome != LoadOutcome::Complete)
         return 0;
@@ -137,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NoQuestions asker;
     Check(saving::Save(files, false, asker));
     GameFileSet again;
-    Check(loading::LoadGameFiles(again, chooser, reporter, views, loadAnyway) == LoadOutcome::Complete);
+    Check(loading::LoadGameFiles(again, chooser, reporter, loadAnyway) == LoadOutcome::Complete);
     Check(again.ExeImage.working == files.ExeImage.working);
     Check(again.EnglishTable.working == files.EnglishTable.working);
     Check(again.English2Table.working == files.English2Table.working);

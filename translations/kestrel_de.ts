@@ -67,6 +67,10 @@
         <source>%1 Days</source>
         <translation>%1 Tage</translation>
     </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Feld %1</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -286,7 +290,11 @@
         <translation>Alle zurücksetzen</translation>
     </message>
     <message>
-        <source>Re&amp;vert All</source>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Revert A&amp;ll</source>
         <translation>Alle &amp;verwerfen</translation>
     </message>
 </context>
@@ -1000,6 +1008,18 @@ Laden Sie die Dateien neu (mit der Schaltfläche „Neu laden“ in der Statusle
         <source>Save them before exiting?</source>
         <translation>Vor dem Beenden speichern?</translation>
     </message>
+    <message>
+        <source>Saved %1; backups beside them</source>
+        <translation>%1 gespeichert; Sicherungskopien daneben</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Made master backups: %1</source>
+        <translation>Master-Sicherungen angelegt: %1</translation>
+    </message>
 </context>
 <context>
     <name>ModCommands</name>
@@ -1090,6 +1110,30 @@ Replace them?</source>
 %3
 
 Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Imported %1: one change; Undo takes it back</source>
+        <translation>%1 importiert: eine Änderung; Rückgängig nimmt sie zurück</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 changes as one step; Undo takes them back</source>
+        <translation>%1 importiert: %2 Änderungen in einem Schritt; Rückgängig nimmt sie zurück</translation>
+    </message>
+    <message>
+        <source>Exported one change to %1</source>
+        <translation>Eine Änderung nach %1 exportiert</translation>
+    </message>
+    <message>
+        <source>Exported %1 changes to %2</source>
+        <translation>%1 Änderungen nach %2 exportiert</translation>
+    </message>
+    <message>
+        <source>Exported %1 tables to %2, then stopped</source>
+        <translation>%1 Tabellen nach %2 exportiert, dann abgebrochen</translation>
+    </message>
+    <message>
+        <source>Exported %1 tables to %2</source>
+        <translation>%1 Tabellen nach %2 exportiert</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1245,47 @@ Ersetzen?</translation>
         <source>The number must also be divisible by 10.</source>
         <translation>Die Zahl muss außerdem durch 10 teilbar sein.</translation>
     </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: the number cannot exceed %2.</source>
+        <translation>%1 wurde nicht übernommen: Die Zahl darf %2 nicht überschreiten.</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: this field holds no such number.</source>
+        <translation>%1 wurde nicht übernommen: Dieses Feld kann diese Zahl nicht aufnehmen.</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: it has %2 characters, at most %3 fit.</source>
+        <translation>%1 wurde nicht übernommen: Es hat %2 Zeichen, höchstens %3 passen.</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: the game cannot store %2.</source>
+        <translation>%1 wurde nicht übernommen: Das Spiel kann %2 nicht speichern.</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: only a number from 0 to 28,671 is.</source>
+        <translation>%1 wurde nicht übernommen: Nur eine Zahl von 0 bis 28.671 geht.</translation>
+    </message>
 </context>
 <context>
     <name>RecentFiles</name>
     <message>
         <source>Clear Menu</source>
         <translation>Menü leeren</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>%1, %2, at most %3 characters</source>
+        <translation>%1, %2, höchstens %3 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1, %2, at most %3</source>
+        <translation>%1, %2, höchstens %3</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +1801,52 @@ Entfernen Sie sie und übernehmen Sie erneut.</translation>
     <message>
         <source>%1 entry %2</source>
         <translation>%1 Eintrag %2</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>Ersetzen d&amp;urch:</translation>
+    </message>
+    <message>
+        <source>The text that Replace All puts in place of the text in the Find box.</source>
+        <translation>Der Text, den „Alle ersetzen“ an die Stelle des Suchtexts setzt.</translation>
+    </message>
+    <message>
+        <source>Re&amp;place All</source>
+        <translation>Alle e&amp;rsetzen</translation>
+    </message>
+    <message>
+        <source>Replaces the text in the Find box, in any case, in every entry of both lists that holds it, as one step; the entries are listed first.</source>
+        <translation>Ersetzt den Suchtext, ohne Rücksicht auf Groß- und Kleinschreibung, in jedem Eintrag beider Listen, der ihn enthält, in einem Schritt; die Einträge werden vorher aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Alle ersetzen</translation>
+    </message>
+    <message>
+        <source>The game&apos;s text files cannot store these characters: %1.
+Nothing was replaced.</source>
+        <translation>Die Textdateien des Spiels können diese Zeichen nicht speichern: %1.
+Es wurde nichts ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1 entry %2: “%3”</source>
+        <translation>%1 Eintrag %2: „%3“</translation>
+    </message>
+    <message>
+        <source>No entry of these lists holds “%1”.</source>
+        <translation>Kein Eintrag dieser Listen enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>Replace “%1” with “%2” in these %3 entries?
+
+%4</source>
+        <translation>„%1“ in diesen %3 Einträgen durch „%2“ ersetzen?
+
+%4</translation>
+    </message>
+    <message>
+        <source>Replace “%1” with “%2” in %3 entries</source>
+        <translation>„%1“ in %3 Einträgen durch „%2“ ersetzen</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,10 @@
         <source>%1 Days</source>
         <translation>%1 jours</translation>
     </message>
+    <message>
+        <source>Cell %1</source>
+        <translation>Case %1</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -286,7 +290,11 @@
         <translation>Tout rétablir</translation>
     </message>
     <message>
-        <source>Re&amp;vert All</source>
+        <source>Changes</source>
+        <translation>Modifications</translation>
+    </message>
+    <message>
+        <source>Revert A&amp;ll</source>
         <translation>Tout ré&amp;tablir</translation>
     </message>
 </context>
@@ -1000,6 +1008,18 @@ Rechargez les fichiers (bouton « Recharger » de la barre d’état) pour le mo
         <source>Save them before exiting?</source>
         <translation>Les enregistrer avant de quitter ?</translation>
     </message>
+    <message>
+        <source>Saved %1; backups beside them</source>
+        <translation>%1 enregistrés ; copies de sauvegarde à côté</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistrés</translation>
+    </message>
+    <message>
+        <source>Made master backups: %1</source>
+        <translation>Sauvegardes maîtresses créées : %1</translation>
+    </message>
 </context>
 <context>
     <name>ModCommands</name>
@@ -1090,6 +1110,30 @@ Replace them?</source>
 %3
 
 Les remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Imported %1: one change; Undo takes it back</source>
+        <translation>%1 importé : une modification ; Annuler la reprend</translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 changes as one step; Undo takes them back</source>
+        <translation>%1 importé : %2 modifications en une étape ; Annuler les reprend</translation>
+    </message>
+    <message>
+        <source>Exported one change to %1</source>
+        <translation>Une modification exportée vers %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 changes to %2</source>
+        <translation>%1 modifications exportées vers %2</translation>
+    </message>
+    <message>
+        <source>Exported %1 tables to %2, then stopped</source>
+        <translation>%1 tables exportées vers %2, puis arrêt</translation>
+    </message>
+    <message>
+        <source>Exported %1 tables to %2</source>
+        <translation>%1 tables exportées vers %2</translation>
     </message>
 </context>
 <context>
@@ -1201,12 +1245,47 @@ Les remplacer&#xa0;?</translation>
         <source>The number must also be divisible by 10.</source>
         <translation>Le nombre doit aussi être divisible par 10.</translation>
     </message>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: the number cannot exceed %2.</source>
+        <translation>%1 n’a pas été retenu : le nombre ne peut pas dépasser %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: this field holds no such number.</source>
+        <translation>%1 n’a pas été retenu : ce champ ne peut pas contenir ce nombre.</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: it has %2 characters, at most %3 fit.</source>
+        <translation>%1 n’a pas été retenu : il compte %2 caractères, %3 au plus tiennent.</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: the game cannot store %2.</source>
+        <translation>%1 n’a pas été retenu : le jeu ne peut pas enregistrer %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not taken: only a number from 0 to 28,671 is.</source>
+        <translation>%1 n’a pas été retenu : seul un nombre de 0 à 28 671 convient.</translation>
+    </message>
 </context>
 <context>
     <name>RecentFiles</name>
     <message>
         <source>Clear Menu</source>
         <translation>Vider le menu</translation>
+    </message>
+</context>
+<context>
+    <name>RecordForm</name>
+    <message>
+        <source>%1, %2, at most %3 characters</source>
+        <translation>%1, %2, au plus %3 caractères</translation>
+    </message>
+    <message>
+        <source>%1, %2, at most %3</source>
+        <translation>%1, %2, au plus %3</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +1801,52 @@ Supprimez-les et appliquez à nouveau.</translation>
     <message>
         <source>%1 entry %2</source>
         <translation>%1 entrée %2</translation>
+    </message>
+    <message>
+        <source>Replace &amp;with:</source>
+        <translation>Remplacer &amp;par :</translation>
+    </message>
+    <message>
+        <source>The text that Replace All puts in place of the text in the Find box.</source>
+        <translation>Le texte que « Tout remplacer » met à la place du texte recherché.</translation>
+    </message>
+    <message>
+        <source>Re&amp;place All</source>
+        <translation>Tout re&amp;mplacer</translation>
+    </message>
+    <message>
+        <source>Replaces the text in the Find box, in any case, in every entry of both lists that holds it, as one step; the entries are listed first.</source>
+        <translation>Remplace le texte recherché, sans tenir compte de la casse, dans chaque entrée des deux listes qui le contient, en une étape ; les entrées sont d’abord listées.</translation>
+    </message>
+    <message>
+        <source>Replace All</source>
+        <translation>Tout remplacer</translation>
+    </message>
+    <message>
+        <source>The game&apos;s text files cannot store these characters: %1.
+Nothing was replaced.</source>
+        <translation>Les fichiers de texte du jeu ne peuvent pas enregistrer ces caractères : %1.
+Rien n’a été remplacé.</translation>
+    </message>
+    <message>
+        <source>%1 entry %2: “%3”</source>
+        <translation>%1 entrée %2 : « %3 »</translation>
+    </message>
+    <message>
+        <source>No entry of these lists holds “%1”.</source>
+        <translation>Aucune entrée de ces listes ne contient « %1 ».</translation>
+    </message>
+    <message>
+        <source>Replace “%1” with “%2” in these %3 entries?
+
+%4</source>
+        <translation>Remplacer « %1 » par « %2 » dans ces %3 entrées ?
+
+%4</translation>
+    </message>
+    <message>
+        <source>Replace “%1” with “%2” in %3 entries</source>
+        <translation>Remplacer « %1 » par « %2 » dans %3 entrées</translation>
     </message>
 </context>
 <context>

@@ -58,9 +58,8 @@ struct Loaded {
 Loaded LoadInstall(const QString& exePath, GameDocument& document, QTextStream& err, bool loadAnyway)
 {
     StatusReporter reporter;
-    LoadViews views;
     const LoadOutcome outcome = document.Load([&exePath]() -> std::optional<QString> { return exePath; }, reporter,
-                                              views, plausibility::Gate(Plausibility(loadAnyway, err)));
+                                              plausibility::Gate(Plausibility(loadAnyway, err)));
     return {outcome, reporter.status};
 }
 

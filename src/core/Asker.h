@@ -45,4 +45,8 @@ public:
 
     // A modal error message box with an OK button.
     virtual void ShowError(const QString& title, const QString& text) = 0;
+
+    // Why the last answer was not taken, shown outside the box while it asks again (the
+    // box keeps its own text); the empty text once the asking is over.
+    virtual void ShowRefusal(const QString& reason) = 0;
 };

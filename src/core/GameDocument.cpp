@@ -85,17 +85,50 @@ void GameDocument::Settle()
     emit Settled(changes);
 }
 
-LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
-                               const ContentsGate& gate)
+namespace {
+
+// Holds back the message about skipped language files, so that the views already show the
+// files that were read while the user reads what was left out.
+class SkippedFilesLater final : public LoadReporter {
+public:
+    explicit SkippedFilesLater(LoadReporter& reporter) : m_reporter(reporter) {}
+
+    void Begin() override { m_reporter.Begin(); }
+    void Append(const QString& text) override { m_reporter.Append(text); }
+    void SetStatus(const QString& text) override { m_reporter.SetStatus(text); }
+    void Finish() override { m_reporter.Finish(); }
+    void ShowSkippedFiles(const QStringList& messages) override { m_skipped = messages; }
+
+    void Tell() const
+    {
+        if (!m_skipped.isEmpty())
+            m_reporter.ShowSkippedFiles(m_skipped);
+    }
+
+private:
+    LoadReporter& m_reporter;
+    QStringList m_skipped;
+};
+
+} // namespace
+
+LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& reporter, const ContentsGate& gate)
 {
     const int acceptedBefore = m_files.AcceptedLoads;
-    const LoadOutcome outcome = loading::LoadGameFiles(m_files, chooseExe, reporter, views, gate);
+    SkippedFilesLater held(reporter);
+    const LoadOutcome outcome = loading::LoadGameFiles(m_files, chooseExe, held, gate);
     // A load that stopped before accepting an executable changed nothing.
-    if (m_files.AcceptedLoads != acceptedBefore) {
-        DropUnsettled();
-        emit Reset();
-    }
+    if (m_files.AcceptedLoads != acceptedBefore)
+        AnnounceReset();
+    held.Tell();
     return outcome;
+}
+
+void GameDocument::AnnounceReset()
+{
+    DropUnsettled();
+    emit Reset();
+    emit FilesStateChanged(State());
 }
 
 void GameDocument::NoteSaved(const std::vector<FileWrite>& written)
@@ -110,13 +143,11 @@ void GameDocument::NoteSaved(const std::vector<FileWrite>& written)
 void GameDocument::Close()
 {
     m_files = GameFileSet();
-    DropUnsettled();
-    emit Reset();
+    AnnounceReset();
 }
 
 void GameDocument::Adopt(GameFileSet files)
 {
     m_files = std::move(files);
-    DropUnsettled();
-    emit Reset();
+    AnnounceReset();
 }

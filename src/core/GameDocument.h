@@ -35,9 +35,9 @@ public:
     // not what the file holds there (or lie outside it) refuses the whole edit.
     [[nodiscard]] bool Apply(const Edit& edit);
 
-    // The load of "L&oad Files", on the document's own files.
-    LoadOutcome Load(const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
-                     const ContentsGate& gate = {});
+    // The load of "L&oad Files", on the document's own files. A load that accepted an
+    // executable is announced once it has ended, before the reporter hears of skipped files.
+    LoadOutcome Load(const ExeChooser& chooseExe, LoadReporter& reporter, const ContentsGate& gate = {});
     // Drops every buffer: nothing of this load can be saved any more.
     void Close();
     // Takes a whole file set as loaded elsewhere (tests, benchmarks, the command-line tool).
@@ -61,11 +61,14 @@ signals:
     void Settled(const Edit& changes);
     // The files were loaded, closed or replaced: every view rebuilds.
     void Reset();
+    // Follows every Reset: what is loaded now, so the views know what they may offer.
+    void FilesStateChanged(FilesState state);
 
 private:
     [[nodiscard]] bool ApplyOne(const Change& change);
     void NoteUnsettled(const Edit& edit);
     void DropUnsettled() { m_unsettled = {}; }
+    void AnnounceReset();
 
     GameFileSet m_files;
     Edit m_unsettled;

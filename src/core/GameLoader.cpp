@@ -1,4 +1,4 @@
-// The load sequence, from the open dialog to the rebuilt views.
+// The load sequence, from the open dialog to the last file read.
 #include "core/GameLoader.h"
 
 #include "core/DataFiles.h"
@@ -217,10 +217,10 @@ QStringList LoadOtherLanguages(GameFileSet& files)
     return skipped;
 }
 
-// Steps 3 to 7: choose, measure, recognise and read the executable, then rebuild the
-// views that need only it.
+// Steps 3 to 7: choose, measure, recognise and read the executable. The views that need
+// only it are rebuilt once the document announces the load.
 std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
-                                          LoadViews& views, const ContentsGate& gate, ReadAhead& ahead)
+                                          const ContentsGate& gate, ReadAhead& ahead)
 {
     const std::optional<QString> chosen = chooseExe();
     if (!chosen || chosen->isEmpty())
@@ -247,7 +247,6 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
 
     const QString dataRoot = DataRootFor(exePath, *version);
     files.Version = *version;
-    views.ShowVersion(gameversion::Caption(*version));
     files.ExePath = exePath;
     files.ExeImage.Accept(*bytes, exePath, dataRoot);
     // Data files of an earlier load must never be shown, edited or saved with this one.
@@ -255,11 +254,8 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
     ++files.AcceptedLoads;
 
     reporter.SetStatus(QStringLiteral("Enabling All"));
-    views.EnableAll();
     reporter.SetStatus(QStringLiteral("UpdateItemsList"));
-    views.UpdateItemsList();
     reporter.SetStatus(QStringLiteral("Update Base"));
-    views.UpdateBase();
     reporter.Append(Done());
 
     files.DataRoot = dataRoot;
@@ -283,7 +279,7 @@ QString DataRootFor(const QString& exePath, GameVersion version)
     return QDir::cleanPath(folder);
 }
 
-LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter, LoadViews& views,
+LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
                           const ContentsGate& gate)
 {
     reporter.Begin();
@@ -291,7 +287,7 @@ LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadR
 
     LoadOutcome outcome = LoadOutcome::Complete;
     ReadAhead ahead;
-    if (const auto stop = LoadExecutable(files, chooseExe, reporter, views, gate, ahead)) {
+    if (const auto stop = LoadExecutable(files, chooseExe, reporter, gate, ahead)) {
         outcome = *stop;
     } else {
         for (const DataFileSpec* step : datafiles::LoadOrder()) {
@@ -306,13 +302,8 @@ LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadR
     if (outcome == LoadOutcome::Complete) {
         reporter.SetStatus(Text::tr("All files loaded successfully!"));
         reporter.Finish();
-        views.EnableTabs();
-        views.FillItemList();
-        views.FillStringLists();
-        views.FillFirstNames();
-        views.FillLastNames();
         if (!skipped.isEmpty())
-            views.ShowSkippedFiles(skipped);
+            reporter.ShowSkippedFiles(skipped);
     } else {
         reporter.Finish();
     }

@@ -55,7 +55,7 @@ inline constexpr qint64 StringFileLimit = 16 * 1024 * 1024;
 // that do not look like the game's are accepted only when the gate's loadAnyway says so;
 // otherwise the load ends as a cancelled dialog does.
 [[nodiscard]] LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
-                                        LoadViews& views, const ContentsGate& gate = {});
+                                        const ContentsGate& gate = {});
 
 // Asks in a warning box titled "Unexpected File Contents" whether to load files that do
 // not look like the game's; No is the default.

@@ -5,6 +5,8 @@
 #include "core/NumberReader.h"
 #include "core/TableText.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <QStringView>
 
 #include <algorithm>
@@ -33,6 +35,51 @@ QString PromptText(std::u16string_view limitLine, std::span<const std::u16string
         text += u'\n' + Translated("Prompts", line);
     return text;
 }
+
+QString Quoted(const QString& answer)
+{
+    return QCoreApplication::translate("Prompts", "\u201C%1\u201D").arg(answer);
+}
+
+QString ByteRefusal(const QString& answer, const BytePrompt& field)
+{
+    if (!(numbers::ReadLeadingNumber(answer).value <= field.limit)) {
+        return QCoreApplication::translate("Prompts", "%1 was not taken: the number cannot exceed %2.")
+            .arg(Quoted(answer))
+            .arg(field.limit);
+    }
+    return QCoreApplication::translate("Prompts", "%1 was not taken: this field holds no such number.")
+        .arg(Quoted(answer));
+}
+
+QString NameRefusal(const QString& answer, const NamePrompt& field)
+{
+    if (answer.size() > field.writtenWidth) {
+        return QCoreApplication::translate("Prompts", "%1 was not taken: it has %2 characters, at most %3 fit.")
+            .arg(Quoted(answer))
+            .arg(answer.size())
+            .arg(field.writtenWidth);
+    }
+    return QCoreApplication::translate("Prompts", "%1 was not taken: the game cannot store %2.")
+        .arg(Quoted(answer), codepage::Unstorable(answer).join(u", "));
+}
+
+// The reason stays in sight only while the box asks again.
+struct RefusalShown {
+    Asker& asker;
+    bool shown = false;
+
+    void Show(const QString& reason)
+    {
+        asker.ShowRefusal(reason);
+        shown = true;
+    }
+    ~RefusalShown()
+    {
+        if (shown)
+            asker.ShowRefusal(QString());
+    }
+};
 
 } // namespace
 
@@ -78,11 +125,14 @@ std::optional<std::uint8_t> PromptByte(Asker& asker, std::uint8_t current, const
     QString answer = ToQString(field.sentinel);
     Q_ASSERT_X(!prompt::AcceptByte(answer, field), "PromptByte", "the sentinel must exceed the limit");
     std::optional<std::uint8_t> byte = prompt::AcceptByte(answer, field);
+    RefusalShown refusal{asker};
     while (!byte) {
         answer = asker.AskText(text, Translated("Prompts", prompt::Title), prompt::ShownByte(current, field));
         if (answer.isEmpty())
             return std::nullopt;
         byte = prompt::AcceptByte(answer, field);
+        if (!byte)
+            refusal.Show(ByteRefusal(answer, field));
     }
     return byte;
 }
@@ -99,11 +149,16 @@ std::optional<std::uint16_t> PromptWordEnableSave(Asker& asker, std::uint16_t cu
     const QString text = PromptText(prompt::WordLimitLine, {});
     QString answer = ToQString(prompt::StoresSentinel);
     std::optional<std::uint16_t> value = prompt::AcceptWord(answer);
+    RefusalShown refusal{asker};
     while (!value) {
         answer = asker.AskText(text, Translated("Prompts", prompt::Title), QString::number(current));
         if (answer.isEmpty())
             return std::nullopt;
         value = prompt::AcceptWord(answer);
+        if (!value) {
+            refusal.Show(QCoreApplication::translate("Prompts", "%1 was not taken: only a number from 0 to 28,671 is.")
+                             .arg(Quoted(answer)));
+        }
     }
     if (enableSave)
         enableSave();
@@ -114,11 +169,13 @@ std::optional<QByteArray> PromptName(Asker& asker, const QByteArray& current, co
 {
     const QString text = Translated("Prompts", field.firstLine) + u'\n' + Translated("Prompts", field.limitLine);
     const QString shown = codepage::FieldText(current);
+    RefusalShown refusal{asker};
     for (;;) {
         const QString answer = asker.AskText(text, Translated("Prompts", prompt::NameTitle), shown);
         if (answer.isEmpty())
             return std::nullopt;
         if (std::optional<QByteArray> stored = prompt::AcceptName(answer, field))
             return stored;
+        refusal.Show(NameRefusal(answer, field));
     }
 }

@@ -47,7 +47,7 @@ inline constexpr std::array<FieldDescription, 6> Fields = {{
     fields::Byte(KESTREL_TR_NOOP("Tables", "Hit Ratio (%)"), KESTREL_TR_NOOP("Tables", "Hit Ratio (%):"),
                  RatioPosition, RatioPrompt, {u"cmdRatio", u"Label6"}),
     {KESTREL_TR_NOOP("Tables", "Standard to Build"), KESTREL_TR_NOOP("Tables", "Standard to Build?:"),
-     FieldKind::Flag, StandardFlagPosition, 1, {}, nullptr, {u"frmBuild"},
+     FieldKind::Flag, StandardFlagPosition, 1, {}, nullptr, {u"frmBuild", {}, {}, u"optYes", u"optNo"},
      &facilitytypes::StandardValue},
 }};
 

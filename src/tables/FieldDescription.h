@@ -30,6 +30,8 @@ struct FieldControl {
     std::u16string_view objectName = {};  // the value button, or the frame of a flag's or damage type's options
     std::u16string_view labelName = {};   // the label beside the button, where the tab names it
     std::u16string_view toolTip = {};
+    std::u16string_view yesName = {};     // a flag's two options
+    std::u16string_view noName = {};
 };
 
 struct FieldDescription {

@@ -84,7 +84,7 @@ inline constexpr std::array<FieldDescription, 16> Fields = {{
       .stored = &BraveryStored},
      nullptr, {u"cmdBrav"}},
     {KESTREL_TR_NOOP("Tables", "Flying Ability"), KESTREL_TR_NOOP("Tables", "Flying Ability?:"),
-     FieldKind::Flag, FlyingPosition, 1, {}, nullptr, {u"Frame1"},
+     FieldKind::Flag, FlyingPosition, 1, {}, nullptr, {u"Frame1", {}, {}, u"optYesU", u"optNoU"},
      &FlyingValue},
 }};
 

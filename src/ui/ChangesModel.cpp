@@ -64,7 +64,9 @@ QVariant ChangesModel::data(const QModelIndex& index, int role) const
 
 QVariant ChangesModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    // A screen reader reads the header row by these roles, as it reads the lines.
+    if (orientation != Qt::Horizontal
+        || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case TableColumn: return tr("Table");

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -30,6 +31,11 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setTextElideMode(Qt::ElideRight);
     m_view->verticalHeader()->hide();
+    // A line as tall as its text: the style's default fits only a few lines in a panel.
+    const int rowHeight = m_view->fontMetrics().height() + 4;
+    m_view->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_view->verticalHeader()->setDefaultSectionSize(rowHeight);
+    m_view->setAccessibleName(tr("Changes"));
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->setWordWrap(false);
     // Widths for the usual names rather than measured from every line: thousands of
@@ -41,8 +47,9 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
     m_revert = new QPushButton(tr("&Revert"), content);
     m_revert->setObjectName(u"cmdRevert"_s);
     m_revert->setToolTip(tr("Put the selected lines back to their values as loaded."));
-    // Alt+A is the frames' Apply; a shared letter would only cycle the focus.
-    m_revertAll = new QPushButton(tr("Re&vert All"), content);
+    // Alt+A is the frames' Apply and Alt+V the View menu; a shared letter would only cycle
+    // the focus.
+    m_revertAll = new QPushButton(tr("Revert A&ll"), content);
     m_revertAll->setObjectName(u"cmdRevertAll"_s);
 
     auto* buttons = new QHBoxLayout;
@@ -64,6 +71,17 @@ ChangesPanel::ChangesPanel(const GameDocument& document, EditHistory& history, Q
             [this](const QModelIndex& index) { emit RevealRequested(m_model->Line(index.row()).revert); });
     UpdateTitle();
     UpdateRevert();
+}
+
+int ChangesPanel::UsefulContentHeight() const
+{
+    constexpr int UsefulLines = 8;
+    const QLayout* layout = widget()->layout();
+    const QMargins margins = layout->contentsMargins();
+    const int view = 2 * m_view->frameWidth() + m_view->horizontalHeader()->sizeHint().height()
+                     + UsefulLines * m_view->verticalHeader()->defaultSectionSize()
+                     + m_view->horizontalScrollBar()->sizeHint().height();
+    return margins.top() + view + layout->spacing() + m_revert->sizeHint().height() + margins.bottom();
 }
 
 void ChangesPanel::UpdateTitle()

@@ -17,6 +17,9 @@ public:
 
     [[nodiscard]] ChangesModel& Model() const { return *m_model; }
 
+    // The content's height with room for the header and eight lines.
+    [[nodiscard]] int UsefulContentHeight() const;
+
 signals:
     // A line was double-clicked: its record should come into sight.
     void RevealRequested(const Change& change);

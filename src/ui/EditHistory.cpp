@@ -55,11 +55,12 @@ bool EditHistory::Submit(Edit edit)
         return false;
     if (m_guard && !m_guard(edit))
         return false;
-    const int before = m_stack.count();
+    // The index, not the count: a step pushed after an undo replaces the one undone.
+    const int before = m_stack.index();
     m_stack.push(new Step(*this, std::move(edit)));
     // The user's own edit shows at once: the handler that made it may read a view next.
     m_document.Settle();
-    return m_stack.count() > before;
+    return m_stack.index() > before;
 }
 
 // Posted after the document's own notice of the same turn, so the views have refreshed

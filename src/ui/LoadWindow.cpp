@@ -10,8 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
-LoadWindow::LoadWindow(QWidget* parent)
+LoadWindow::LoadWindow(std::function<void(const QStringList&)> showSkipped, QWidget* parent)
     : QDialog(parent)
+    , m_showSkipped(std::move(showSkipped))
 {
     setObjectName(u"frmLoad"_s);
     setWindowTitle(tr("Loading Files..."));

@@ -5,22 +5,28 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
 class LoadWindow final : public QDialog, public LoadReporter {
     Q_OBJECT
 public:
-    explicit LoadWindow(QWidget* parent = nullptr);
+    // showSkipped tells the user of language files the load went on without.
+    explicit LoadWindow(std::function<void(const QStringList&)> showSkipped, QWidget* parent = nullptr);
 
     void Begin() override;
     void Append(const QString& text) override;
     void SetStatus(const QString& text) override;
     void Finish() override;
+    void ShowSkippedFiles(const QStringList& messages) override { m_showSkipped(messages); }
 
 private:
     void CreateControls();
     void ConnectControls();
+
+    std::function<void(const QStringList&)> m_showSkipped;
 
     struct Ui {
         QLabel* lblLoad;

@@ -8,6 +8,7 @@
 #include "ui/CopyShortcut.h"
 #include "core/Version.h"
 #include "ui/Fonts.h"
+#include "ui/HistoryView.h"
 #include "ui/LoadWindow.h"
 #include "ui/ModCommands.h"
 #include "ui/RecentFiles.h"
@@ -37,11 +38,28 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QUndoView>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The game files or their backups among writes, in the order the user knows the files,
+// the executable first, whatever order they were written in.
+QStringList FileNames(std::vector<FileWrite> writes, bool backups)
+{
+    std::stable_sort(writes.begin(), writes.end(),
+                     [](const FileWrite& a, const FileWrite& b) { return a.file < b.file; });
+    QStringList names;
+    for (const FileWrite& write : writes) {
+        if (write.isBackup == backups)
+            names.append(QFileInfo(write.path).fileName());
+    }
+    return names;
+}
+
+} // namespace
 
 MainWindow::MainWindow(Asker& asker, QWidget* parent)
     : QMainWindow(parent)
@@ -73,7 +91,7 @@ void MainWindow::CreateControls()
     ui.cmdReloadDisk->setToolTip(tr("Load the files again as they are on disk now"));
     statusBar()->addPermanentWidget(ui.cmdReloadDisk);
     ui.cmdReloadDisk->hide();
-    m_loadWindow = new LoadWindow(this);
+    m_loadWindow = new LoadWindow([this](const QStringList& messages) { ShowSkippedFiles(messages); }, this);
 }
 
 void MainWindow::CreateMenus()
@@ -183,7 +201,7 @@ void MainWindow::CreateViewMenu()
     ui.mnuView->setObjectName(u"mnuView"_s);
     ui.historyDock = new QDockWidget(tr("Edit History"), this);
     ui.historyDock->setObjectName(u"dockHistory"_s);
-    auto* history = new QUndoView(&m_history.Stack(), ui.historyDock);
+    auto* history = new HistoryView(&m_history.Stack(), ui.historyDock);
     history->setObjectName(u"lstHistory"_s);
     history->setEmptyLabel(tr("<files as loaded>"));
     ui.historyDock->setWidget(history);
@@ -200,6 +218,37 @@ void MainWindow::CreateViewMenu()
     QAction* changes = ui.changesDock->toggleViewAction();
     changes->setObjectName(u"mnuChanges"_s);
     ui.mnuView->addAction(changes);
+
+    FitPanelWhenShown(ui.historyDock, [history] {
+        return QSize(history->UsefulWidth(), history->fontMetrics().lineSpacing() * 12);
+    });
+    FitPanelWhenShown(ui.changesDock, [this] {
+        return QSize(fontMetrics().averageCharWidth() * 60, ui.changesDock->UsefulContentHeight());
+    });
+}
+
+// Left to the layout, a panel gets what the tabs leave over, which may be a line or two;
+// a panel the user made larger keeps its size.
+void MainWindow::FitPanelWhenShown(QDockWidget* dock, const std::function<QSize()>& useful)
+{
+    connect(dock, &QDockWidget::visibilityChanged, this, [this, dock, useful](bool visible) {
+        if (!visible)
+            return;
+        // Measured once the layout has placed the panel.
+        QTimer::singleShot(0, this, [this, dock, useful] {
+            if (!dock->isVisible() || dock->isFloating() || !dock->widget())
+                return;
+            const QSize content = useful();
+            const QSize frame = dock->size() - dock->widget()->size();
+            const Qt::DockWidgetArea area = dockWidgetArea(dock);
+            if (area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea) {
+                if (dock->widget()->height() < content.height())
+                    resizeDocks({dock}, {content.height() + frame.height()}, Qt::Vertical);
+            } else if (dock->widget()->width() < content.width()) {
+                resizeDocks({dock}, {content.width() + frame.width()}, Qt::Horizontal);
+            }
+        });
+    });
 }
 
 void MainWindow::CreateTabs()
@@ -253,14 +302,15 @@ void MainWindow::ConnectControls()
     connect(ui.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     connect(ui.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
     connect(ui.mnuImportChanges, &QAction::triggered, this,
-            [this] { modcommands::ImportChanges(m_document, m_history, m_context.asker); });
+            [this] { Report(modcommands::ImportChanges(m_document, m_history, m_context.asker)); });
     connect(ui.mnuExportChanges, &QAction::triggered, this,
-            [this] { modcommands::ExportChanges(m_document, m_context.asker); });
+            [this] { Report(modcommands::ExportChanges(m_document, m_context.asker)); });
     connect(ui.mnuExportTables, &QAction::triggered, this,
-            [this] { modcommands::ExportTables(m_document, m_context.asker); });
+            [this] { Report(modcommands::ExportTables(m_document, m_context.asker)); });
     connect(ui.mnuImportTable, &QAction::triggered, this,
-            [this] { modcommands::ImportTable(m_document, m_history, m_context.asker); });
+            [this] { Report(modcommands::ImportTable(m_document, m_history, m_context.asker)); });
     connect(&m_document, &GameDocument::Reset, this, &MainWindow::EnableModCommands);
+    connect(&m_document, &GameDocument::FilesStateChanged, this, &MainWindow::SetFilesState);
     connect(&m_history.Stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     connect(&m_history, &EditHistory::Revisited, this, &MainWindow::RevealStep);
     connect(ui.changesDock, &ChangesPanel::RevealRequested, this, &MainWindow::Reveal);
@@ -274,7 +324,7 @@ void MainWindow::ConnectControls()
 // What the window does as it opens: start with no files, then fill the fixed lists.
 void MainWindow::Open()
 {
-    DisableAll();
+    SetFilesState(FilesState::None);
     EnableModCommands();
     ui.baseEditor->FillChoiceLists();
     ui.facilityEditor->FillTypeList();
@@ -283,19 +333,26 @@ void MainWindow::Open()
     ui.stringEditor->ShowIntroduction();
 }
 
+// The tab strip opens only once every file was read; a load that read the executable
+// alone leaves it as it was.
+void MainWindow::SetFilesState(FilesState state)
+{
+    if (state == FilesState::None)
+        DisableAll();
+    else
+        EnableAll();
+    for (EditorTab* tab : Tabs())
+        tab->SetFilesState(state);
+    if (state == FilesState::Complete)
+        ui.tabFac->setEnabled(true);
+}
+
 void MainWindow::EnableAll()
 {
-    ui.baseEditor->SetGridEnabled(true);
-    ui.mnuSave->setEnabled(true);
-    ui.mnuBack->setEnabled(true);
-    ui.baseEditor->SetStoresEnabled(true);
-    ui.mnuClose->setEnabled(true);
-    ui.baseEditor->HideChangeFrame();
-    ui.facilityEditor->SetTypeListEnabled(true);
-    ui.mnuMaster->setEnabled(true);
-    for (EditorTab* tab : Tabs())
-        tab->FilesChanged(FilesState::ExecutableOnly);
-    // The load calls this once it has accepted an executable, whatever the data files do next.
+    for (QAction* action : {ui.mnuSave, ui.mnuBack, ui.mnuClose, ui.mnuMaster})
+        action->setEnabled(true);
+    // Only a load announces files, once it has accepted an executable, whatever the data
+    // files did next.
     m_recent->Add(m_document.Files().ExePath);
 }
 
@@ -306,61 +363,10 @@ std::array<EditorTab*, 6> MainWindow::Tabs() const
 
 void MainWindow::DisableAll()
 {
-    ui.baseEditor->SetGridEnabled(false);
-    ui.mnuSave->setEnabled(false);
-    ui.mnuBack->setEnabled(false);
-    ui.baseEditor->SetStoresEnabled(false);
-    ui.baseEditor->HideChangeFrame();
-    ui.mnuClose->setEnabled(false);
-    ui.baseEditor->ClearStores();
-    ui.facilityEditor->SetTypeListEnabled(false);
-    ui.facilityEditor->DisableValues();
+    for (QAction* action : {ui.mnuSave, ui.mnuBack, ui.mnuClose, ui.mnuMaster})
+        action->setEnabled(false);
     ui.tabFac->setCurrentIndex(0);
     ui.tabFac->setEnabled(false);
-    ui.mnuMaster->setEnabled(false);
-    ui.facilityEditor->ClearValueCaptions();
-    ui.baseEditor->ClearGridCaptions();
-    ui.baseEditor->ShowVersion(QString());
-}
-
-void MainWindow::ShowVersion(const QString& caption)
-{
-    ui.baseEditor->ShowVersion(caption);
-}
-
-void MainWindow::UpdateItemsList()
-{
-    ui.baseEditor->UpdateItemsList();
-}
-
-void MainWindow::UpdateBase()
-{
-    ui.baseEditor->UpdateBase();
-}
-
-void MainWindow::EnableTabs()
-{
-    ui.tabFac->setEnabled(true);
-}
-
-void MainWindow::FillItemList()
-{
-    ui.itemEditor->FillItemList();
-}
-
-void MainWindow::FillStringLists()
-{
-    ui.stringEditor->FillStringLists();
-}
-
-void MainWindow::FillFirstNames()
-{
-    ui.soldierNames->FillFirstNames();
-}
-
-void MainWindow::FillLastNames()
-{
-    ui.soldierNames->FillLastNames();
 }
 
 // One box after the load, over the finished progress window: the load itself went on, so
@@ -373,7 +379,7 @@ void MainWindow::ShowSkippedFiles(const QStringList& messages)
 
 LoadOutcome MainWindow::Load(const ExeChooser& chooseExe)
 {
-    return m_document.Load(chooseExe, *m_loadWindow, *this, plausibility::Gate([this](const QStringList& reasons) {
+    return m_document.Load(chooseExe, *m_loadWindow, plausibility::Gate([this](const QStringList& reasons) {
         return loading::AskLoadAnyway(m_context.asker, reasons);
     }));
 }
@@ -426,9 +432,9 @@ void MainWindow::OpenDropped(const QString& path)
     } else if (m_document.State() != FilesState::Complete) {
         statusBar()->showMessage(tr("Nothing was imported: load the game files before importing %1.").arg(name));
     } else if (suffix == u"json"_s) {
-        modcommands::ImportChangesFrom(path, m_document, m_history, m_context.asker);
+        Report(modcommands::ImportChangesFrom(path, m_document, m_history, m_context.asker));
     } else {
-        modcommands::ImportTableFrom(path, m_document, m_history, m_context.asker);
+        Report(modcommands::ImportTableFrom(path, m_document, m_history, m_context.asker));
     }
 }
 
@@ -471,8 +477,18 @@ bool MainWindow::WriteSave(const std::vector<FileWrite>& writes)
         return false;
     m_document.NoteSaved(writes);
     m_history.MarkSaved();
+    const QString saved = FileNames(writes, false).join(u", "_s);
+    Report(FileNames(writes, true).isEmpty() ? tr("Saved %1").arg(saved)
+                                             : tr("Saved %1; backups beside them").arg(saved));
+    // A file another program changed, and this save left alone, matters more.
     UpdateDiskNotice();
     return true;
+}
+
+void MainWindow::Report(const QString& done)
+{
+    if (!done.isEmpty())
+        statusBar()->showMessage(done);
 }
 
 bool MainWindow::MayEdit(const Edit& edit)
@@ -498,8 +514,11 @@ bool MainWindow::MayEdit(const Edit& edit)
 
 void MainWindow::mnuMaster_Click()
 {
-    if (saving::ConfirmMasterBackup(m_context.asker) && MayWriteOverDisk(diskcheck::Command::MasterBackup))
-        saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker);
+    if (!saving::ConfirmMasterBackup(m_context.asker) || !MayWriteOverDisk(diskcheck::Command::MasterBackup)
+        || !saving::WriteMasterBackup(m_document.FilesToSave(), m_context.asker))
+        return;
+    Report(tr("Made master backups: %1")
+               .arg(FileNames(saving::MasterBackupWrites(m_document.FilesToSave()), true).join(u", "_s)));
 }
 
 bool MainWindow::MayWriteOverDisk(diskcheck::Command command)
@@ -552,10 +571,7 @@ void MainWindow::mnuClose_Click()
 {
     if (!MayDropUnsavedChanges(Leaving::ToClose))
         return;
-    DisableAll();
     m_document.Close();
-    for (EditorTab* tab : Tabs())
-        tab->FilesChanged(FilesState::None);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -6,11 +6,12 @@
 #include "core/DiskCheck.h"
 #include "core/GameDocument.h"
 #include "core/GameLoader.h"
-#include "core/LoadReporter.h"
 #include "ui/EditHistory.h"
 #include "ui/EditorContext.h"
 
 #include <QMainWindow>
+
+#include <functional>
 
 #include <array>
 
@@ -30,7 +31,7 @@ class SoldierNamesTab;
 class StringEditorTab;
 class UnitEditorTab;
 
-class MainWindow final : public QMainWindow, public LoadViews {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Asker& asker, QWidget* parent = nullptr);
@@ -42,20 +43,6 @@ public:
     // replaced is done here once.
     void LoadFromUser(const QString& exePath);
 
-    // The two enabling states: executable accepted, and no files.
-    void EnableAll() override;
-    void DisableAll();
-
-    // The views the load rebuilds, in the order it calls them.
-    void ShowVersion(const QString& caption) override;
-    void UpdateItemsList() override;
-    void UpdateBase() override;
-    void EnableTabs() override;
-    void FillItemList() override;
-    void FillStringLists() override;
-    void FillFirstNames() override;
-    void FillLastNames() override;
-    void ShowSkippedFiles(const QStringList& messages) override;
 
     [[nodiscard]] const GameDocument& Document() const { return m_document; }
     [[nodiscard]] EditHistory& History() { return m_history; }
@@ -73,6 +60,13 @@ private:
     void mnuClose_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+
+    // What the document announced: the window's own commands, then every tab in turn.
+    void SetFilesState(FilesState state);
+    // The window's own two enabling states: executable accepted, and no files.
+    void EnableAll();
+    void DisableAll();
+    void ShowSkippedFiles(const QStringList& messages);
 
     [[nodiscard]] std::array<EditorTab*, 6> Tabs() const;
     void CreateControls();
@@ -94,6 +88,10 @@ private:
     [[nodiscard]] bool MayDropUnsavedChanges(Leaving leaving);
     bool Save();
     bool WriteSave(const std::vector<FileWrite>& writes);
+    // What a command did, in the status bar; nothing when it did nothing.
+    void Report(const QString& done);
+    // A panel opened smaller than it can be of use grows to a useful size.
+    void FitPanelWhenShown(QDockWidget* dock, const std::function<QSize()>& useful);
     // Refuses, and says why, an edit of a file another program changed since this window
     // read or wrote it: the view of it is stale, and Save would not write the edit.
     [[nodiscard]] bool MayEdit(const Edit& edit);

@@ -3,8 +3,10 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 QtAsker::QtAsker(QWidget* parent)
     : m_parent(parent)
@@ -109,4 +111,18 @@ QString QtAsker::ToQtFilter(const QString& filter)
     if (bar < 0)
         return filter;
     return QStringLiteral("%1 (%2)").arg(filter.left(bar), filter.mid(bar + 1));
+}
+
+void QtAsker::ShowRefusal(const QString& reason)
+{
+    auto* window = qobject_cast<QMainWindow*>(m_parent);
+    if (!window)
+        return;
+    QStatusBar* bar = window->statusBar();
+    // Clearing takes away only this reason, not a notice shown since.
+    if (!reason.isEmpty())
+        bar->showMessage(reason);
+    else if (bar->currentMessage() == m_refusal)
+        bar->clearMessage();
+    m_refusal = reason;
 }

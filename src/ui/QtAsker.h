@@ -22,10 +22,13 @@ public:
     bool AskWarningYesNo(const QString& title, const QString& text) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
+    // In the status bar of the parent window, where the box does not cover it.
+    void ShowRefusal(const QString& reason) override;
 
     // "Description|pattern" as a Qt name filter, "Description (pattern)".
     [[nodiscard]] static QString ToQtFilter(const QString& filter);
 
 private:
     QWidget* m_parent;
+    QString m_refusal;
 };

@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 // The skipped files' messages of a load; empty when it told of none.
 QString Skipped(const LoadRun& run)
 {
-    for (const QString& call : run.Views().Calls()) {
+    for (const QString& call : run.Reporter().Calls()) {
         if (call.startsWith(u"ShowSkippedFiles "_s))
             return call.mid(17);
     }
@@ -107,7 +107,7 @@ TEST(LanguageFiles, APairThatCannotBeReadIsLeftOutAndNamed)
         ASSERT_EQ(run.Outcome(), LoadOutcome::Complete);
         EXPECT_EQ(run.Reporter().LoadText(), CompleteProgress);
         EXPECT_EQ(Skipped(run), damaged.message);
-        EXPECT_EQ(run.Views().Calls().last(), u"ShowSkippedFiles "_s + damaged.message);
+        EXPECT_EQ(run.Reporter().Calls().last(), u"ShowSkippedFiles "_s + damaged.message);
         EXPECT_FALSE(files.GermanTable.IsLoaded());
         EXPECT_FALSE(files.German2Table.IsLoaded());
         EXPECT_TRUE(files.FrenchTable.IsLoaded() && files.French2Table.IsLoaded());

@@ -14,7 +14,6 @@ namespace {
 
 struct BuildCase {
     GameVersion version;
-    const char* caption;
     qint64 exeSize;
     bool dataRootIsParent;
 };
@@ -68,13 +67,9 @@ TEST_P(LoadEachBuild, ReadsTheExecutableAndTheDataFilesOfItsDataRoot)
     const QStringList expectedOrder = {
         QStringLiteral("Begin"),
         QStringLiteral("Append UFO.EXE...  "),
-        QStringLiteral("ShowVersion ") + QLatin1String(build.caption),
         QStringLiteral("Status Enabling All"),
-        QStringLiteral("EnableAll"),
         QStringLiteral("Status UpdateItemsList"),
-        QStringLiteral("UpdateItemsList"),
         QStringLiteral("Status Update Base"),
-        QStringLiteral("UpdateBase"),
         QStringLiteral("Append DONE!    "),
         QStringLiteral("Append OBDATA.DAT...  "),
         QStringLiteral("Append DONE!    "),
@@ -84,11 +79,6 @@ TEST_P(LoadEachBuild, ReadsTheExecutableAndTheDataFilesOfItsDataRoot)
         QStringLiteral("Append DONE!    "),
         QStringLiteral("Status All files loaded successfully!"),
         QStringLiteral("Finish"),
-        QStringLiteral("EnableTabs"),
-        QStringLiteral("FillItemList"),
-        QStringLiteral("FillStringLists"),
-        QStringLiteral("FillFirstNames"),
-        QStringLiteral("FillLastNames"),
     };
     EXPECT_EQ(run.Log(), expectedOrder);
 }
@@ -109,10 +99,9 @@ TEST_P(LoadEachBuild, ReloadOverALoadedSetGivesTheSameBuffers)
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, LoadEachBuild,
-                         testing::Values(BuildCase{GameVersion::CollectorsEdition, "Version: Collector's Edition",
-                                                   495616, false},
-                                         BuildCase{GameVersion::Dos12, "Version: DOS version 1.2", 415271, true},
-                                         BuildCase{GameVersion::Dos14, "Version: DOS version 1.4", 382957, true}));
+                         testing::Values(BuildCase{GameVersion::CollectorsEdition, 495616, false},
+                                         BuildCase{GameVersion::Dos12, 415271, true},
+                                         BuildCase{GameVersion::Dos14, 382957, true}));
 
 TEST(Load, FindsAnUpperCaseGeodataFolderAndRemembersTheNamesFound)
 {

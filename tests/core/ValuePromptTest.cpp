@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -171,5 +174,36 @@ TEST(ValuePrompt, PromptNameAsksAgainForACharacterTheCodePageCannotHold)
             EXPECT_EQ(shown.defaultAnswer, u"Pistol");
         }
         EXPECT_EQ(written.value_or(QByteArray()), c.written);
+    }
+}
+
+// The box keeps its text; the reason a refused answer was not taken is shown beside it
+// while it asks again, and taken away once the asking is over.
+TEST(ValuePrompt, ARefusedAnswerIsExplainedWhileTheBoxAsksAgain)
+{
+    constexpr NamePrompt name{u"What would you like the new name to be?", u"(remember it cannot exceed 10 characters)",
+                              10, 10};
+    const auto byte = [](Asker& asker) { return PromptByte(asker, 17, PlainByte).has_value(); };
+    const auto word = [](Asker& asker) { return PromptWord(asker, 17).has_value(); };
+    const auto named = [&name](Asker& asker) { return PromptName(asker, "Pistol"_ba, name).has_value(); };
+    const struct {
+        std::function<bool(Asker&)> ask;
+        Answers answers;
+        std::vector<QString> refusals;
+    } cases[] = {
+        {byte, {u"300", u"80"}, {u"\u201C300\u201D was not taken: the number cannot exceed 255."_s, {}}},
+        {byte, {u"-1", u""}, {u"\u201C-1\u201D was not taken: this field holds no such number."_s, {}}},
+        {byte, {u"80"}, {}},
+        {word, {u"30,000", u"7"}, {u"\u201C30,000\u201D was not taken: only a number from 0 to 28,671 is."_s, {}}},
+        {named, {u"Twelve chars", u"\u0141ukasz", u"Lukasz"},
+         {u"\u201CTwelve chars\u201D was not taken: it has 12 characters, at most 10 fit."_s,
+          u"\u201C\u0141ukasz\u201D was not taken: the game cannot store U+0141."_s, {}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(*c.answers.begin()).toStdString());
+        ScriptedAsker asker;
+        Script(asker, c.answers);
+        (void)c.ask(asker);
+        EXPECT_EQ(asker.Refusals(), c.refusals);
     }
 }

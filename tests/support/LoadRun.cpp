@@ -5,7 +5,7 @@
 
 LoadRun::LoadRun(GameFileSet& files, const std::optional<QString>& exePath, const LoadAnyway& loadAnyway)
     : m_outcome(loading::LoadGameFiles(
-          files, [exePath] { return exePath; }, m_reporter, m_views, plausibility::Gate(loadAnyway)))
+          files, [exePath] { return exePath; }, m_reporter, plausibility::Gate(loadAnyway)))
 {
 }
 

@@ -1,10 +1,9 @@
-// One load of the game files as a test runs it: the chosen path, what was reported, and
-// the view hooks called, in one log so their order can be checked.
+// One load of the game files as a test runs it: the chosen path and what was reported, in
+// one log so its order can be checked.
 #pragma once
 
 #include "core/GameLoader.h"
 #include "support/RecordingReporter.h"
-#include "support/RecordingViews.h"
 
 #include <optional>
 
@@ -26,13 +25,10 @@ public:
 
     [[nodiscard]] LoadOutcome Outcome() const { return m_outcome; }
     [[nodiscard]] const RecordingReporter& Reporter() const { return m_reporter; }
-    [[nodiscard]] const RecordingViews& Views() const { return m_views; }
-    // Reporter calls and view hooks interleaved, in the order they happened.
     [[nodiscard]] const QStringList& Log() const { return m_log; }
 
 private:
     QStringList m_log;
     RecordingReporter m_reporter{&m_log};
-    RecordingViews m_views{&m_log};
     LoadOutcome m_outcome;
 };

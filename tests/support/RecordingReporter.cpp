@@ -33,3 +33,8 @@ void RecordingReporter::Finish()
     m_finished = true;
     Log(QStringLiteral("Finish"));
 }
+
+void RecordingReporter::ShowSkippedFiles(const QStringList& messages)
+{
+    Log(QStringLiteral("ShowSkippedFiles ") + messages.join(QLatin1Char('|')));
+}

@@ -7,13 +7,15 @@
 
 class RecordingReporter final : public LoadReporter {
 public:
-    // Calls are also appended to sharedLog when given, to check their order against views.
+    // Calls are also appended to sharedLog when given, to check their order against the
+    // document's announcements.
     explicit RecordingReporter(QStringList* sharedLog = nullptr) : m_sharedLog(sharedLog) {}
 
     void Begin() override;
     void Append(const QString& text) override;
     void SetStatus(const QString& text) override;
     void Finish() override;
+    void ShowSkippedFiles(const QStringList& messages) override;
 
     [[nodiscard]] const QString& LoadText() const { return m_lblLoad; }
     [[nodiscard]] const QString& CompText() const { return m_lblComp; }

@@ -52,8 +52,11 @@ public:
     bool AskWarningYesNo(const QString& title, const QString& text) override;
     void ShowMessage(const QString& title, const QString& text) override;
     void ShowError(const QString& title, const QString& text) override;
+    void ShowRefusal(const QString& reason) override { m_refusals.push_back(reason); }
 
     [[nodiscard]] const std::vector<Shown>& ShownDialogs() const { return m_shown; }
+    // Every reason shown beside a prompt asked again, and the empty text that ends each.
+    [[nodiscard]] const std::vector<QString>& Refusals() const { return m_refusals; }
     [[nodiscard]] std::size_t PendingAnswers() const { return m_script.size(); }
     // Drop unused answers on purpose (a test that checks a loop stops early).
     void ClearScript() { m_script.clear(); }
@@ -72,6 +75,7 @@ private:
 
     std::deque<Step> m_script;
     std::vector<Shown> m_shown;
+    std::vector<QString> m_refusals;
 };
 
 [[nodiscard]] const char* KindName(ScriptedAsker::Kind kind);

@@ -9,8 +9,10 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -224,6 +226,39 @@ TEST_P(BaseEditorCe, ApplyFollowsTheChoicesAndCancelWritesNothing)
     EXPECT_EQ(Cell(8), u"Empty\n255 Days"_s);
     EXPECT_EQ(Cell(7), u"Empty\n255 Days"_s);
     EXPECT_EQ(SavedChanges(), (Bytes{{455141, 255}, {455177, 255}, {455134, 0}, {455170, 255}}));
+}
+
+// Command8 stands in row 2, column 2. The keyboard alone edits a cell: Tab walks the grid
+// row by row and on into the frame, Return applies, Escape cancels.
+TEST_P(BaseEditorCe, TheFrameNamesItsCellAndTakesTheKeys)
+{
+    Load(Unusual);
+    EXPECT_EQ(Control<QPushButton>(u"Command8"_s)->accessibleName(), u"R2C2: Living Quarters, 100 Days"_s);
+    EXPECT_EQ(Control<QPushButton>(u"Command1"_s)->toolTip(), u"Small\nRadar System\n1 Day"_s);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto tabFrom = [this](const QString& name) {
+        Control<QWidget>(name)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    };
+    EXPECT_EQ(tabFrom(u"Command1"_s), u"Command7"_s);
+    EXPECT_EQ(tabFrom(u"Command31"_s), u"Command2"_s);
+
+    ClickCell(8);
+    EXPECT_EQ(Control<QLabel>(u"lblCell"_s)->text(), u"Cell R2C2"_s);
+    EXPECT_EQ(tabFrom(u"Command36"_s), u"Combo1"_s);
+    Choose(u"Combo1"_s, 20);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(Control<QGroupBox>(u"frmChange"_s)->isVisible());
+    EXPECT_EQ(Cell(8), u"Empty\n255 Days"_s);
+
+    ClickCell(1);
+    Choose(u"Combo1"_s, 20);
+    Control<QWidget>(u"Combo2"_s)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(Control<QGroupBox>(u"frmChange"_s)->isVisible());
+    EXPECT_EQ(SavedChanges(), (Bytes{{455141, 255}, {455177, 255}}));
 }
 
 TEST_P(BaseEditorCe, PersonnelAskedUnderTwoHundredFifty)

@@ -1,13 +1,29 @@
 // The main window on a small screen: every tab laid out at 1000 x 700, nothing overlapping.
+#include "WindowDriver.h"
 #include "WindowProbe.h"
 
 #include "support/InstallFixture.h"
 #include "support/ScriptedAsker.h"
+#include "core/GameDocument.h"
+#include "ui/EditHistory.h"
 #include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDockWidget>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
+
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -73,6 +89,120 @@ TEST(MainWindowLayout, EveryTabFitsASmallScreenWithoutOverlap)
             }
         }
     }
+}
+
+// Both panels opened on a first start, with no placement saved: at a size of use where the
+// window has room (1280 x 1000), and the whole grid in sight without a scroll bar on a
+// 1024 x 768 screen.
+TEST(MainWindowLayout, PanelsOpenUsefullyAndTheGridStaysWhole)
+{
+    for (const QSize screen : {QSize(1280, 1000), QSize(1024, 768)}) {
+        SCOPED_TRACE(screen.width());
+        FreshSettings fresh;
+        InstallFixture install;
+        ASSERT_TRUE(install.IsValid());
+        ScriptedAsker asker;
+        MainWindow window{asker};
+        ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
+        const QByteArray exe = window.Document().Working(GameFile::Executable);
+        const QString longStep = u"A step whose text is far longer than the panel is wide, as an import's can be"_s;
+        ASSERT_TRUE(window.History().Submit({longStep, {{GameFile::Executable, 0, exe.left(1), "\x7f"_ba, {}, {}, {}}}}));
+        window.resize(screen);
+        window.show();
+        drive::Trigger(window, u"mnuChanges"_s);
+        drive::Trigger(window, u"mnuHistory"_s);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QApplication::processEvents();  // the panels are fitted once they are laid out
+        EXPECT_EQ(window.size(), screen);
+
+        auto* changes = probe::Find<QTableView>(window, u"tblChanges"_s);
+        const int row = changes->verticalHeader()->defaultSectionSize();
+        EXPECT_LE(row, changes->fontMetrics().lineSpacing() + 6);
+        if (screen.height() >= 1000)
+            EXPECT_GE(changes->viewport()->height(), 8 * row);
+
+        auto* history = probe::Find<QListView>(window, u"lstHistory"_s);
+        EXPECT_GE(history->viewport()->width(), history->fontMetrics().averageCharWidth() * 24);
+        const QRect step = history->visualRect(history->model()->index(1, 0));
+        const QRect wrapped = history->fontMetrics().boundingRect(QRect(0, 0, step.width() - 8, 10'000),
+                                                                  Qt::TextWordWrap, longStep);
+        EXPECT_GE(step.height(), wrapped.height());
+        EXPECT_LE(step.right(), history->viewport()->width());
+
+        for (int number = 1; number <= 36; ++number) {
+            const auto* cell = probe::Find<QPushButton>(window, u"Command%1"_s.arg(number));
+            SCOPED_TRACE(number);
+            EXPECT_EQ(VisiblePart(cell, &window), QRect(cell->mapTo(&window, QPoint(0, 0)), cell->size()));
+            EXPECT_GE(cell->height(), cell->fontMetrics().lineSpacing() * 3);
+        }
+    }
+}
+
+// The keys Alt plus each window's underlined letters; two controls in sight with one
+// letter would only pass the focus between them.
+std::map<QString, QStringList> Mnemonics(const QWidget& window)
+{
+    std::map<QString, QStringList> letters;
+    const auto note = [&letters](const QString& text) {
+        const QKeySequence keys = QKeySequence::mnemonic(text);
+        if (!keys.isEmpty())
+            letters[keys.toString()].append(text);
+    };
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisible())
+            continue;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            note(button->text());
+        else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->buddy())
+            note(label->text());
+        else if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
+            note(frame->title());
+    }
+    if (const auto* main = qobject_cast<const QMainWindow*>(&window)) {
+        for (const QAction* menu : main->menuBar()->actions())
+            note(menu->text());
+    }
+    return letters;
+}
+
+void ExpectUnique(const std::map<QString, QStringList>& letters, const std::string& where)
+{
+    for (const auto& [keys, texts] : letters)
+        EXPECT_EQ(texts.size(), 1) << where << ": " << keys.toStdString() << " is " << texts.join(u" and "_s).toStdString();
+}
+
+TEST(MainWindowLayout, EveryUnderlinedLetterIsUniqueWithinItsWindow)
+{
+    FreshSettings fresh;
+    InstallFixture install;
+    ASSERT_TRUE(install.IsValid());
+    ScriptedAsker asker;
+    MainWindow window{asker};
+    ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
+    window.resize(1280, 1000);
+    window.show();
+    drive::Trigger(window, u"mnuChanges"_s);
+    drive::Trigger(window, u"mnuHistory"_s);
+    // The frames that come and go are open.
+    drive::Click(window, u"Command1"_s);
+    drive::DoubleClickRow(window, u"lstEng1"_s, 0);
+
+    QTabWidget& tabs = probe::Tabs(window);
+    for (int tab = 0; tab < tabs.count(); ++tab) {
+        tabs.setCurrentIndex(tab);
+        ExpectUnique(Mnemonics(window), tabs.tabText(tab).toStdString());
+    }
+    for (const QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
+        std::map<QString, QStringList> letters;
+        for (const QAction* action : menu->actions()) {
+            if (const QKeySequence keys = QKeySequence::mnemonic(action->text()); !keys.isEmpty())
+                letters[keys.toString()].append(action->text());
+        }
+        ExpectUnique(letters, menu->title().toStdString());
+    }
+    SplashWindow splash(1'000'000);
+    splash.show();
+    ExpectUnique(Mnemonics(splash), "splash");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
@@ -137,6 +138,45 @@ TEST_F(ModCommands, AnExportOverTheInstallsOwnFilesIsRefused)
                       + u" is one of the game files or their backups; nothing was written. Choose another name."_s);
     }
     EXPECT_EQ(testfiles::Take(install.Root()), before);
+}
+
+} // namespace
+
+namespace {
+
+class StatusMessages : public LoadedWindowTest {
+protected:
+    QString Status() const { return probe::Find<QStatusBar>(window, u"sbrStatus"_s)->currentMessage(); }
+    QString InRoot(const QString& name) const { return QDir(install.Root()).filePath(name); }
+};
+
+TEST_F(StatusMessages, FileCommandsSayWhatTheyDid)
+{
+    asker.Answer(u"7"_s);
+    drive::DoubleClickRow(window, u"lstItems"_s, 2);
+
+    drive::Trigger(window, u"mnuSave"_s);
+    EXPECT_EQ(Status(), u"Saved ufo.exe, obdata.dat, english.dat, english2.dat; backups beside them"_s);
+
+    asker.AnswerYesNo(true);
+    drive::Trigger(window, u"mnuMaster"_s);
+    EXPECT_EQ(Status(), u"Made master backups: ufo.exe(MASTER).bak, OBDATA(MASTER).bak, ENGLISH(MASTER).bak, "
+                        u"ENGLISH2(MASTER).bak"_s);
+
+    asker.AnswerSaveFile(InRoot(u"mod"_s));
+    drive::Trigger(window, u"mnuExportChanges"_s);
+    EXPECT_EQ(Status(), u"Exported one change to "_s + QDir::toNativeSeparators(InRoot(u"mod.json"_s)));
+
+    // Imported after an undo, the step takes the place of the one undone.
+    drive::Trigger(window, u"mnuUndo"_s);
+    asker.AnswerOpenFile(InRoot(u"mod.json"_s));
+    drive::Trigger(window, u"mnuImportChanges"_s);
+    EXPECT_EQ(Status(), u"Imported mod.json: one change; Undo takes it back"_s);
+
+    // A cancelled command says nothing new.
+    asker.AnswerOpenFile(std::nullopt);
+    drive::Trigger(window, u"mnuImportTable"_s);
+    EXPECT_EQ(Status(), u"Imported mod.json: one change; Undo takes it back"_s);
 }
 
 } // namespace

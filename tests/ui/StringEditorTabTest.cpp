@@ -313,6 +313,69 @@ TEST_F(StringEditorTab, AFilteredRowIsTheRealEntryForEveryAction)
     EXPECT_EQ(Shown(), u"\n"_s + entry15);
 }
 
+// "laser" is in 35 entries of english.dat and 26 of english2.dat, in several cases.
+TEST_F(StringEditorTab, ReplaceAllListsTheEntriesThenReplacesThemInOneStep)
+{
+    Load();
+    Find(u"LaSeR"_s);
+    drive::Type(window, u"txtReplace"_s, u"Beam"_s);
+    asker.AnswerYesNo(true);
+    Button(u"cmdReplaceAll"_s)->click();
+
+    ASSERT_EQ(asker.ShownDialogs().size(), 1u);
+    const QString question = asker.ShownDialogs().front().text;
+    EXPECT_TRUE(question.startsWith(u"Replace \u201CLaSeR\u201D with \u201CBeam\u201D in these 61 entries?"_s))
+        << question.toStdString();
+    EXPECT_TRUE(question.contains(u"ENGLISH.DAT entry 6: "_s));
+    EXPECT_TRUE(question.contains(u"and 41 more"_s));
+    for (const GameFile file : {GameFile::English, GameFile::English2}) {
+        for (const int entry : {6, 15, 24}) {
+            EXPECT_FALSE(Entry(file, entry).contains(u"laser"_s, Qt::CaseInsensitive));
+            EXPECT_TRUE(Entry(file, entry).contains(u"Beam"_s));
+        }
+    }
+    EXPECT_EQ(Rows(u"lstEng1"_s), 0);  // nothing holds the text now
+    EXPECT_EQ(window.History().Stack().count(), 1);
+
+    probe::Find<QAction>(window, u"mnuUndo"_s)->trigger();
+    EXPECT_EQ(window.Document().Working(GameFile::English), original);
+}
+
+TEST_F(StringEditorTab, ReplaceAllRefusesWhatTheCodePageCannotHoldAndAsksBeforeChanging)
+{
+    Load();
+    Find(u"laser"_s);
+    drive::Type(window, u"txtReplace"_s, u"\u0141ukasz"_s);
+    asker.AcknowledgeError();
+    Button(u"cmdReplaceAll"_s)->click();
+    ASSERT_EQ(asker.ShownDialogs().size(), 1u);
+    EXPECT_TRUE(asker.ShownDialogs().back().text.contains(u"U+0141"_s));
+
+    drive::Type(window, u"txtReplace"_s, u"Beam"_s);
+    asker.AnswerYesNo(false);
+    Button(u"cmdReplaceAll"_s)->click();
+    EXPECT_EQ(window.Document().Working(GameFile::English), original);
+    EXPECT_EQ(window.History().Stack().count(), 0);
+}
+
+TEST_F(StringEditorTab, ReturnAppliesTheEditAndEscapeCancelsIt)
+{
+    Load();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    DoubleClick(u"lstEng1"_s, 2);
+    Text1()->setText(u"Dropped"_s);
+    QTest::keyClick(Text1(), Qt::Key_Escape);
+    EXPECT_FALSE(Frame()->isVisible());
+    EXPECT_EQ(Entry(GameFile::English, 2), Note3);
+
+    DoubleClick(u"lstEng1"_s, 2);
+    Text1()->setText(u"Kept"_s);
+    QTest::keyClick(Text1(), Qt::Key_Return);
+    EXPECT_FALSE(Frame()->isVisible());
+    EXPECT_EQ(Entry(GameFile::English, 2), u"Kept"_s);
+}
+
 class StringEditorLanguages : public StringEditorWindow {
 protected:
     StringEditorLanguages() : StringEditorWindow({.upperCaseNames = true, .german = true, .french = true}) {}

@@ -11,6 +11,7 @@
 #include "ui/RecordTableView.h"
 #include "ui/ViewSwitch.h"
 #include "ui/tabs/Controls.h"
+#include "ui/tabs/GridCell.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -21,9 +22,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -74,28 +76,6 @@ void ShowValue(QComboBox* combo, std::uint8_t value, const QString& text)
     combo->setEditText(text);
 }
 
-// Six columns of facility names are wider than a small screen leaves beside the stores.
-// There the grid scrolls sideways; where there is room it asks for all of it, as the grid
-// alone would, so no scroll bar shows on a screen wide enough.
-class GridArea final : public QScrollArea {
-public:
-    explicit GridArea(QWidget* grid, QWidget* parent)
-        : QScrollArea(parent)
-    {
-        setFrameShape(QFrame::NoFrame);
-        setWidgetResizable(true);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setWidget(grid);
-    }
-
-    [[nodiscard]] QSize sizeHint() const override { return widget()->sizeHint(); }
-    [[nodiscard]] QSize minimumSizeHint() const override
-    {
-        return {QScrollArea::minimumSizeHint().width(),
-                widget()->minimumSizeHint().height() + horizontalScrollBar()->sizeHint().height()};
-    }
-};
-
 } // namespace
 
 BaseEditorTab::BaseEditorTab(EditorContext& context, QWidget* parent)
@@ -110,48 +90,85 @@ void BaseEditorTab::CreateControls()
     ui.Label1 =
         controls::Label(this, u"Label1"_s, tr("This is the base that will be built when a new game is started. "));
 
-    auto* left = new QVBoxLayout;
+    // Both halves share the width through a splitter, so neither needs a scroll bar.
+    ui.splBase = new QSplitter(Qt::Horizontal, this);
+    ui.splBase->setObjectName(u"splBase"_s);
+    ui.splBase->setChildrenCollapsible(false);
+    auto* leftSide = new QWidget(ui.splBase);
+    auto* left = new QVBoxLayout(leftSide);
+    left->setContentsMargins(0, 0, 0, 0);
+    ui.Label1->setWordWrap(true);
     left->addWidget(ui.Label1);
-    left->addWidget(CreateGrid(), 1);
-    ui.lblVer = controls::Label(this, u"lblVer"_s);
+    left->addWidget(CreateGrid(leftSide), 1);
+    ui.lblVer = controls::Label(leftSide, u"lblVer"_s);
     left->addWidget(ui.lblVer);
 
     ui.Label5 = controls::Label(this, u"Label5"_s, tr("Items in General Stores:"));
     ui.lstItems = controls::List(this, u"lstItems"_s, tr("A list of every item at the starting base."));
-    ui.lstItems->setMinimumWidth(ui.lstItems->fontMetrics().averageCharWidth() * 34);
+    // Room for the longest line, "Fusion Ball Launchers - 0"; the splitter gives it more.
+    ui.lstItems->setMinimumWidth(ui.lstItems->fontMetrics().averageCharWidth() * 28
+                                 + ui.lstItems->verticalScrollBar()->sizeHint().width() + 4 * ui.lstItems->frameWidth());
     ui.Label2 = controls::Label(this, u"Label2"_s, tr("Click on an item to edit the amount a player starts with."));
     ui.Label2->setWordWrap(true);
 
-    auto* right = new QVBoxLayout;
+    auto* rightSide = new QWidget(ui.splBase);
+    auto* right = new QVBoxLayout(rightSide);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(CreateChangeFrame());
     ui.tblStores = new RecordTableView(Context(), stores::Layout.Name(), tr("Stores"), this);
     ui.tblStores->setObjectName(u"tblStores"_s);
     right->addWidget(new ViewSwitch(u"Stores"_s, ui.lstItems, ui.tblStores, ui.Label5, this), 1);
     right->addWidget(ui.Label2);
 
+    ui.splBase->addWidget(leftSide);
+    ui.splBase->addWidget(rightSide);
     // The grid gives way first: the stores keep their width on a narrow screen.
+    ui.splBase->setStretchFactor(0, 1);
+    ui.splBase->setStretchFactor(1, 0);
+    // At first the stores have the width of their longest line and the grid the rest.
+    ui.splBase->setSizes({QWIDGETSIZE_MAX, 0});
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right);
+    layout->addWidget(ui.splBase);
+    SetTabOrder();
 }
 
-QWidget* BaseEditorTab::CreateGrid()
+// Row by row as the grid reads, then the frame that edits the cell, then the stores.
+void BaseEditorTab::SetTabOrder()
 {
-    auto* cells = new QWidget(this);
+    QWidget* previous = nullptr;
+    const auto next = [&previous](QWidget* widget) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    };
+    for (int row = 0; row < basegrid::Rows; ++row) {
+        for (int column = 0; column < basegrid::Columns; ++column)
+            next(ui.Command[std::size_t(column * basegrid::Rows + row)]);
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(ui.Combo1), static_cast<QWidget*>(ui.Combo2),
+                            static_cast<QWidget*>(ui.cmdApply), static_cast<QWidget*>(ui.cmdCancel)})
+        next(widget);
+}
+
+QWidget* BaseEditorTab::CreateGrid(QWidget* parent)
+{
+    auto* cells = new QWidget(parent);
     auto* grid = new QGridLayout(cells);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    // Room for the widest facility caption over two more lines (a hangar quarter and its days).
+    // Room for the widest facility caption over two more lines (a hangar quarter and its
+    // days) where the screen has it; the cells shrink where it has not.
     QPushButton widest(tr("Fusion Ball Defense\n(Bottom Right)\n255 Days"), this);
     const QSize cellSize = widest.sizeHint() + QSize(8, 8);
     for (int index = 0; index < basegrid::CellCount; ++index) {
-        QPushButton* button = controls::Button(cells, u"Command%1"_s.arg(index + 1), QString());
-        button->setMinimumSize(cellSize);
+        auto* button = new GridCell(cells);
+        button->setObjectName(u"Command%1"_s.arg(index + 1));
+        button->SetPreferredSize(cellSize);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         ui.Command[std::size_t(index)] = button;
         grid->addWidget(button, index % basegrid::Rows, index / basegrid::Rows);
     }
-    return new GridArea(cells, this);
+    return cells;
 }
 
 QGroupBox* BaseEditorTab::CreateChangeFrame()
@@ -164,20 +181,31 @@ QGroupBox* BaseEditorTab::CreateChangeFrame()
     // The boxes must be able to show a cell's own text even where the list has no such
     // entry; only a choice from the list counts, so nothing can be typed into them.
     for (QComboBox* combo : {ui.Combo1, ui.Combo2}) {
+        // Narrower than the longest facility name where the screen is small; the open
+        // list shows the names whole.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(12);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->lineEdit()->setReadOnly(true);
     }
     ui.cmdApply = controls::Button(ui.frmChange, u"cmdApply"_s, tr("&Apply"));
     ui.cmdCancel = controls::Button(ui.frmChange, u"cmdCancel"_s, tr("&Cancel"));
+    // The frame's title is the facility's name; this says where it stands.
+    ui.lblCell = controls::Label(ui.frmChange, u"lblCell"_s);
+    ui.lblCell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ui.cmdApply);
     buttons->addWidget(ui.cmdCancel);
 
+    auto* top = new QHBoxLayout;
+    top->addWidget(ui.Label4);
+    top->addStretch(1);
+    top->addWidget(ui.lblCell);
     auto* layout = new QVBoxLayout(ui.frmChange);
-    layout->addWidget(ui.Label4);
+    layout->addLayout(top);
     layout->addWidget(ui.Combo1);
     layout->addWidget(ui.Label3);
     layout->addWidget(ui.Combo2);
@@ -204,6 +232,13 @@ void BaseEditorTab::ConnectControls()
     connect(ui.Combo2, &QComboBox::activated, this, &BaseEditorTab::Combo2_Click);
     connect(ui.cmdApply, &QPushButton::clicked, this, &BaseEditorTab::cmdApply_Click);
     connect(ui.cmdCancel, &QPushButton::clicked, this, &BaseEditorTab::cmdCancel_Click);
+    // As in the prompts: Return applies, Escape cancels, wherever the focus is in the frame.
+    new QShortcut(QKeySequence(Qt::Key_Return), ui.frmChange, ui.cmdApply, &QPushButton::click,
+                  Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence(Qt::Key_Enter), ui.frmChange, ui.cmdApply, &QPushButton::click,
+                  Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence(Qt::Key_Escape), ui.frmChange, ui.cmdCancel, &QPushButton::click,
+                  Qt::WidgetWithChildrenShortcut);
     ui.lstItems->viewport()->installEventFilter(this);
     controls::OnKeyActivated(ui.lstItems, [this] { lstItems_DblClick(); });
 }
@@ -246,15 +281,16 @@ void BaseEditorTab::cmdCancel_Click()
 void BaseEditorTab::lstItems_DblClick()
 {
     const int line = SelectedLine();
+    bool written = false;
     if (line >= 0) {
         const stores::StoresEntry& entry = stores::StartingStoresTable[std::size_t(line)];
         if (entry.width == 1) {
             EditPersonnel(entry);
             return;
         }
-        EditAmount(entry);
+        written = EditAmount(entry);
     }
-    CloseStoresEdit();
+    CloseStoresEdit(written);
 }
 
 // Applying without a choice writes the cell's own values back.
@@ -271,6 +307,7 @@ void BaseEditorTab::ShowChangeFrame(int cell)
     ui.frmChange->show();
     const QString name = ShownOneLineFacility(m_change.PendingFacility);
     ui.frmChange->setTitle(name);
+    ui.lblCell->setText(tr("Cell %1").arg(basegrid::CellName(cell)));
     ShowValue(ui.Combo1, m_change.PendingFacility, name);
     ShowValue(ui.Combo2, m_change.PendingDays, ShownDays(m_change.PendingDays));
 }
@@ -293,7 +330,6 @@ void BaseEditorTab::ApplyChange()
     Submit({tr("base %1: %2, %3").arg(basegrid::CellName(m_change.cell), facility, days),
             {catalogue::ChangeAt(*facilitySlot, exe, QByteArray(1, char(m_change.PendingFacility))),
              catalogue::ChangeAt(*daysSlot, exe, QByteArray(1, char(m_change.PendingDays)))}});
-    UpdateBase();
     ui.frmChange->hide();
     ResetChoices();
     Context().enableSave();
@@ -326,22 +362,20 @@ void BaseEditorTab::EditPersonnel(const stores::StoresEntry& entry)
         PromptByte(Context().asker, std::uint8_t(current), stores::PersonnelPrompt);
     if (!accepted)
         return;
-    SubmitAmount(entry, QByteArray(1, char(*accepted)));
-    CloseStoresEdit();
+    CloseStoresEdit(SubmitAmount(entry, QByteArray(1, char(*accepted))));
 }
 
-void BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
+bool BaseEditorTab::EditAmount(const stores::StoresEntry& entry)
 {
     const int current = stores::StoredAmount(Document().Working(GameFile::Executable), Document().Version(), entry);
     const std::optional<std::uint16_t> accepted =
         PromptWordEnableSave(Context().asker, std::uint16_t(current), Context().enableSave);
-    if (accepted)
-        SubmitAmount(entry, bytes::U16LE(*accepted));
+    return accepted && SubmitAmount(entry, bytes::U16LE(*accepted));
 }
 
-void BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after)
+bool BaseEditorTab::SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after)
 {
-    SubmitField({&stores::Layout, entry.index}, stores::AmountField, after);
+    return SubmitField({&stores::Layout, entry.index}, stores::AmountField, after);
 }
 
 void BaseEditorTab::DocumentChanged(const Edit& edit)
@@ -365,10 +399,13 @@ bool BaseEditorTab::Reveal(const Change& change)
     return true;
 }
 
-void BaseEditorTab::CloseStoresEdit()
+// The list is rebuilt after every prompt that ends here, a cancelled amount's too, so no
+// line stays selected; a written amount has rebuilt it already, through DocumentChanged.
+void BaseEditorTab::CloseStoresEdit(bool rebuilt)
 {
     Context().showFirstTab();
-    UpdateItemsList();
+    if (!rebuilt)
+        UpdateItemsList();
 }
 
 void BaseEditorTab::FillChoiceLists()
@@ -397,13 +434,37 @@ void BaseEditorTab::UpdateItemsList()
     }
 }
 
+// A cell may be too narrow for its caption, so the tool tip holds all of it; a screen
+// reader hears the cell's place first.
 void BaseEditorTab::UpdateBase()
 {
     if (!Document().HasExecutable())
         return;
+    const QByteArray& exe = Document().Working(GameFile::Executable);
     for (int number = 1; number <= basegrid::CellCount; ++number) {
-        ui.Command[std::size_t(number - 1)]->setText(CellCaption(Document().Working(GameFile::Executable),
-                                                                 Document().Version(), basegrid::CellOfButton(number)));
+        const int cell = basegrid::CellOfButton(number);
+        const QString caption = CellCaption(exe, Document().Version(), cell);
+        QPushButton* button = ui.Command[std::size_t(number - 1)];
+        button->setText(caption);
+        button->setToolTip(caption);
+        button->setAccessibleName(
+            u"%1: %2"_s.arg(basegrid::CellName(cell), caption.split(u'\n').join(u", "_s)));
+    }
+}
+
+void BaseEditorTab::SetFilesState(FilesState state)
+{
+    const bool loaded = state != FilesState::None;
+    ShowVersion(loaded ? gameversion::Caption(Document().Version()) : QString());
+    SetGridEnabled(loaded);
+    SetStoresEnabled(loaded);
+    HideChangeFrame();
+    if (loaded) {
+        UpdateItemsList();
+        UpdateBase();
+    } else {
+        ClearStores();
+        ClearGridCaptions();
     }
 }
 
@@ -415,8 +476,11 @@ void BaseEditorTab::SetGridEnabled(bool enabled)
 
 void BaseEditorTab::ClearGridCaptions()
 {
-    for (QPushButton* button : ui.Command)
+    for (QPushButton* button : ui.Command) {
         button->setText(QString());
+        button->setToolTip(QString());
+        button->setAccessibleName(QString());
+    }
 }
 
 void BaseEditorTab::SetStoresEnabled(bool enabled)

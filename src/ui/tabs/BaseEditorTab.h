@@ -15,6 +15,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 class RecordTableView;
 
 struct CellOffsets {
@@ -27,21 +28,16 @@ class BaseEditorTab final : public EditorTab {
 public:
     explicit BaseEditorTab(EditorContext& context, QWidget* parent = nullptr);
 
-    // Views the load rebuilds.
+    // The stores list and the grid as the bytes are now.
     void UpdateItemsList();
     void UpdateBase();
 
     // The main window's opening fills the facility and day choices.
     void FillChoiceLists();
 
-    // Pieces of enabling and disabling the main window.
-    void SetGridEnabled(bool enabled);
-    void ClearGridCaptions();
-    void SetStoresEnabled(bool enabled);
-    void ClearStores();
-    void HideChangeFrame();
-    void ShowVersion(const QString& caption);
-
+    // An accepted executable shows its build, enables the grid and the stores list and
+    // fills them; Close disables and empties them.
+    void SetFilesState(FilesState state) override;
     bool Reveal(const Change& change) override;
 
 protected:
@@ -53,7 +49,8 @@ protected:
 private:
     void CreateControls();
     void ConnectControls();
-    QWidget* CreateGrid();
+    QWidget* CreateGrid(QWidget* parent);
+    void SetTabOrder();
     QGroupBox* CreateChangeFrame();
 
     void Command_Click(int number);
@@ -68,9 +65,17 @@ private:
     void ResetChoices();
     [[nodiscard]] int SelectedLine() const;
     void EditPersonnel(const stores::StoresEntry& entry);
-    void EditAmount(const stores::StoresEntry& entry);
-    void CloseStoresEdit();
-    void SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after);
+    // True when the amount was written.
+    [[nodiscard]] bool EditAmount(const stores::StoresEntry& entry);
+    void CloseStoresEdit(bool rebuilt);
+    [[nodiscard]] bool SubmitAmount(const stores::StoresEntry& entry, const QByteArray& after);
+
+    void SetGridEnabled(bool enabled);
+    void ClearGridCaptions();
+    void SetStoresEnabled(bool enabled);
+    void ClearStores();
+    void HideChangeFrame();
+    void ShowVersion(const QString& caption);
 
     // What cmdApply writes, and where: set by a grid click, changed only by a choice
     // from the lists.
@@ -85,7 +90,9 @@ private:
         QLabel* Label1;
         // Command[N - 1] is CommandN; CommandN sits in column (N - 1) / 6, row (N - 1) % 6.
         std::array<QPushButton*, 36> Command;
+        QSplitter* splBase;
         QGroupBox* frmChange;
+        QLabel* lblCell;
         QLabel* Label4;
         QComboBox* Combo1;
         QLabel* Label3;

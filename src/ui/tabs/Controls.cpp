@@ -1,21 +1,16 @@
 // Named controls for the editor tabs.
 #include "ui/tabs/Controls.h"
 
-#include "core/TableText.h"
-
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QFontMetrics>
-#include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 namespace controls {
 namespace {
@@ -78,44 +73,6 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& text)
     auto* label = Named<QLabel>(parent, name);
     label->setText(text);
     return label;
-}
-
-QPushButton* FieldRow(QWidget* parent, QFormLayout* form, const FieldDescription& field, int minimumChars)
-{
-    QLabel* label = Label(parent, ToQString(field.control.labelName), Translated("Tables", field.label));
-    QPushButton* button = ValueButton(parent, ToQString(field.control.objectName), minimumChars,
-                                      Translated("Tables", field.control.toolTip));
-    label->setBuddy(button);
-    form->addRow(label, button);
-    return button;
-}
-
-FlagOptions FlagFrame(QWidget* parent, const FieldDescription& field, const QString& yesName, const QString& noName)
-{
-    FlagOptions flag;
-    flag.frame = Frame(parent, ToQString(field.control.objectName), Translated("Tables", field.label));
-    flag.yes = Option(flag.frame, yesName, QCoreApplication::translate("Controls", "Yes"));
-    flag.no = Option(flag.frame, noName, QCoreApplication::translate("Controls", "No"));
-    auto* options = new QHBoxLayout(flag.frame);
-    options->addWidget(flag.yes);
-    options->addWidget(flag.no);
-    options->addStretch(1);
-    EnableFlag(flag, false);
-    return flag;
-}
-
-void EnableFlag(const FlagOptions& flag, bool enabled)
-{
-    for (QWidget* widget : {static_cast<QWidget*>(flag.frame), static_cast<QWidget*>(flag.yes),
-                            static_cast<QWidget*>(flag.no)})
-        widget->setEnabled(enabled);
-}
-
-void ShowFlag(const FlagOptions& flag, bool yes)
-{
-    const QSignalBlocker blockYes(flag.yes);
-    const QSignalBlocker blockNo(flag.no);
-    (yes ? flag.yes : flag.no)->setChecked(true);
 }
 
 std::optional<int> ChooseText(QComboBox* combo, const QString& text)

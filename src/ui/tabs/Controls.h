@@ -2,8 +2,6 @@
 // documented objectName, caption and tool tip in one place.
 #pragma once
 
-#include "tables/FieldDescription.h"
-
 #include <QString>
 
 #include <functional>
@@ -11,7 +9,6 @@
 
 class QAbstractItemView;
 class QComboBox;
-class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -29,23 +26,6 @@ QListWidget* List(QWidget* parent, const QString& name, const QString& toolTip =
 QComboBox* Combo(QWidget* parent, const QString& name, const QString& toolTip = {});
 QGroupBox* Frame(QWidget* parent, const QString& name, const QString& title);
 QRadioButton* Option(QWidget* parent, const QString& name, const QString& caption);
-
-// A field's value button beside its label, as a row of form, named and worded as the
-// field describes them.
-QPushButton* FieldRow(QWidget* parent, QFormLayout* form, const FieldDescription& field, int minimumChars);
-
-// A flag's frame with its Yes and No options side by side, all disabled until a record is shown.
-struct FlagOptions {
-    QGroupBox* frame = nullptr;
-    QRadioButton* yes = nullptr;
-    QRadioButton* no = nullptr;
-};
-FlagOptions FlagFrame(QWidget* parent, const FieldDescription& field, const QString& yesName, const QString& noName);
-
-void EnableFlag(const FlagOptions& flag, bool enabled);
-
-// Checks the option a flag's value stands for, without a click.
-void ShowFlag(const FlagOptions& flag, bool yes);
 
 // A value shown on a button; an "&" in a name stays a character, not a shortcut.
 void ShowValue(QPushButton* button, QString value);

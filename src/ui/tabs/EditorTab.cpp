@@ -4,7 +4,6 @@
 #include "core/ByteAccess.h"
 #include "core/TableText.h"
 #include "core/ValuePrompt.h"
-#include "ui/tabs/Controls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -45,23 +44,6 @@ std::optional<QByteArray> EditorTab::AskValue(const ShownRecord& record, const F
             PromptByte(m_context.asker, bytes::ReadU8(file, slot->offset), field.prompt))
         return QByteArray(1, char(*byte));
     return std::nullopt;
-}
-
-void EditorTab::ShowFields(const ShownRecord& record, std::span<const FieldDescription> fields,
-                           std::span<QPushButton* const> buttons,
-                           const std::function<void(const FieldDescription&, std::uint8_t)>& showOptions) const
-{
-    for (std::size_t index = 0; index < fields.size(); ++index) {
-        const FieldDescription& field = fields[index];
-        const std::optional<catalogue::Slot> slot = Locate(record, field);
-        if (!slot)
-            continue;
-        const QByteArray& file = Document().Working(record.table->file);
-        if (buttons[index])
-            controls::ShowValue(buttons[index], fields::Caption(field, record.number, file, slot->offset));
-        else
-            showOptions(field, bytes::ReadU8(file, slot->offset));
-    }
 }
 
 bool EditorTab::SubmitField(const ShownRecord& record, const FieldDescription& field, const QByteArray& after)

@@ -7,11 +7,6 @@
 
 #include <QWidget>
 
-#include <functional>
-#include <span>
-
-class QPushButton;
-
 // The record a tab shows: its table and its index there. Where its fields lie is the
 // catalogue's to say.
 struct ShownRecord {
@@ -24,10 +19,10 @@ class EditorTab : public QWidget {
 public:
     explicit EditorTab(EditorContext& context, QWidget* parent = nullptr);
 
-    // A load accepted an executable (ExecutableOnly), read every file (Complete), or Close
-    // dropped them (None). A tab that shows a record it chose earlier shows it again from
-    // the new buffers, or nothing when its file was not read.
-    virtual void FilesChanged(FilesState state) { Q_UNUSED(state); }
+    // What the document announced after a load (ExecutableOnly, Complete) or Close (None):
+    // each tab enables, fills and empties its own controls. A tab that shows a record it
+    // chose earlier shows it again from the new buffers, or nothing when its file was not read.
+    virtual void SetFilesState(FilesState state) = 0;
 
     // Brings the record of a change into sight: chosen, selected and scrolled to. False
     // when this tab does not show the change's table.
@@ -49,11 +44,6 @@ protected:
     // Asks for a field's new value the way its kind is asked for; the bytes to write, or
     // nothing when the box was cancelled.
     [[nodiscard]] std::optional<QByteArray> AskValue(const ShownRecord& record, const FieldDescription& field) const;
-    // Shows a record's values on their buttons, in the order of fields. A field without a
-    // button, which options show instead, goes to showOptions with its stored byte.
-    void ShowFields(const ShownRecord& record, std::span<const FieldDescription> fields,
-                    std::span<QPushButton* const> buttons,
-                    const std::function<void(const FieldDescription&, std::uint8_t)>& showOptions) const;
     // The field's new bytes as one step, named "Sectoid Soldier: Time Units 54 → 80", or
     // for a name "Rename item 3 to RIFLE CLIP".
     bool SubmitField(const ShownRecord& record, const FieldDescription& field, const QByteArray& after);
@@ -63,5 +53,8 @@ protected:
     virtual void DocumentChanged(const Edit& edit) { Q_UNUSED(edit); }
 
 private:
+    // A form asks, shows and submits for the tab it is made for.
+    friend class RecordForm;
+
     EditorContext& m_context;
 };

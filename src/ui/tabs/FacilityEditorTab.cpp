@@ -1,10 +1,7 @@
 // The "Facility Editor" tab: choosing a facility type, showing and editing its statistics.
 #include "ui/tabs/FacilityEditorTab.h"
 
-#include "core/ByteAccess.h"
 #include "core/TableText.h"
-#include "core/TextRoutines.h"
-#include "core/ValuePrompt.h"
 #include "tables/FacilityTypes.h"
 #include "ui/RecordTableView.h"
 #include "ui/ViewSwitch.h"
@@ -12,11 +9,8 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -46,15 +40,7 @@ void FacilityEditorTab::CreateControls()
     ui.cmbType = controls::Combo(this, u"cmbType"_s);
     form->addRow(ui.Label11, ui.cmbType);
 
-    for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
-        const FieldDescription& field = facilities::Fields[index];
-        if (field.kind == FieldKind::Flag) {
-            ui.standard = controls::FlagFrame(this, field, u"optYes"_s, u"optNo"_s);
-            form->addRow(ui.standard.frame);
-        } else {
-            ui.valueButtons[index] = controls::FieldRow(this, form, field, ValueChars);
-        }
-    }
+    m_form.AddRows(form, facilities::Fields, ValueChars);
 
     auto* column = new QVBoxLayout;
     column->addLayout(form);
@@ -71,13 +57,6 @@ void FacilityEditorTab::ConnectControls()
 {
     // activated, not currentIndexChanged: only a user's choice shows a type.
     connect(ui.cmbType, &QComboBox::activated, this, &FacilityEditorTab::cmbType_Click);
-    for (std::size_t index = 0; index < facilities::Fields.size(); ++index) {
-        const FieldDescription& field = facilities::Fields[index];
-        if (ui.valueButtons[index])
-            connect(ui.valueButtons[index], &QPushButton::clicked, this, [this, &field] { ValueButton_Click(field); });
-    }
-    connect(ui.standard.yes, &QRadioButton::clicked, this, [this] { WriteStandardFlag(true); });
-    connect(ui.standard.no, &QRadioButton::clicked, this, [this] { WriteStandardFlag(false); });
 }
 
 void FacilityEditorTab::FillTypeList()
@@ -89,34 +68,17 @@ void FacilityEditorTab::FillTypeList()
     ui.cmbType->setCurrentIndex(-1);
 }
 
-void FacilityEditorTab::SetTypeListEnabled(bool enabled)
-{
-    ui.cmbType->setEnabled(enabled);
-}
-
-void FacilityEditorTab::DisableValues()
-{
-    for (QPushButton* button : ui.valueButtons) {
-        if (button)
-            button->setEnabled(false);
-    }
-    ui.standard.frame->setEnabled(false);
-}
-
-void FacilityEditorTab::ClearValueCaptions()
-{
-    for (QPushButton* button : ui.valueButtons) {
-        if (button)
-            button->setText(QString());
-    }
-}
-
 // Values still on show came from the previous executable; the same type is shown again
 // from the new one. After a Close they stay hidden until a type is chosen.
-void FacilityEditorTab::FilesChanged(FilesState state)
+void FacilityEditorTab::SetFilesState(FilesState state)
 {
-    if (state != FilesState::None && ui.standard.frame->isEnabled())
+    ui.cmbType->setEnabled(state != FilesState::None);
+    if (state == FilesState::None) {
+        m_form.SetEnabled(false);
+        m_form.ClearCaptions();
+    } else if (m_form.IsEnabled()) {
         ShowFacility();
+    }
 }
 
 void FacilityEditorTab::DocumentChanged(const Edit& edit)
@@ -139,56 +101,11 @@ void FacilityEditorTab::cmbType_Click(int index)
     const QVariant type = ui.cmbType->itemData(index);
     if (!type.isValid())
         return;
-    m_selectedFacilityType = type.toInt();
-    EnableValues();
-    ShowFacility();
-}
-
-// A cancelled box still refreshes, as an accepted one does.
-void FacilityEditorTab::ValueButton_Click(const FieldDescription& field)
-{
-    const std::optional<ShownRecord> facility = Record();
-    if (!facility)
-        return;
-    if (const std::optional<QByteArray> accepted = AskValue(*facility, field))
-        SubmitField(*facility, field, *accepted);
-    ShowFacility();
-}
-
-void FacilityEditorTab::EnableValues()
-{
-    controls::EnableFlag(ui.standard, true);
-    for (QPushButton* button : ui.valueButtons) {
-        if (button)
-            button->setEnabled(true);
-    }
-}
-
-std::optional<ShownRecord> FacilityEditorTab::Record() const
-{
-    if (m_selectedFacilityType < 0 || !Document().HasExecutable())
-        return std::nullopt;
-    return ShownRecord{&facilities::Layout, m_selectedFacilityType};
+    m_form.Choose(type.toInt());
 }
 
 // Showing mirrors the flag's byte and writes nothing, even one that is neither value.
 void FacilityEditorTab::ShowFacility()
 {
-    const std::optional<ShownRecord> facility = Record();
-    if (!facility)
-        return;
-    ShowFields(*facility, facilities::Fields, ui.valueButtons,
-               [this, &facility](const FieldDescription& flag, std::uint8_t stored) {
-                   controls::ShowFlag(ui.standard, fields::IsYes(flag, facility->number, stored));
-               });
-}
-
-// The whole byte is written, never the bit of value 4 alone: the game keeps other bits per type.
-void FacilityEditorTab::WriteStandardFlag(bool standard)
-{
-    const std::optional<ShownRecord> facility = Record();
-    if (!facility)
-        return;
-    const FieldDescription& field = facilities::StandardField;
-    SubmitField(*facility, field, QByteArray(1, char(field.flagValue(facility->number, standard))));
+    m_form.Show();
 }

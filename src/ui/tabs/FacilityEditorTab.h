@@ -2,18 +2,11 @@
 #pragma once
 
 #include "tables/Facilities.h"
-#include "ui/tabs/Controls.h"
 #include "ui/tabs/EditorTab.h"
-
-#include <array>
-#include <cstdint>
-#include <optional>
+#include "ui/tabs/RecordForm.h"
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
-class QPushButton;
-class QRadioButton;
 class RecordTableView;
 
 class FacilityEditorTab final : public EditorTab {
@@ -24,12 +17,7 @@ public:
     // The main window's opening fills the type list; nothing is chosen yet.
     void FillTypeList();
 
-    // Pieces of enabling and disabling the main window.
-    void SetTypeListEnabled(bool enabled);
-    void DisableValues();
-    void ClearValueCaptions();
-
-    void FilesChanged(FilesState state) override;
+    void SetFilesState(FilesState state) override;
     bool Reveal(const Change& change) override;
 
 protected:
@@ -40,22 +28,15 @@ private:
     void ConnectControls();
 
     void cmbType_Click(int index);
-    void ValueButton_Click(const FieldDescription& field);
 
     void ShowFacility();
-    void WriteStandardFlag(bool standard);
-    void EnableValues();
-    // The chosen type in the loaded executable; nothing before a type is chosen.
-    [[nodiscard]] std::optional<ShownRecord> Record() const;
 
-    int m_selectedFacilityType = -1;
+    // The value buttons and frmBuild with optYes and optNo.
+    RecordForm m_form{*this, facilities::Layout};
 
     struct Ui {
         QLabel* Label11;
         QComboBox* cmbType;
-        // In the order of facilities::Fields; none for the standard flag, which has options instead.
-        std::array<QPushButton*, facilities::Fields.size()> valueButtons;
-        controls::FlagOptions standard;  // frmBuild with optYes and optNo
         RecordTableView* tblFacilities;
     } ui{};
 };

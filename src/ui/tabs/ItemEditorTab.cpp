@@ -1,23 +1,14 @@
 // The "Item Editor" tab: the item list of obdata.dat, and choosing and changing one record.
 #include "ui/tabs/ItemEditorTab.h"
 
-#include "core/ByteAccess.h"
-#include "core/CodePage.h"
-#include "core/TableText.h"
-#include "tables/DamageTypes.h"
 #include "ui/RecordTableView.h"
 #include "ui/ViewSwitch.h"
 #include "ui/tabs/Controls.h"
 
-#include <QButtonGroup>
 #include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -72,35 +63,12 @@ QLayout* ItemEditorTab::CreateValueColumn()
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    for (std::size_t index = 0; index < items::Fields.size(); ++index) {
-        const FieldDescription& field = items::Fields[index];
-        if (field.kind == FieldKind::DamageType)
-            form->addRow(CreateDamageTypeFrame(field));
-        else
-            ui.valueButtons[index] =
-                controls::FieldRow(this, form, field, field.kind == FieldKind::Name ? int(field.width) : NumberChars);
-    }
+    m_form.AddRows(form, items::Fields, NumberChars);
 
     auto* column = new QVBoxLayout;
     column->addLayout(form);
     column->addStretch(1);
     return column;
-}
-
-QGroupBox* ItemEditorTab::CreateDamageTypeFrame(const FieldDescription& field)
-{
-    ui.Frame2 = controls::Frame(this, ToQString(field.control.objectName), Translated("Tables", field.label));
-    ui.damageTypes = new QButtonGroup(ui.Frame2);
-    auto* grid = new QGridLayout(ui.Frame2);
-    for (std::size_t index = 0; index < damagetypes::All.size(); ++index) {
-        const DamageTypeOption& type = damagetypes::All[index];
-        QRadioButton* option =
-            controls::Option(ui.Frame2, ToQString(type.optionName), Translated("DamageTypes", type.caption));
-        ui.damageTypes->addButton(option, type.code);
-        grid->addWidget(option, int(index) / 2, int(index) % 2);
-    }
-    ui.Frame2->setEnabled(false);
-    return ui.Frame2;
 }
 
 void ItemEditorTab::ConnectControls()
@@ -109,12 +77,6 @@ void ItemEditorTab::ConnectControls()
     connect(ui.lstItem, &QListWidget::itemSelectionChanged, this, &ItemEditorTab::lstItem_Click);
     connect(ui.lstItem, &QListWidget::itemDoubleClicked, this, &ItemEditorTab::lstItem_DblClick);
     controls::OnKeyActivated(ui.lstItem, [this] { lstItem_DblClick(); });
-    for (std::size_t index = 0; index < items::Fields.size(); ++index) {
-        const FieldDescription& field = items::Fields[index];
-        if (ui.valueButtons[index])
-            connect(ui.valueButtons[index], &QPushButton::clicked, this, [this, &field] { cmdValue_Click(field); });
-    }
-    connect(ui.damageTypes, &QButtonGroup::idClicked, this, &ItemEditorTab::optDamageType_Click);
 }
 
 void ItemEditorTab::lstItem_Click()
@@ -125,61 +87,23 @@ void ItemEditorTab::lstItem_Click()
 
 void ItemEditorTab::lstItem_DblClick()
 {
-    const std::optional<int> row = controls::SelectedRow(ui.lstItem);
-    if (!row)
-        return;
-    m_selectedItemOffset = items::RecordSize * *row;
-    EnableValues();
-    ShowItem();
-}
-
-// A rename is its own kind of step, and the list shows the new name at once.
-void ItemEditorTab::cmdValue_Click(const FieldDescription& field)
-{
-    const std::optional<ShownRecord> item = Record();
-    if (!item)
-        return;
-    const std::optional<QByteArray> accepted = AskValue(*item, field);
-    if (!accepted)
-        return;
-    SubmitField(*item, field, *accepted);
-    ShowItem();
-    if (field.kind == FieldKind::Name)
-        FillList();
-}
-
-void ItemEditorTab::optDamageType_Click(int code)
-{
-    if (const std::optional<ShownRecord> item = Record())
-        SubmitField(*item, items::DamageTypeField, QByteArray(1, char(code)));
-}
-
-std::optional<ShownRecord> ItemEditorTab::Record() const
-{
-    if (!m_selectedItemOffset || !Document().IsLoaded(GameFile::Items))
-        return std::nullopt;
-    return ShownRecord{&items::Layout, SelectedRecord()};
-}
-
-int ItemEditorTab::SelectedRecord() const
-{
-    return m_selectedItemOffset ? int(*m_selectedItemOffset / items::RecordSize) : -1;
+    if (const std::optional<int> row = controls::SelectedRow(ui.lstItem))
+        m_form.Choose(*row);
 }
 
 void ItemEditorTab::FillItemList()
 {
     FillList();
-    if (m_selectedItemOffset) {
-        EnableValues();
-        ShowItem();
-    }
+    if (const std::optional<int> record = m_form.Chosen())
+        m_form.Choose(*record);
 }
 
-void ItemEditorTab::FilesChanged(FilesState state)
+void ItemEditorTab::SetFilesState(FilesState state)
 {
-    Q_UNUSED(state);
     if (!Document().IsLoaded(GameFile::Items))
         ClearValues();
+    if (state == FilesState::Complete)
+        FillItemList();
 }
 
 void ItemEditorTab::DocumentChanged(const Edit& edit)
@@ -210,13 +134,8 @@ void ItemEditorTab::ClearValues()
         ui.lstItem->clear();
     }
     ui.lblIndex->clear();
-    for (QPushButton* button : ui.valueButtons) {
-        if (button) {
-            button->setText(QString());
-            button->setEnabled(false);
-        }
-    }
-    ui.Frame2->setEnabled(false);
+    m_form.ClearCaptions();
+    m_form.SetEnabled(false);
 }
 
 // Refilled whole, as after every rename; the selection is not kept.
@@ -231,31 +150,9 @@ void ItemEditorTab::FillList()
     ui.lstItem->addItems(names);
 }
 
-void ItemEditorTab::EnableValues()
-{
-    for (QPushButton* button : ui.valueButtons) {
-        if (button)
-            button->setEnabled(true);
-    }
-    ui.Frame2->setEnabled(true);
-}
-
 void ItemEditorTab::ShowItem()
 {
-    const std::optional<ShownRecord> item = Record();
-    if (!item)
-        return;
-    ShowFields(*item, items::Fields, ui.valueButtons,
-               [this](const FieldDescription&, std::uint8_t code) { ShowDamageType(code); });
-}
-
-// A code without an option leaves the options as they were.
-void ItemEditorTab::ShowDamageType(int code)
-{
-    if (QAbstractButton* option = ui.damageTypes->button(code)) {
-        const QSignalBlocker blocker(ui.damageTypes);
-        option->setChecked(true);
-    }
+    m_form.Show();
 }
 
 QString ItemEditorTab::ItemName(int record) const

@@ -76,17 +76,18 @@ void SoldierNamesTab::lstLast_DblClick()
         RenameLastName();
 }
 
-// The list is rebuilt even when nothing was written, so no entry stays selected.
+// The list is rebuilt even when nothing was written, so no entry stays selected; a rename
+// rebuilds it through DocumentChanged.
 void SoldierNamesTab::RenameFirstName()
 {
-    RenameSlot(soldiernames::FirstNames, m_selectedFirstNameOffset);
-    FillFirstNames();
+    if (!RenameSlot(soldiernames::FirstNames, m_selectedFirstNameOffset))
+        FillFirstNames();
 }
 
 void SoldierNamesTab::RenameLastName()
 {
-    RenameSlot(soldiernames::LastNames, m_selectedLastNameOffset);
-    FillLastNames();
+    if (!RenameSlot(soldiernames::LastNames, m_selectedLastNameOffset))
+        FillLastNames();
 }
 
 void SoldierNamesTab::FillNames(QListWidget* list, const TableLayout& table)
@@ -116,11 +117,19 @@ bool SoldierNamesTab::SelectSlot(const QListWidget* list, const TableLayout& tab
 
 // Writes exactly the first 11 bytes of the slot: the new name, then zero bytes. A last
 // name's twelfth byte is left as it was.
-void SoldierNamesTab::RenameSlot(const TableLayout& table, qsizetype slotOffset)
+bool SoldierNamesTab::RenameSlot(const TableLayout& table, qsizetype slotOffset)
 {
     const ShownRecord record{&table, int(slotOffset / table.recordSize)};
-    if (const std::optional<QByteArray> name = AskValue(record, table.fields.front()))
-        SubmitField(record, table.fields.front(), *name);
+    const std::optional<QByteArray> name = AskValue(record, table.fields.front());
+    return name && SubmitField(record, table.fields.front(), *name);
+}
+
+void SoldierNamesTab::SetFilesState(FilesState state)
+{
+    if (state != FilesState::Complete)
+        return;
+    FillFirstNames();
+    FillLastNames();
 }
 
 void SoldierNamesTab::DocumentChanged(const Edit& edit)

@@ -19,6 +19,8 @@ public:
     // The main window's opening sets the guidance text.
     void ShowIntroduction();
 
+    // A complete load fills both lists; they are not emptied before the next one.
+    void SetFilesState(FilesState state) override;
     bool Reveal(const Change& change) override;
 
 protected:
@@ -35,7 +37,8 @@ private:
 
     void FillNames(QListWidget* list, const TableLayout& table);
     [[nodiscard]] static bool SelectSlot(const QListWidget* list, const TableLayout& table, qsizetype& selectedOffset);
-    void RenameSlot(const TableLayout& table, qsizetype slotOffset);
+    // False when nothing was written.
+    bool RenameSlot(const TableLayout& table, qsizetype slotOffset);
 
     qsizetype m_selectedFirstNameOffset = 0;
     qsizetype m_selectedLastNameOffset = 0;

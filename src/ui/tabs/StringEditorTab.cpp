@@ -6,6 +6,7 @@
 #include "core/DataFiles.h"
 #include "core/TableText.h"
 #include "core/TextRoutines.h"
+#include "tables/StringFilter.h"
 #include "tables/StringTable.h"
 #include "ui/tabs/Controls.h"
 #include "ui/tabs/EntryIndexDelegate.h"
@@ -78,6 +79,12 @@ void StringEditorTab::CreateControls()
     layout->setRowStretch(3, 1);
     UpdateLanguages();
     ShowLanguage(0);
+    UpdateReplace();
+    // The find bar is made after the lists it filters, but stands above them.
+    QWidget* const order[] = {ui.cboLanguage, ui.txtFind,    ui.txtReplace, ui.cmdReplaceAll, ui.lstEng1,
+                              ui.lstEng2,     ui.lblStrShow, ui.Text1,      ui.cmdApplyStr,   ui.cmdCancelStr};
+    for (std::size_t at = 1; at < std::size(order); ++at)
+        setTabOrder(order[at - 1], order[at]);
 }
 
 QLayout* StringEditorTab::CreateFindBar()
@@ -95,14 +102,30 @@ QLayout* StringEditorTab::CreateFindBar()
                               "entry 123. Ctrl+F comes here, Escape clears it."));
     ui.lblFind->setBuddy(ui.txtFind);
     ui.lblFound = controls::Label(this, u"lblFound"_s);
+    ui.lblReplace = controls::Label(this, u"lblReplace"_s, tr("Replace &with:"));
+    ui.txtReplace = new QLineEdit(this);
+    ui.txtReplace->setObjectName(u"txtReplace"_s);
+    ui.txtReplace->setToolTip(tr("The text that Replace All puts in place of the text in the Find box."));
+    ui.lblReplace->setBuddy(ui.txtReplace);
+    // "&Apply" of the edit frame has Alt+A.
+    ui.cmdReplaceAll = controls::Button(this, u"cmdReplaceAll"_s, tr("Re&place All"));
+    ui.cmdReplaceAll->setToolTip(tr("Replaces the text in the Find box, in any case, in every entry of both lists "
+                                    "that holds it, as one step; the entries are listed first."));
 
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(ui.lblLanguage);
-    bar->addWidget(ui.cboLanguage);
-    bar->addSpacing(fontMetrics().horizontalAdvance(u'M') * 2);
-    bar->addWidget(ui.lblFind);
-    bar->addWidget(ui.txtFind, 1);
-    bar->addWidget(ui.lblFound);
+    // Replacing sits under finding, its box under the Find box: one row of both would
+    // squeeze the boxes to nothing beside the count of what was found.
+    auto* bar = new QGridLayout;
+    bar->addWidget(ui.lblLanguage, 0, 0);
+    bar->addWidget(ui.cboLanguage, 0, 1);
+    bar->setColumnMinimumWidth(2, fontMetrics().horizontalAdvance(u'M') * 2);
+    bar->addWidget(ui.lblFind, 0, 3, Qt::AlignRight);
+    bar->addWidget(ui.txtFind, 0, 4);
+    bar->addWidget(ui.lblFound, 0, 5, 1, 2);
+    bar->addWidget(ui.lblReplace, 1, 3);
+    bar->addWidget(ui.txtReplace, 1, 4);
+    bar->addWidget(ui.cmdReplaceAll, 1, 5);
+    bar->setColumnStretch(4, 3);
+    bar->setColumnStretch(6, 2);
     return bar;
 }
 
@@ -168,6 +191,12 @@ void StringEditorTab::ConnectControls()
     connect(ui.cmdCancelStr, &QPushButton::clicked, this, &StringEditorTab::cmdCancelStr_Click);
     connect(ui.cboLanguage, &QComboBox::activated, this, &StringEditorTab::cboLanguage_Click);
     connect(ui.txtFind, &QLineEdit::textChanged, this, &StringEditorTab::txtFind_Change);
+    connect(ui.cmdReplaceAll, &QPushButton::clicked, this, &StringEditorTab::cmdReplaceAll_Click);
+    // As in the prompts: Return applies the edited text, Escape closes the edit unchanged.
+    for (const QKeySequence keys : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+        new QShortcut(keys, ui.frmStr, ui.cmdApplyStr, &QPushButton::click, Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence(Qt::Key_Escape), ui.frmStr, ui.cmdCancelStr, &QPushButton::click,
+                  Qt::WidgetWithChildrenShortcut);
     // Ctrl+F belongs to this tab alone: a shortcut of a hidden widget never fires.
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this, [this] {
         ui.txtFind->setFocus(Qt::ShortcutFocusReason);
@@ -227,6 +256,7 @@ void StringEditorTab::cmdApplyStr_Click() { ApplyEdit(); }
 void StringEditorTab::cmdCancelStr_Click() { CloseEdit(); }
 void StringEditorTab::cboLanguage_Click() { ChooseLanguage(ui.cboLanguage->currentData().toInt()); }
 void StringEditorTab::txtFind_Change() { Find(); }
+void StringEditorTab::cmdReplaceAll_Click() { ReplaceAll(); }
 
 void StringEditorTab::FillStringLists()
 {
@@ -237,16 +267,19 @@ void StringEditorTab::FillStringLists()
         Model(source)->SetTable(Document().Working(FileOf(source)));
     }
     ShowFound();
+    UpdateReplace();
 }
 
-void StringEditorTab::FilesChanged(FilesState state)
+void StringEditorTab::SetFilesState(FilesState state)
 {
-    Q_UNUSED(state);
     CloseEdit();
     ClearLists();
     ui.lblStrShow->clear();
     UpdateLanguages();
     ShowFound();
+    UpdateReplace();
+    if (state == FilesState::Complete)
+        FillStringLists();
 }
 
 void StringEditorTab::DocumentChanged(const Edit& edit)
@@ -374,6 +407,65 @@ void StringEditorTab::Find()
         AttachModel(source, !query.isEmpty());
     }
     ShowFound();
+    UpdateReplace();
+}
+
+void StringEditorTab::UpdateReplace()
+{
+    ui.cmdReplaceAll->setEnabled(!ui.txtFind->text().isEmpty() && Model(Source::First)->rowCount() > 0);
+}
+
+void StringEditorTab::ReplaceAll()
+{
+    const QString found = ui.txtFind->text();
+    const QString replacement = ui.txtReplace->text();
+    if (found.isEmpty())
+        return;
+    const QString title = tr("Replace All");
+    // A zero byte would end the entry early and shift the number of every entry after it.
+    if (const QStringList unstorable = codepage::Unstorable(replacement); !unstorable.isEmpty()) {
+        Context().asker.ShowError(title, tr("The game's text files cannot store these characters: %1.\n"
+                                            "Nothing was replaced.")
+                                             .arg(unstorable.join(u", "_s)));
+        return;
+    }
+    // The entries the lists show for this text, so case is treated as the Find box treats it.
+    const strings::EntryFilter filter(found);
+    std::vector<Change> replaced;
+    QStringList listed;
+    for (const Source source : Sources) {
+        const GameFile file = FileOf(source);
+        const strings::StringTable& table = Model(source)->Table();
+        const std::vector<bool> holds = filter.AcceptsEach(table);
+        for (qsizetype row = 0; row < table.Count(); ++row) {
+            if (!holds[std::size_t(row)])
+                continue;
+            const QString before = Model(source)->EntryText(int(row));
+            const QString after = QString(before).replace(found, replacement, Qt::CaseInsensitive);
+            if (after == before)
+                continue;
+            const strings::StringEntry entry = table.Entry(row);
+            replaced.push_back({file, entry.start, table.Bytes().mid(entry.start, entry.length),
+                                codepage::Encode(after), datafiles::TableName(file), QString::number(row),
+                                strings::TextField.Name()});
+            listed.append(tr("%1 entry %2: \u201C%3\u201D")
+                              .arg(datafiles::DisplayName(file), QString::number(row), modEdit::Excerpt(before)));
+        }
+    }
+    if (replaced.empty()) {
+        Context().asker.ShowMessage(title, tr("No entry of these lists holds \u201C%1\u201D.").arg(modEdit::Excerpt(found)));
+        return;
+    }
+    const QString count = QString::number(replaced.size());
+    if (!Context().asker.AskYesNo(title, tr("Replace \u201C%1\u201D with \u201C%2\u201D in these %3 entries?\n\n%4")
+                                             .arg(modEdit::Excerpt(found), modEdit::Excerpt(replacement), count,
+                                                  modEdit::Listed(listed))))
+        return;
+    CloseEdit();
+    (void)Submit(changes::InApplyOrder(
+        tr("Replace \u201C%1\u201D with \u201C%2\u201D in %3 entries")
+            .arg(modEdit::Excerpt(found), modEdit::Excerpt(replacement), count),
+        std::move(replaced)));
 }
 
 // What the filter found in each list; an empty box shows every entry and no count.

@@ -31,7 +31,7 @@ public:
     void ShowIntroduction();
 
     // An edit started on the previous installation's table must never reach the new one.
-    void FilesChanged(FilesState state) override;
+    void SetFilesState(FilesState state) override;
     bool Reveal(const Change& change) override;
 
 protected:
@@ -62,6 +62,7 @@ private:
     void cmdCancelStr_Click();
     void cboLanguage_Click();
     void txtFind_Change();
+    void cmdReplaceAll_Click();
 
     void ShowEntry(Source source);
     [[nodiscard]] QString ShownText(Source source, int row) const;
@@ -84,6 +85,10 @@ private:
     void ShowLanguage(int language);
     void Find();
     void ShowFound();
+    // Every entry of the shown pair that holds the Find box's text gets it replaced, as
+    // one step, once the user has seen which entries those are.
+    void ReplaceAll();
+    void UpdateReplace();
 
     [[nodiscard]] QListView* List(Source source) const;
     [[nodiscard]] StringTableModel* Model(Source source) const;
@@ -110,6 +115,9 @@ private:
         QLabel* lblFind;
         QLineEdit* txtFind;
         QLabel* lblFound;
+        QLabel* lblReplace;
+        QLineEdit* txtReplace;
+        QPushButton* cmdReplaceAll;
         QLabel* Label44;
         QListView* lstEng1;
         QLabel* Label43;

@@ -1,9 +1,7 @@
 // The "Unit Editor" tab: choosing a unit, showing its record and editing its bytes.
 #include "ui/tabs/UnitEditorTab.h"
 
-#include "core/ByteAccess.h"
 #include "core/TableText.h"
-#include "core/ValuePrompt.h"
 #include "tables/UnitNames.h"
 #include "ui/RecordTableView.h"
 #include "ui/ViewSwitch.h"
@@ -11,14 +9,12 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStringView>
 #include <QVBoxLayout>
+
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -69,18 +65,11 @@ void UnitEditorTab::CreateControls()
 QLayout* UnitEditorTab::CreateValueColumns()
 {
     auto* values = new QHBoxLayout;
-    std::size_t index = 0;
+    std::span<const FieldDescription> fields = units::Fields;
     for (const std::size_t length : ColumnLengths) {
         QFormLayout* column = NewColumn();
-        for (const std::size_t end = index + length; index < end; ++index) {
-            const FieldDescription& field = units::Fields[index];
-            if (field.kind == FieldKind::Flag) {
-                ui.flying = controls::FlagFrame(this, field, u"optYesU"_s, u"optNoU"_s);
-                column->addRow(ui.flying.frame);
-            } else {
-                ui.values[index] = controls::FieldRow(this, column, field, ValueChars);
-            }
-        }
+        m_form.AddRows(column, fields.first(length), ValueChars);
+        fields = fields.subspan(length);
         auto* holder = new QVBoxLayout;
         holder->addLayout(column);
         holder->addStretch(1);
@@ -96,13 +85,6 @@ void UnitEditorTab::ConnectControls()
     // activated, not currentIndexChanged: it is the user's choice, by mouse or keyboard,
     // and it comes again when the same unit is chosen again.
     connect(ui.cmbUnit, &QComboBox::activated, this, &UnitEditorTab::cmbUnit_Click);
-    for (std::size_t index = 0; index < ui.values.size(); ++index) {
-        const FieldDescription& field = units::Fields[index];
-        if (ui.values[index])
-            connect(ui.values[index], &QPushButton::clicked, this, [this, &field] { cmdValue_Click(field); });
-    }
-    connect(ui.flying.yes, &QRadioButton::clicked, this, [this] { WriteFlying(true); });
-    connect(ui.flying.no, &QRadioButton::clicked, this, [this] { WriteFlying(false); });
 }
 
 void UnitEditorTab::FillUnitList()
@@ -114,9 +96,16 @@ void UnitEditorTab::FillUnitList()
     ui.cmbUnit->setCurrentIndex(-1);
 }
 
-void UnitEditorTab::FilesChanged(FilesState state)
+std::optional<qsizetype> UnitEditorTab::SelectedUnitOffset() const
 {
-    if (state != FilesState::None && m_selectedUnitOffset)
+    if (const std::optional<int> unit = m_form.Chosen())
+        return units::Layout.recordSize * *unit;
+    return std::nullopt;
+}
+
+void UnitEditorTab::SetFilesState(FilesState state)
+{
+    if (state != FilesState::None)
         ShowUnit();
 }
 
@@ -142,56 +131,11 @@ void UnitEditorTab::cmbUnit_Click(int index)
     const int unit = ui.cmbUnit->itemData(index).toInt();
     if (unit < 0 || unit >= units::Layout.recordCount)
         return;
-    m_selectedUnitOffset = units::Layout.recordSize * unit;
-    EnableValues();
-    ShowUnit();
-}
-
-void UnitEditorTab::cmdValue_Click(const FieldDescription& field)
-{
-    const std::optional<ShownRecord> unit = Record();
-    if (!unit)
-        return;
-    if (const std::optional<QByteArray> accepted = AskValue(*unit, field)) {
-        SubmitField(*unit, field, *accepted);
-        ShowUnit();
-    }
-}
-
-// The checked option already shows the new state, so the view does not run again.
-void UnitEditorTab::WriteFlying(bool flies)
-{
-    const std::optional<ShownRecord> unit = Record();
-    if (!unit)
-        return;
-    const FieldDescription& field = units::FlyingField;
-    SubmitField(*unit, field, QByteArray(1, char(field.flagValue(unit->number, flies))));
+    m_form.Choose(unit);
 }
 
 // Mirrors the flying flag without writing it: a stored 2 shows No and stays 2.
 void UnitEditorTab::ShowUnit()
 {
-    const std::optional<ShownRecord> unit = Record();
-    if (!unit)
-        return;
-    ShowFields(*unit, units::Fields, ui.values, [this, &unit](const FieldDescription& flag, std::uint8_t stored) {
-        controls::ShowFlag(ui.flying, fields::IsYes(flag, unit->number, stored));
-    });
-}
-
-// Once a unit has been chosen the values stay usable; Close shuts the whole tab strip instead.
-void UnitEditorTab::EnableValues()
-{
-    for (QPushButton* button : ui.values) {
-        if (button)
-            button->setEnabled(true);
-    }
-    controls::EnableFlag(ui.flying, true);
-}
-
-std::optional<ShownRecord> UnitEditorTab::Record() const
-{
-    if (!m_selectedUnitOffset || !Document().HasExecutable())
-        return std::nullopt;
-    return ShownRecord{&units::Layout, int(*m_selectedUnitOffset / units::Layout.recordSize)};
+    m_form.Show();
 }
