@@ -25,6 +25,7 @@ QJsonValue NewValue(const catalogue::Table& table, const catalogue::Slot& slot)
     case catalogue::Kind::BaseFacility: return QStringLiteral("Workshop");
     case catalogue::Kind::Name: return QStringLiteral("N%1").arg(slot.record);
     case catalogue::Kind::StringEntry: return QStringLiteral("String number %1").arg(slot.record);
+    case catalogue::Kind::Bravery: return 70;
     default: return table.Name() == QStringLiteral("items") && slot.field->Name().startsWith(QStringLiteral("Ammo")) ? 3 : 7;
     }
 }
@@ -99,7 +100,9 @@ void BM_ChangesPanelRefresh(benchmark::State& state)
     document.Adopt(sample::LoadedFiles(GameVersion::CollectorsEdition));
     const changeset::Resolved every = changeset::Resolve(document, EveryField(document), {}, QStringLiteral("all"));
     if (!every.problems.isEmpty() || !document.Apply(every.edit)) {
-        state.SkipWithError("the every-field change set did not apply");
+        state.SkipWithError(every.problems.value(0, QStringLiteral("the every-field change set did not apply"))
+                                .toUtf8()
+                                .constData());
         return;
     }
     ChangesModel model(document);
@@ -109,8 +112,9 @@ void BM_ChangesPanelRefresh(benchmark::State& state)
     for (auto _ : state) {
         const Edit edit{QStringLiteral("one"), {forth ? one : one.Inverse()}};
         forth = !forth;
-        if (!document.Apply(edit))  // the model refreshes on the document's signal
+        if (!document.Apply(edit))
             state.SkipWithError("the edit did not apply");
+        document.Settle();  // the model refreshes on the document's signal
     }
     state.counters["lines"] = model.rowCount();
 }

@@ -53,7 +53,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(u"kestrel"_s);
     QApplication::setApplicationVersion(u"" KESTREL_VERSION ""_s);
     QGuiApplication::setDesktopFileName(u"" KESTREL_APP_ID ""_s);
-    QApplication::setWindowIcon(QIcon(u":/icons/kestrel.png"_s));
     // Dialogs and menus are windows of their own; the application font reaches them too.
     QApplication::setFont(fonts::TerminalFont());
     // Checked before anything opens the settings: a named pipe there would hold up the start.
@@ -66,24 +65,40 @@ int main(int argc, char** argv)
     translations::Install(app, QLocale::system());
 
     QtAsker asker;
-    MainWindow mainWindow(asker);
-    asker.SetParent(&mainWindow);
-    placement::Restore(mainWindow);
-
-    const auto openMainWindow = [&mainWindow, exePath = commandLine.exePath] {
-        mainWindow.show();
+    std::optional<MainWindow> mainWindow;
+    const auto ensureMainWindow = [&mainWindow, &asker]() -> MainWindow& {
+        if (!mainWindow) {
+            mainWindow.emplace(asker);
+            asker.SetParent(&*mainWindow);
+            placement::Restore(*mainWindow);
+        }
+        return *mainWindow;
+    };
+    // Reading the icon looks through every image format plugin Qt has.
+    const auto setIcon = [] { QApplication::setWindowIcon(QIcon(u":/icons/kestrel.png"_s)); };
+    const auto openMainWindow = [ensureMainWindow, exePath = commandLine.exePath] {
+        MainWindow& window = ensureMainWindow();
+        window.show();
         if (!exePath.isEmpty())
-            QTimer::singleShot(0, &mainWindow, [&mainWindow, exePath] { mainWindow.LoadFromUser(exePath); });
+            QTimer::singleShot(0, &window, [&window, exePath] { window.LoadFromUser(exePath); });
     };
     std::optional<SplashWindow> splash;
     if (commandLine.splash) {
         splash.emplace(SplashIntervalMs);
-        QObject::connect(&*splash, &SplashWindow::Dismissed, &mainWindow, openMainWindow);
+        QObject::connect(&*splash, &SplashWindow::Dismissed, &app, openMainWindow);
         splash->show();
+        // The icon and the main window with its six tabs come while the splash is up, not
+        // before it shows: together they took as long as the rest of the start.
+        QTimer::singleShot(0, &app, [setIcon, ensureMainWindow] {
+            setIcon();
+            (void)ensureMainWindow();
+        });
     } else {
+        setIcon();
         openMainWindow();
     }
     const int status = QApplication::exec();
-    placement::Save(mainWindow);
+    if (mainWindow)
+        placement::Save(*mainWindow);
     return status;
 }

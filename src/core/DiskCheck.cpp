@@ -5,7 +5,6 @@
 #include "core/GameFiles.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -22,9 +21,10 @@ struct Text {
 namespace diskcheck {
 namespace {
 
-QByteArray HashOf(const QByteArray& bytes)
+// Buffers that were never edited share their bytes with the stamp: no byte is compared.
+bool SameBytes(const QByteArray& one, const QByteArray& other)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return one.size() == other.size() && (one.constData() == other.constData() || one == other);
 }
 
 enum class FileState { Same, Changed, Missing };
@@ -41,7 +41,7 @@ FileState StateOf(const QString& path, const DiskStamp& stamp, Depth depth)
     if (depth == Depth::Quick && info.lastModified() == stamp.modified)
         return FileState::Same;
     const std::optional<QByteArray> bytes = gamefiles::ReadWhole(path, stamp.size);
-    return bytes && HashOf(*bytes) == stamp.hash ? FileState::Same : FileState::Changed;
+    return bytes && SameBytes(*bytes, stamp.contents) ? FileState::Same : FileState::Changed;
 }
 
 QString NameOf(const ChangedFile& changed)
@@ -62,7 +62,7 @@ QStringList NamesOf(const std::vector<ChangedFile>& changed)
 
 DiskStamp StampOf(const QString& path, const QByteArray& bytes)
 {
-    return {bytes.size(), QFileInfo(path).lastModified(), HashOf(bytes)};
+    return {bytes.size(), QFileInfo(path).lastModified(), bytes};
 }
 
 std::vector<ChangedFile> ChangedFiles(const GameFileSet& files, Depth depth)
@@ -81,7 +81,7 @@ std::vector<ChangedFile> ChangedFiles(const GameFileSet& files, Depth depth)
 
 bool HoldsUnsavedEdit(const GameBuffer& buffer)
 {
-    return buffer.working.size() != buffer.onDisk.size || HashOf(buffer.working) != buffer.onDisk.hash;
+    return !SameBytes(buffer.working, buffer.onDisk.contents);
 }
 
 bool IsStale(const GameFileSet& files, GameFile file)

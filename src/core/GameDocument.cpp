@@ -5,6 +5,8 @@
 #include "core/DataFiles.h"
 #include "core/DiskCheck.h"
 
+#include <utility>
+
 GameDocument::GameDocument(QObject* parent)
     : QObject(parent)
 {
@@ -54,7 +56,32 @@ bool GameDocument::Apply(const Edit& edit)
         return false;
     }
     emit Changed(edit);
+    NoteUnsettled(edit);
     return true;
+}
+
+void GameDocument::NoteUnsettled(const Edit& edit)
+{
+    m_unsettled.text = edit.text;
+    m_unsettled.changes.insert(m_unsettled.changes.end(), edit.changes.begin(), edit.changes.end());
+    if (m_settlePosted)
+        return;
+    m_settlePosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_settlePosted = false;
+            Settle();
+        },
+        Qt::QueuedConnection);
+}
+
+void GameDocument::Settle()
+{
+    if (m_unsettled.changes.empty())
+        return;
+    const Edit changes = std::exchange(m_unsettled, Edit());
+    emit Settled(changes);
 }
 
 namespace {
@@ -98,6 +125,7 @@ LoadOutcome GameDocument::Load(const ExeChooser& chooseExe, LoadReporter& report
 
 void GameDocument::AnnounceReset()
 {
+    DropUnsettled();
     emit Reset();
     emit FilesStateChanged(State());
 }

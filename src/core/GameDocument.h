@@ -1,5 +1,6 @@
 // The loaded game files as the editor's one document: views read its bytes, and Apply is
-// the only way they change. Listeners hear of every change and of every load and close.
+// the only way they change. Listeners hear of every change and of every load and close;
+// views hear of changes once per turn of the event loop.
 #pragma once
 
 #include "core/Asker.h"
@@ -47,8 +48,16 @@ public:
     // The pristine copies stay as loaded.
     void NoteSaved(const std::vector<FileWrite>& written);
 
+    // Tells the views now of the changes not yet settled, rather than when the event loop
+    // comes round: after a user's own edit, whose handler may go on to read a view.
+    void Settle();
+
 signals:
     void Changed(const Edit& edit);
+    // Every change since the last, as one edit, once per turn of the event loop (or at
+    // Settle): views refresh from this, so undoing 10,000 steps at once refreshes each
+    // view once instead of 10,000 times. A load or Close drops what was not yet told.
+    void Settled(const Edit& changes);
     // The files were loaded, closed or replaced: every view rebuilds.
     void Reset();
     // Follows every Reset: what is loaded now, so the views know what they may offer.
@@ -56,7 +65,11 @@ signals:
 
 private:
     [[nodiscard]] bool ApplyOne(const Change& change);
+    void NoteUnsettled(const Edit& edit);
+    void DropUnsettled() { m_unsettled = {}; }
     void AnnounceReset();
 
     GameFileSet m_files;
+    Edit m_unsettled;
+    bool m_settlePosted = false;
 };

@@ -14,7 +14,9 @@
 struct DiskStamp {
     qint64 size = -1;
     QDateTime modified;
-    QByteArray hash;  // of the whole contents
+    // The contents themselves, shared with the buffer they were read into or written from:
+    // no copy until that buffer is edited, and comparing them costs less than hashing.
+    QByteArray contents;
 };
 
 struct GameBuffer {

@@ -11,6 +11,9 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 // The texts the window shows, in the interface's language (kestrel-cli never installs a translator).
@@ -98,13 +101,23 @@ Examined Examine(const QString& path, const DataFileSpec& step)
     return {gamefiles::ReadWhole(path, *size), LoadOutcome::Failed, std::nullopt};
 }
 
+// The data files the contents check read before the load went on: each file is read once.
+using ReadAhead = std::array<std::optional<QByteArray>, 8>;
+
+std::optional<QByteArray>& AheadOf(ReadAhead& ahead, GameFile file)
+{
+    return ahead.at(std::size_t(file));
+}
+
 // Measures and reads one data file into its buffer. Returns the outcome that ends the
 // load, or nullopt when the file was accepted.
-std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& step, LoadReporter& reporter)
+std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& step, LoadReporter& reporter,
+                                        ReadAhead& ahead)
 {
     reporter.Append(step.progressText);
     const QString path = gamefiles::FindEntry(GeodataFolder(files.DataRoot), step.fileName);
-    const Examined examined = Examine(path, step);
+    std::optional<QByteArray>& early = AheadOf(ahead, step.file);
+    const Examined examined = early ? Examined{std::exchange(early, std::nullopt)} : Examine(path, step);
     if (!examined.bytes) {
         if (examined.status)
             reporter.SetStatus(*examined.status);
@@ -117,14 +130,15 @@ std::optional<LoadOutcome> LoadDataFile(GameFileSet& files, const DataFileSpec& 
 
 // The data file of a step as the load would take it, or nullopt when its own step would
 // stop the load anyway.
-std::optional<QByteArray> ReadAhead(const QString& dataRoot, const DataFileSpec& step)
+std::optional<QByteArray> ReadEarly(const QString& dataRoot, const DataFileSpec& step)
 {
     return Examine(gamefiles::FindEntry(GeodataFolder(dataRoot), step.fileName), step).bytes;
 }
 
 // The tables are checked before anything of an earlier load is replaced, those of the
 // data files included, so that declining leaves everything as a cancelled dialog does.
-bool MayLoad(GameVersion version, const QString& exePath, const QByteArray& exe, const ContentsGate& gate)
+bool MayLoad(GameVersion version, const QString& exePath, const QByteArray& exe, const ContentsGate& gate,
+             ReadAhead& ahead)
 {
     if (!gate.reasons)
         return true;
@@ -133,7 +147,9 @@ bool MayLoad(GameVersion version, const QString& exePath, const QByteArray& exe,
     for (const DataFileSpec* step : datafiles::LoadOrder()) {
         if (gate.checks && !gate.checks(step->file))
             continue;
-        if (const std::optional<QByteArray> bytes = ReadAhead(dataRoot, *step))
+        std::optional<QByteArray>& bytes = AheadOf(ahead, step->file);
+        bytes = ReadEarly(dataRoot, *step);
+        if (bytes)
             reasons += gate.reasons(step->file, version, *bytes);
     }
     return reasons.isEmpty() || (gate.loadAnyway && gate.loadAnyway(reasons));
@@ -204,7 +220,7 @@ QStringList LoadOtherLanguages(GameFileSet& files)
 // Steps 3 to 7: choose, measure, recognise and read the executable. The views that need
 // only it are rebuilt once the document announces the load.
 std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& chooseExe, LoadReporter& reporter,
-                                          const ContentsGate& gate)
+                                          const ContentsGate& gate, ReadAhead& ahead)
 {
     const std::optional<QString> chosen = chooseExe();
     if (!chosen || chosen->isEmpty())
@@ -226,7 +242,7 @@ std::optional<LoadOutcome> LoadExecutable(GameFileSet& files, const ExeChooser& 
         return LoadOutcome::ExeWrongSize;
     }
     std::optional<QByteArray> bytes = gamefiles::ReadWhole(exePath, *size);
-    if (!bytes || !MayLoad(*version, exePath, *bytes, gate))
+    if (!bytes || !MayLoad(*version, exePath, *bytes, gate, ahead))
         return LoadOutcome::Failed;
 
     const QString dataRoot = DataRootFor(exePath, *version);
@@ -270,11 +286,12 @@ LoadOutcome LoadGameFiles(GameFileSet& files, const ExeChooser& chooseExe, LoadR
     reporter.Append(QStringLiteral("UFO.EXE...  "));
 
     LoadOutcome outcome = LoadOutcome::Complete;
-    if (const auto stop = LoadExecutable(files, chooseExe, reporter, gate)) {
+    ReadAhead ahead;
+    if (const auto stop = LoadExecutable(files, chooseExe, reporter, gate, ahead)) {
         outcome = *stop;
     } else {
         for (const DataFileSpec* step : datafiles::LoadOrder()) {
-            if (const auto stop = LoadDataFile(files, *step, reporter)) {
+            if (const auto stop = LoadDataFile(files, *step, reporter, ahead)) {
                 outcome = *stop;
                 break;
             }

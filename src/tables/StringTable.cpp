@@ -63,13 +63,26 @@ StringEntry StringTable::Entry(qsizetype index) const
     Q_ASSERT(index >= 0 && index < m_count);
     if (index < 0 || index >= m_count)
         return {};
+    // Rows are drawn and entries filtered in order: the entry after the one looked up last
+    // starts right behind its terminator.
+    if (index == m_lastIndex)
+        return m_lastEntry;
+    if (m_lastIndex >= 0 && index == m_lastIndex + 1)
+        return Remember(index, m_lastEntry.start + m_lastEntry.length + 1);
     const auto after = std::upper_bound(m_checkpoints.cbegin(), m_checkpoints.cend(), index,
                                         [](qsizetype wanted, const Checkpoint& point) { return wanted < point.entry; });
     const Checkpoint& from = *std::prev(after);
     qsizetype start = from.start;
     for (qsizetype passed = from.entry; passed < index; ++passed)
         start = NextZero(m_bytes, start) + 1;
-    return {start, NextZero(m_bytes, start) - start};
+    return Remember(index, start);
+}
+
+StringEntry StringTable::Remember(qsizetype index, qsizetype start) const
+{
+    m_lastIndex = index;
+    m_lastEntry = {start, NextZero(m_bytes, start) - start};
+    return m_lastEntry;
 }
 
 StringTable::EntryList StringTable::Entries() const

@@ -74,6 +74,8 @@ public:
     [[nodiscard]] std::vector<qsizetype> StringBounds() const;
 
 private:
+    StringEntry Remember(qsizetype index, qsizetype start) const;
+
     struct Checkpoint {
         qsizetype entry;
         qsizetype start;
@@ -81,6 +83,10 @@ private:
 
     QByteArray m_bytes;
     std::vector<Checkpoint> m_checkpoints;  // by entry, the first one entry 0 when there is any
+    // The entry of the last lookup: a cache only, so lookups stay const. The tables live in
+    // the window's thread alone.
+    mutable qsizetype m_lastIndex = -1;
+    mutable StringEntry m_lastEntry;
     qsizetype m_count = 0;
     qsizetype m_trailingStart = 0;
 };

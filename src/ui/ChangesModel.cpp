@@ -24,7 +24,7 @@ ChangesModel::ChangesModel(const GameDocument& document, QObject* parent)
     : QAbstractTableModel(parent)
     , m_document(document)
 {
-    connect(&m_document, &GameDocument::Changed, this, &ChangesModel::Refresh);
+    connect(&m_document, &GameDocument::Settled, this, &ChangesModel::Refresh);
     connect(&m_document, &GameDocument::Reset, this, &ChangesModel::Refresh);
     Refresh();
 }

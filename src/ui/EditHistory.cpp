@@ -3,6 +3,8 @@
 
 #include "core/GameDocument.h"
 
+#include <utility>
+
 class EditHistory::Step final : public QUndoCommand {
 public:
     Step(EditHistory& history, Edit edit)
@@ -19,7 +21,7 @@ public:
             return;
         }
         if (m_pushed)
-            emit m_history.Revisited(m_edit);
+            m_history.NoteRevisited(m_edit);
         m_pushed = true;
     }
 
@@ -27,7 +29,7 @@ public:
     {
         // Inverted when needed rather than kept: a long history holds only what changed.
         if (m_history.m_document.Apply(m_edit.Inverse()))
-            emit m_history.Revisited(m_edit);
+            m_history.NoteRevisited(m_edit);
     }
 
 private:
@@ -41,7 +43,10 @@ EditHistory::EditHistory(GameDocument& document, QObject* parent)
     , m_document(document)
 {
     // A load or Close starts the history anew: its steps belong to files no longer there.
-    connect(&m_document, &GameDocument::Reset, &m_stack, &QUndoStack::clear);
+    connect(&m_document, &GameDocument::Reset, this, [this] {
+        m_revisited.reset();
+        m_stack.clear();
+    });
 }
 
 bool EditHistory::Submit(Edit edit)
@@ -53,5 +58,25 @@ bool EditHistory::Submit(Edit edit)
     // The index, not the count: a step pushed after an undo replaces the one undone.
     const int before = m_stack.index();
     m_stack.push(new Step(*this, std::move(edit)));
+    // The user's own edit shows at once: the handler that made it may read a view next.
+    m_document.Settle();
     return m_stack.index() > before;
+}
+
+// Posted after the document's own notice of the same turn, so the views have refreshed
+// before the last step revisited is brought into sight, once however many were.
+void EditHistory::NoteRevisited(const Edit& edit)
+{
+    m_revisited = edit;
+    if (m_revealPosted)
+        return;
+    m_revealPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_revealPosted = false;
+            if (std::optional<Edit> edit = std::exchange(m_revisited, std::nullopt))
+                emit Revisited(*edit);
+        },
+        Qt::QueuedConnection);
 }

@@ -8,6 +8,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <optional>
 
 class GameDocument;
 
@@ -29,13 +30,18 @@ public:
     void MarkSaved() { m_stack.setClean(); }
 
 signals:
-    // A step was undone or redone: the views bring its record into sight.
+    // A step was undone or redone: the views bring its record into sight. Told once per
+    // turn of the event loop, of the last step revisited in it.
     void Revisited(const Edit& edit);
 
 private:
     class Step;
 
+    void NoteRevisited(const Edit& edit);
+
     GameDocument& m_document;
     QUndoStack m_stack;
     Guard m_guard;
+    std::optional<Edit> m_revisited;
+    bool m_revealPosted = false;
 };

@@ -34,6 +34,10 @@ void RecentFiles::Add(const QString& exePath)
 {
     const QString path = QFileInfo(exePath).absoluteFilePath();
     QStringList paths = Paths();
+    // Loading the file already at the top again changes nothing: the settings file is not
+    // written (and synced to disk) on every load.
+    if (!paths.isEmpty() && paths.front() == path)
+        return;
     paths.removeAll(path);
     paths.prepend(path);
     Store(paths.mid(0, MaxEntries));

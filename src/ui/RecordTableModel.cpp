@@ -40,7 +40,7 @@ RecordTableModel::RecordTableModel(const GameDocument& document, EditHistory& hi
     , m_recordHeader(recordHeader)
 {
     Q_ASSERT(m_table);
-    connect(&m_document, &GameDocument::Changed, this, &RecordTableModel::DocumentChanged);
+    connect(&m_document, &GameDocument::Settled, this, &RecordTableModel::DocumentChanged);
     connect(&m_document, &GameDocument::Reset, this, [this] {
         beginResetModel();
         Rebuild();

@@ -73,7 +73,11 @@ RecordTableView::RecordTableView(EditorContext& context, const QString& table, c
     connect(&context.history, &EditHistory::Revisited, this, &RecordTableView::Revisit);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         SortAnew();
-        FitColumns();
+        // A table on show is refitted at once; the others, most of them after a load, when
+        // they are shown: measuring every cell of them was a fifth of a load.
+        m_fitPending = !isVisible();
+        if (!m_fitPending)
+            FitColumns();
     });
     FitColumns();
 }
@@ -129,6 +133,10 @@ void RecordTableView::focusInEvent(QFocusEvent* event)
 
 bool RecordTableView::event(QEvent* event)
 {
+    if (event->type() == QEvent::Show && m_fitPending) {
+        m_fitPending = false;
+        FitColumns();
+    }
     if (event->type() == QEvent::ShortcutOverride && IsCopyOrPaste(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;

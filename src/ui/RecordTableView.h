@@ -47,4 +47,5 @@ private:
     EditorContext& m_context;
     RecordTableModel* m_model;
     QSortFilterProxyModel* m_proxy;
+    bool m_fitPending = false;
 };

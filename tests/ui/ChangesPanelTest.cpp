@@ -175,6 +175,7 @@ TEST(ChangesModelAlone, AStrayByteIsARawLine)
     ChangesModel model(document);
     QAbstractItemModelTester tester(&model);
     ASSERT_TRUE(document.Apply({{}, {document.ChangeTo(GameFile::Executable, 480155, QByteArray(1, 0x50))}}));
+    document.Settle();
     ASSERT_EQ(model.rowCount(), 1);
     EXPECT_EQ(model.index(0, 0).data().toString(), u"ufo.exe"_s);
     EXPECT_EQ(model.index(0, 1).data().toString(), u"byte 480155"_s);

@@ -7,10 +7,12 @@
 #include "exchange/Differences.h"
 #include "support/TestFiles.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QUndoStack>
 
@@ -299,3 +301,27 @@ TEST_F(EditHistoryTest, NoWayOutDropsUnsavedEditsUnasked)
 }
 
 } // namespace
+
+// Going back many steps at once, as a click in the Edit History does, refreshes each view
+// once, with the files as they end up, and brings the last step undone into sight.
+TEST_F(EditHistoryTest, ManyStepsAtOnceRefreshTheViewsOnce)
+{
+    drive::Choose(window, u"cmbUnit"_s, 7);
+    const QString tu = probe::Find<QPushButton>(window, u"cmdTU"_s)->text();
+    for (const QString& value : {u"60"_s, u"70"_s, u"80"_s}) {
+        asker.Answer(value);
+        drive::Click(window, u"cmdTU"_s);
+    }
+    drive::ShowTab(window, u"Item Editor"_s);
+    ASSERT_EQ(Stack().count(), 3);
+    auto* changes = probe::Find<QAbstractItemView>(window, u"tblChanges"_s);
+    EXPECT_EQ(changes->model()->rowCount(), 1);
+
+    QSignalSpy settled(&window.Document(), &GameDocument::Settled);
+    Stack().setIndex(0);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(settled.count(), 1);
+    EXPECT_EQ(probe::Find<QPushButton>(window, u"cmdTU"_s)->text(), tu);
+    EXPECT_EQ(changes->model()->rowCount(), 0);
+    EXPECT_EQ(probe::Tabs(window).tabText(probe::Tabs(window).currentIndex()), u"Unit Editor"_s);
+}

@@ -305,7 +305,7 @@ TEST_F(StringEditorTab, AFilteredRowIsTheRealEntryForEveryAction)
     EXPECT_EQ(Rows(u"lstEng1"_s), 34);  // it no longer holds the text
 
     Find(u"#200"_s);
-    probe::Find<QAction>(window, u"mnuUndo"_s)->trigger();
+    drive::Trigger(window, u"mnuUndo"_s);
     EXPECT_EQ(Entry(GameFile::English, 15), entry15);
     // The filter hid the entry undone, so it gives way to show it.
     EXPECT_EQ(probe::Find<QLineEdit>(window, u"txtFind"_s)->text(), QString());
@@ -442,7 +442,7 @@ TEST_F(StringEditorLanguages, AGermanEditIsSavedWithItsBackupAndUndoShowsIt)
         EXPECT_EQ(after.at(unchanged), before.at(unchanged)) << unchanged.toStdString();
 
     drive::Choose(window, u"cboLanguage"_s, 0);
-    probe::Find<QAction>(window, u"mnuUndo"_s)->trigger();
+    drive::Trigger(window, u"mnuUndo"_s);
     EXPECT_EQ(Caption(u"Label43"_s), u"GERMAN2.DAT:"_s);
     EXPECT_EQ(EntryAt(u"lstEng2"_s, List(u"lstEng2"_s)->currentIndex().row()), 6);
     EXPECT_EQ(window.Document().Working(GameFile::German2), german2);

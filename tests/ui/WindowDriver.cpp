@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -36,18 +37,27 @@ T* Reach(const QObject& root, const QString& name)
     return control;
 }
 
+// A user's act ends with the event loop coming round, which is when views refresh after
+// an undo or redo.
+void Settle()
+{
+    QCoreApplication::sendPostedEvents();
+}
+
 } // namespace
 
 void Trigger(const QObject& root, const QString& action)
 {
     if (auto* found = probe::Find<QAction>(root, action))
         found->trigger();
+    Settle();
 }
 
 void Click(const QObject& root, const QString& control)
 {
     if (auto* button = Reach<QAbstractButton>(root, control))
         QTest::mouseClick(button, Qt::LeftButton);
+    Settle();
 }
 
 void DoubleClickRow(const QObject& root, const QString& list, int row)
@@ -62,6 +72,7 @@ void DoubleClickRow(const QObject& root, const QString& list, int row)
     const QPoint centre = view->visualRect(index).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    Settle();
 }
 
 int RowOf(const QObject& root, const QString& list, const QString& text)

@@ -11,7 +11,7 @@ EditorTab::EditorTab(EditorContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
 {
-    connect(&m_context.document, &GameDocument::Changed, this, [this](const Edit& edit) { DocumentChanged(edit); });
+    connect(&m_context.document, &GameDocument::Settled, this, [this](const Edit& edit) { DocumentChanged(edit); });
 }
 
 bool EditorTab::Submit(Edit edit)

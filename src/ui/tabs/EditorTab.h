@@ -48,7 +48,8 @@ protected:
     // for a name "Rename RIFLE CLIP to Rifle Clip".
     bool SubmitField(const ShownRecord& record, const FieldDescription& field, const QByteArray& after);
 
-    // Runs after every change of the document, the tab's own, an undo or a redo alike.
+    // Runs once the document's changes settle, with every change since the last time: right
+    // after the tab's own edit, once per turn of the event loop for undo and redo.
     virtual void DocumentChanged(const Edit& edit) { Q_UNUSED(edit); }
 
 private:
