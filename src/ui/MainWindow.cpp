@@ -228,8 +228,16 @@ void MainWindow::CreateViewMenu()
     });
     ui.modsDock = new ModsPanel(m_document, m_history, m_context.asker, this);
     addDockWidget(Qt::BottomDockWidgetArea, ui.modsDock);
+    // Beside the Changes panel both would be too narrow on a small screen; as tabs of one
+    // panel each keeps the whole width, and the one just opened comes to the front.
+    tabifyDockWidget(ui.changesDock, ui.modsDock);
     ui.modsDock->hide();
     QAction* mods = ui.modsDock->toggleViewAction();
+    for (QDockWidget* dock : {static_cast<QDockWidget*>(ui.changesDock), static_cast<QDockWidget*>(ui.modsDock)})
+        connect(dock->toggleViewAction(), &QAction::triggered, dock, [dock](bool shown) {
+            if (shown)
+                dock->raise();
+        });
     mods->setObjectName(u"mnuMods"_s);
     ui.mnuView->addAction(mods);
 }
