@@ -21,7 +21,11 @@
 #include "tables/Units.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
+
+#include <map>
+#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -248,8 +252,9 @@ const std::vector<Table>& Tables()
 
 const Table* FindTable(const QString& name)
 {
+    // Compared as views: a change set names a table and a field for every value it sets.
     for (const Table& table : Tables()) {
-        if (table.Name() == name)
+        if (QStringView(table.key.data(), qsizetype(table.key.size())) == name)
             return &table;
     }
     return nullptr;
@@ -258,7 +263,7 @@ const Table* FindTable(const QString& name)
 const Field* FindField(const Table& table, const QString& name)
 {
     for (const Field& field : table.fields) {
-        if (field.Name() == name)
+        if (QStringView(field.key.data(), qsizetype(field.key.size())) == name)
             return &field;
     }
     return nullptr;
@@ -307,11 +312,22 @@ std::optional<int> FindRecord(const Table& table, const QString& name, const QBy
             return record;
         return std::nullopt;
     }
-    for (int record = 0; record < table.recordCount; ++record) {
-        if (RecordName(table, record) == name)
-            return record;
+    // A table's record names come from its own data and never change: they are indexed
+    // once (by what makes them, so a layout built elsewhere shares them), rather than made
+    // again for every record on every look-up.
+    static std::mutex guard;
+    static std::map<std::pair<QString (*)(int), int>, QHash<QString, int>> indexes;
+    const std::lock_guard lock(guard);
+    auto [it, added] = indexes.try_emplace({table.recordName, table.recordCount});
+    if (added) {
+        // The first record of a name wins, as the search through them did.
+        for (int record = table.recordCount - 1; record >= 0; --record)
+            it->second.insert(RecordName(table, record), record);
     }
-    return std::nullopt;
+    const auto found = it->second.constFind(name);
+    if (found == it->second.cend())
+        return std::nullopt;
+    return *found;
 }
 
 std::optional<Slot> Locate(const Table& table, int record, const Field& field, GameVersion version,
