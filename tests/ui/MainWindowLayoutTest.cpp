@@ -8,6 +8,7 @@
 #include "ui/EditHistory.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
+#include "ui/Translations.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTranslator>
 
 #include <map>
 
@@ -171,7 +173,7 @@ void ExpectUnique(const std::map<QString, QStringList>& letters, const std::stri
         EXPECT_EQ(texts.size(), 1) << where << ": " << keys.toStdString() << " is " << texts.join(u" and "_s).toStdString();
 }
 
-TEST(MainWindowLayout, EveryUnderlinedLetterIsUniqueWithinItsWindow)
+void ExpectUniqueMnemonics()
 {
     FreshSettings fresh;
     InstallFixture install;
@@ -203,6 +205,20 @@ TEST(MainWindowLayout, EveryUnderlinedLetterIsUniqueWithinItsWindow)
     SplashWindow splash(1'000'000);
     splash.show();
     ExpectUnique(Mnemonics(splash), "splash");
+}
+
+// In every language of the interface: a translation picks its own letters.
+TEST(MainWindowLayout, EveryUnderlinedLetterIsUniqueWithinItsWindow)
+{
+    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
+        SCOPED_TRACE(QLocale::languageToCode(language).toStdString());
+        translations::Install(*qApp, QLocale(language), {u"" KESTREL_TRANSLATIONS_DIR ""_s});
+        ExpectUniqueMnemonics();
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
 }
 
 } // namespace
