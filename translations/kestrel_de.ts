@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>base %1: %2, %3</source>
@@ -1966,7 +1966,7 @@ Behalten Sie am besten das Geschlecht des bisherigen Vornamens bei, sonst tragen
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Click on a string to view it&apos;s contents.

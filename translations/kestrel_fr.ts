@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;Appliquer</translation>
+        <translation>Appli&amp;quer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1251,7 +1251,7 @@ Les remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Mods</source>
-        <translation>&amp;Mods</translation>
+        <translation>M&amp;ods</translation>
     </message>
     <message>
         <source>Load the game files to apply mods.</source>
@@ -1962,7 +1962,7 @@ Gardez de préférence le sexe du prénom actuel, sinon des hommes porteront des
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;Appliquer</translation>
+        <translation>Appli&amp;quer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

@@ -63,6 +63,9 @@ QLayout* ItemEditorTab::CreateValueColumn()
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    // Twelve rows make this the tallest tab: tighter rows leave a small screen room for
+    // eight lines of the Changes panel below it.
+    form->setVerticalSpacing(2);
     m_form.AddRows(form, items::Fields, NumberChars);
 
     auto* column = new QVBoxLayout;
