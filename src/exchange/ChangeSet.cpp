@@ -74,7 +74,9 @@ QByteArray JsonText(const QJsonValue& value)
 
 QString Shown(const QJsonValue& value)
 {
-    return modEdit::Excerpt(ScalarText(value).value_or(QString::fromUtf8(JsonText(value))));
+    // The JSON text only when there is no plain one: value_or would write it out every time.
+    std::optional<QString> text = ScalarText(value);
+    return modEdit::Excerpt(text ? *std::move(text) : QString::fromUtf8(JsonText(value)));
 }
 
 QString Where(int number, const Entry& entry)
