@@ -4,7 +4,6 @@
 
 #include "core/DataFiles.h"
 #include "core/GameDocument.h"
-#include "core/GameFiles.h"
 #include "core/GameSaver.h"
 #include "core/OutsideFile.h"
 #include "tables/Catalogue.h"
@@ -61,30 +60,24 @@ Mod Read(const QString& path)
     return mod;
 }
 
-FieldKey KeyOf(const QString& table, const QString& record, const QString& field)
+FieldKey KeyOf(const changeset::Entry& entry, const GameDocument* document)
 {
-    return {table, record, field};
+    const catalogue::Table* table = document ? catalogue::FindTable(entry.table) : nullptr;
+    const catalogue::Field* field = table ? catalogue::FindField(*table, entry.field) : nullptr;
+    const std::optional<int> record =
+        field && document->IsLoaded(table->file) ? changeset::RecordIndex(*table, entry.record, *document) : std::nullopt;
+    if (!record)
+        return {entry.table, changeset::RecordText(entry.record), entry.field};
+    return {table->Name(), catalogue::RecordCaption(*table, *record, document->Version(), document->Working(table->file)),
+            field->Name()};
 }
 
 std::vector<Setting> Settings(const Mod& mod, const GameDocument* document)
 {
     std::vector<Setting> settings;
     settings.reserve(mod.entries.size());
-    for (const changeset::Entry& entry : mod.entries) {
-        const QString value = changeset::ValueText(entry.value);
-        const catalogue::Table* table = document ? catalogue::FindTable(entry.table) : nullptr;
-        const catalogue::Field* field = table ? catalogue::FindField(*table, entry.field) : nullptr;
-        const std::optional<int> record =
-            field && document->IsLoaded(table->file) ? changeset::RecordIndex(*table, entry.record, *document) : std::nullopt;
-        if (record)
-            settings.push_back({KeyOf(table->Name(),
-                                      catalogue::RecordCaption(*table, *record, document->Version(),
-                                                               document->Working(table->file)),
-                                      field->Name()),
-                                value});
-        else
-            settings.push_back({KeyOf(entry.table, changeset::RecordText(entry.record), entry.field), value});
-    }
+    for (const changeset::Entry& entry : mod.entries)
+        settings.push_back({KeyOf(entry, document), changeset::ValueText(entry.value)});
     return settings;
 }
 
@@ -108,13 +101,18 @@ std::vector<Conflict> Conflicts(const std::vector<std::vector<Setting>>& setting
     return conflicts;
 }
 
-QString ConflictLine(const Conflict& conflict, const QStringList& names)
+QString ValuesText(const Conflict& conflict, const QStringList& names)
 {
     QStringList values;
     for (const auto& [mod, value] : conflict.values)
         values.append(u"%1 %2"_s.arg(names.value(mod), value));
+    return values.join(u", "_s);
+}
+
+QString ConflictLine(const Conflict& conflict, const QStringList& names)
+{
     return u"%1 / %2 / %3: %4 -> %5"_s.arg(conflict.key.table, conflict.key.record, conflict.key.field,
-                                           values.join(u", "_s), names.value(conflict.Winner()));
+                                           ValuesText(conflict, names), names.value(conflict.Winner()));
 }
 
 bool HasMasterBackup(const GameFileSet& files)
@@ -130,10 +128,10 @@ bool ReadMasterBackup(const GameFileSet& loaded, GameFileSet& backup, QString* e
         if (!buffer.IsLoaded())
             continue;
         const QString path = saving::BackupPath(loaded, file, true);
-        const std::optional<qint64> size = gamefiles::Measure(path);
-        const std::optional<QByteArray> bytes =
-            size && *size > 0 && *size <= outsidefile::SizeLimit ? gamefiles::ReadWhole(path, *size) : std::nullopt;
-        if (!bytes) {
+        // Only a regular file, and capped: a folder or a pipe at a backup's name is no backup.
+        QString refusal;
+        const std::optional<QByteArray> bytes = ReadOutsideFile(path, outsidefile::SizeLimit, &refusal);
+        if (!bytes || bytes->isEmpty()) {
             *error = Text::tr("%1: no master backup").arg(QDir::toNativeSeparators(path));
             return false;
         }

@@ -9,8 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <tuple>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 class GameDocument;
@@ -44,11 +44,12 @@ struct FieldKey {
         return std::tie(table, record, field) < std::tie(other.table, other.record, other.field);
     }
 };
-[[nodiscard]] FieldKey KeyOf(const QString& table, const QString& record, const QString& field);
+// The field an entry sets. Against a document that holds it, its record is named as the
+// install names it ("17 LASER RIFLE"), so a record given by number and by name is one
+// field; otherwise as the file gives it.
+[[nodiscard]] FieldKey KeyOf(const changeset::Entry& entry, const GameDocument* document);
 
-// The fields a mod sets, each with the value as the mod gives it. Against a document the
-// records are named as the install names them ("17 LASER RIFLE"), so a record given by
-// number and by name is one field; without one, as the file gives them.
+// The fields a mod sets, each with the value as the mod gives it, keyed as KeyOf says.
 struct Setting {
     FieldKey key;
     QString value;
@@ -66,6 +67,8 @@ struct Conflict {
 // in the order the fields first appear.
 [[nodiscard]] std::vector<Conflict> Conflicts(const std::vector<std::vector<Setting>>& settings);
 
+// Each mod's value in load order: "a.json 90, b.json 120".
+[[nodiscard]] QString ValuesText(const Conflict& conflict, const QStringList& names);
 // "items / 17 LASER RIFLE / Damage: a.json 90, b.json 120 -> b.json"
 [[nodiscard]] QString ConflictLine(const Conflict& conflict, const QStringList& names);
 

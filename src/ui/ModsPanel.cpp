@@ -26,26 +26,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// A line of a preview: the field as the Changes panel names it.
-using LineKey = std::tuple<QString, QString, QString>;
-
-LineKey KeyOf(const changeset::Entry& entry)
-{
-    return {entry.table, changeset::RecordText(entry.record), entry.field};
-}
-
-QString RecordCaption(const changeset::Entry& entry, const GameDocument& document)
-{
-    const catalogue::Table* table = catalogue::FindTable(entry.table);
-    const std::optional<int> record = table ? changeset::RecordIndex(*table, entry.record, document) : std::nullopt;
-    return record ? catalogue::RecordCaption(*table, *record, document.Version(), document.Working(table->file))
-                  : changeset::RecordText(entry.record);
-}
-
-} // namespace
-
 ModsPanel::ModsPanel(const GameDocument& document, EditHistory& history, Asker& asker, QWidget* parent)
     : QDockWidget(tr("Mods"), parent)
     , m_document(document)
@@ -173,7 +153,8 @@ void ModsPanel::Reload()
     m_exePath = m_document.HasExecutable() ? m_document.Files().ExePath : QString();
     m_mods.clear();
     for (const modsettings::Listed& entry : modsettings::Load(m_exePath)) {
-        Listed listed{entry, {}, {}};
+        Listed listed;
+        listed.entry = entry;
         ReadMod(listed);
         m_mods.push_back(std::move(listed));
     }
@@ -258,7 +239,8 @@ void ModsPanel::Add(const QStringList& paths)
         const QString path = QFileInfo(given).absoluteFilePath();
         if (std::any_of(m_mods.begin(), m_mods.end(), [&](const Listed& listed) { return listed.entry.path == path; }))
             continue;
-        Listed listed{{path, true}, {}, {}};
+        Listed listed;
+        listed.entry = {path, true};
         ReadMod(listed);
         m_mods.push_back(std::move(listed));
     }
@@ -332,14 +314,11 @@ void ModsPanel::RefreshConflicts()
     QList<QTreeWidgetItem*> items;
     items.reserve(qsizetype(m_conflicts.size()));
     for (const modstack::Conflict& conflict : m_conflicts) {
-        QStringList values;
         bool marked = false;
-        for (const auto& [mod, value] : conflict.values) {
-            values.append(u"%1 %2"_s.arg(names.value(mod), value));
+        for (const auto& [mod, value] : conflict.values)
             marked = marked || m_conflictMods[std::size_t(mod)] == selected;
-        }
         auto* item = new QTreeWidgetItem({conflict.key.table, conflict.key.record, conflict.key.field,
-                                          values.join(u", "_s), names.value(conflict.Winner())});
+                                          modstack::ValuesText(conflict, names), names.value(conflict.Winner())});
         item->setData(0, Qt::UserRole, marked);
         if (marked) {
             for (int column = 0; column < item->columnCount(); ++column) {
@@ -432,10 +411,10 @@ void ModsPanel::ApplyStack(const std::vector<const modstack::Mod*>& mods, const 
         && !m_asker.AskYesNo(title, tr("Some values are past the limits the form allows:\n\n%1\n\nApply them anyway?")
                                         .arg(modEdit::Listed(stacked.warnings))))
         return;
-    std::set<LineKey> byHand;
+    std::set<modstack::FieldKey> byHand;
     if (m_applied && AppliedStepInEffect()) {
         for (const changeset::Entry& entry : changeset::Between(m_document, *m_applied, nullptr))
-            byHand.insert(KeyOf(entry));
+            byHand.insert(modstack::KeyOf(entry, nullptr));
     }
     std::vector<QStringList> rows;
     rows.reserve(step.lines.size());
@@ -444,12 +423,12 @@ void ModsPanel::ApplyStack(const std::vector<const modstack::Mod*>& mods, const 
     QString caption;
     for (const changeset::Entry& entry : step.lines) {
         if (std::pair<QString, QString> record{entry.table, changeset::RecordText(entry.record)}; record != captioned) {
-            caption = RecordCaption(entry, m_document);
+            caption = modstack::KeyOf(entry, &m_document).record;
             captioned = std::move(record);
         }
         rows.push_back({entry.table, caption, entry.field,
                         entry.was ? changeset::ValueText(*entry.was) : QString(), changeset::ValueText(entry.value),
-                        byHand.contains(KeyOf(entry)) ? tr("edited by hand, will be replaced") : QString()});
+                        byHand.contains(modstack::KeyOf(entry, nullptr)) ? tr("edited by hand, will be replaced") : QString()});
     }
     const QString exe = QFileInfo(m_exePath).fileName();
     const QString on = base.masterBackup ? tr("on the master backup of %1").arg(exe) : tr("on the files of %1 as loaded").arg(exe);
