@@ -33,6 +33,19 @@ namespace {
 
 const QSize SmallScreen(1000, 700);
 
+// A main window on a complete sample install, with no remembered size or panels.
+struct FreshLoadedWindow {
+    FreshSettings fresh;
+    InstallFixture install;
+    ScriptedAsker asker;
+    MainWindow window{asker};
+
+    [[nodiscard]] bool Load()
+    {
+        return install.IsValid() && window.LoadFrom(install.Paths().exePath) == LoadOutcome::Complete;
+    }
+};
+
 // Where a widget can be seen inside page: its rectangle cut by every ancestor's, so a
 // control scrolled out of a scroll area's view takes no room beside it.
 QRect VisiblePart(const QWidget* widget, const QWidget* page)
@@ -51,11 +64,9 @@ std::string Describe(const QWidget* widget)
 
 TEST(MainWindowLayout, EveryTabFitsASmallScreenWithoutOverlap)
 {
-    InstallFixture install;
-    ASSERT_TRUE(install.IsValid());
-    ScriptedAsker asker;
-    MainWindow window{asker};
-    ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
+    FreshLoadedWindow loaded;
+    ASSERT_TRUE(loaded.Load());
+    MainWindow& window = loaded.window;
 
     const QSize least = window.minimumSizeHint();
     EXPECT_LE(least.width(), SmallScreen.width());
@@ -100,12 +111,9 @@ TEST(MainWindowLayout, PanelsOpenUsefullyAndTheGridStaysWhole)
 {
     for (const QSize screen : {QSize(1280, 1000), QSize(1024, 768)}) {
         SCOPED_TRACE(screen.width());
-        FreshSettings fresh;
-        InstallFixture install;
-        ASSERT_TRUE(install.IsValid());
-        ScriptedAsker asker;
-        MainWindow window{asker};
-        ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
+        FreshLoadedWindow loaded;
+        ASSERT_TRUE(loaded.Load());
+        MainWindow& window = loaded.window;
         const QByteArray exe = window.Document().Working(GameFile::Executable);
         const QString longStep = u"A step whose text is far longer than the panel is wide, as an import's can be"_s;
         ASSERT_TRUE(window.History().Submit({longStep, {{GameFile::Executable, 0, exe.left(1), "\x7f"_ba, {}}}}));
@@ -174,12 +182,9 @@ void ExpectUnique(const std::map<QString, QStringList>& letters, const std::stri
 
 void ExpectUniqueMnemonics()
 {
-    FreshSettings fresh;
-    InstallFixture install;
-    ASSERT_TRUE(install.IsValid());
-    ScriptedAsker asker;
-    MainWindow window{asker};
-    ASSERT_EQ(window.LoadFrom(install.Paths().exePath), LoadOutcome::Complete);
+    FreshLoadedWindow loaded;
+    ASSERT_TRUE(loaded.Load());
+    MainWindow& window = loaded.window;
     window.resize(1280, 1000);
     window.show();
     drive::Trigger(window, u"mnuChanges"_s);
