@@ -2,6 +2,7 @@
 #include "exchange/ChangeSet.h"
 
 #include "core/GameDocument.h"
+#include "core/TableText.h"
 #include "core/TextRoutines.h"
 #include "exchange/Differences.h"
 #include "exchange/FieldGuide.h"
@@ -18,6 +19,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -184,7 +186,12 @@ Checked Check(const GameDocument& document, const Entry& entry, int number, Opti
 namespace {
 
 const QStringList TopKeys = {u"format"_s, u"version"_s, u"changes"_s, u"$schema"_s, u"mod"_s};
-const QStringList ModKeys = {u"name"_s, u"version"_s, u"author"_s, u"description"_s, u"url"_s};
+const QStringList ModKeys = [] {
+    QStringList keys;
+    for (const AboutKey& about : AboutKeys)
+        keys.append(ToQString(about.key));
+    return keys;
+}();
 const QStringList ChangeKeys = {u"table"_s, u"record"_s, u"field"_s, u"was"_s, u"value"_s, u"comment"_s};
 
 // The keys an object at path may hold; nothing for values no key is looked for in.
@@ -273,8 +280,8 @@ Parsed Parse(const QByteArray& json)
 
     Parsed parsed;
     const QJsonObject mod = root.value(u"mod"_s).toObject();
-    parsed.about = {mod.value(u"name"_s).toString(), mod.value(u"version"_s).toString(), mod.value(u"author"_s).toString(),
-                    mod.value(u"description"_s).toString(), mod.value(u"url"_s).toString()};
+    for (const AboutKey& about : AboutKeys)
+        parsed.about.*about.text = mod.value(ToQString(about.key)).toString();
     const QJsonArray changes = root.value(u"changes"_s).toArray();
     for (qsizetype index = 0; index < changes.size(); ++index) {
         const int number = int(index) + 1;
@@ -346,7 +353,7 @@ Entry EntryFor(const catalogue::Table& table, int record, const catalogue::Field
                std::optional<QString> was)
 {
     const QJsonValue recordValue = table.Numbered() ? QJsonValue(record) : QJsonValue(catalogue::RecordName(table, record));
-    Entry entry{table.Name(), recordValue, field.Name(), std::nullopt, ValueOf(table.Name(), field.Name(), value)};
+    Entry entry{table.Name(), recordValue, field.Name(), std::nullopt, ValueOf(table.Name(), field.Name(), value), {}};
     if (was)
         entry.was = ValueOf(table.Name(), field.Name(), *was);
     return entry;
@@ -431,14 +438,9 @@ QByteArray Write(const std::vector<Entry>& entries, const About& about)
                      + QByteArray::number(Version) + ",\n";
     if (!about.IsEmpty()) {
         QByteArray mod;
-        const std::pair<const char*, const QString*> texts[] = {{"name", &about.name},
-                                                                {"version", &about.version},
-                                                                {"author", &about.author},
-                                                                {"description", &about.description},
-                                                                {"url", &about.url}};
-        for (const auto& [key, text] : texts) {
-            if (!text->isEmpty())
-                mod += (mod.isEmpty() ? "" : ", ") + QByteArray("\"") + key + "\": " + JsonText(*text);
+        for (const AboutKey& key : AboutKeys) {
+            if (const QString& text = about.*key.text; !text.isEmpty())
+                mod += (mod.isEmpty() ? "" : ", ") + JsonText(ToQString(key.key)) + ": " + JsonText(text);
         }
         out += "  \"mod\": {" + mod + "},\n";
     }
@@ -462,7 +464,8 @@ QByteArray Write(const std::vector<Entry>& entries, const About& about)
 
 bool About::IsEmpty() const
 {
-    return name.isEmpty() && version.isEmpty() && author.isEmpty() && description.isEmpty() && url.isEmpty();
+    return std::all_of(std::begin(AboutKeys), std::end(AboutKeys),
+                       [this](const AboutKey& key) { return (this->*key.text).isEmpty(); });
 }
 
 QString RecordText(const QJsonValue& record)

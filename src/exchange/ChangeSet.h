@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class GameDocument;
@@ -40,6 +41,17 @@ struct About {
 
     [[nodiscard]] bool IsEmpty() const;
 };
+
+// The "mod" object's keys, in the order they are written, each with the text it holds.
+struct AboutKey {
+    std::u16string_view key;
+    QString About::*text;
+};
+inline constexpr AboutKey AboutKeys[] = {{u"name", &About::name},
+                                         {u"version", &About::version},
+                                         {u"author", &About::author},
+                                         {u"description", &About::description},
+                                         {u"url", &About::url}};
 
 struct Parsed {
     std::vector<Entry> entries;

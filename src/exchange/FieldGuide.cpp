@@ -4,6 +4,7 @@
 #include "exchange/ChangeSet.h"
 #include "tables/Catalogue.h"
 #include "core/DataFiles.h"
+#include "core/TableText.h"
 #include "core/TextRoutines.h"
 #include "tables/CellText.h"
 
@@ -182,8 +183,8 @@ QByteArray Schema()
                                       {u"comment"_s, text}}},
         {u"allOf"_s, perTable}};
     QJsonObject modProperties;
-    for (const QString& key : {u"name"_s, u"version"_s, u"author"_s, u"description"_s, u"url"_s})
-        modProperties.insert(key, text);
+    for (const changeset::AboutKey& about : changeset::AboutKeys)
+        modProperties.insert(ToQString(about.key), text);
     const QJsonObject schema{
         {u"$schema"_s, u"https://json-schema.org/draft/2020-12/schema"_s},
         {u"$id"_s, QString::fromUtf16(SchemaAddress)},
